@@ -1,0 +1,16 @@
+# Fails when a file of the core includes a Qt header.
+# Called with -DDIRS="geometry;solar;..." from the source root.
+string(REPLACE "," ";" dirs "${DIRS}")
+set(bad "")
+foreach(d IN LISTS dirs)
+    file(GLOB_RECURSE files "${d}/*.h" "${d}/*.hpp" "${d}/*.cpp")
+    foreach(f IN LISTS files)
+        file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z0-9_]*|qt[0-9]*/)")
+        if(lines)
+            list(APPEND bad "${f}")
+        endif()
+    endforeach()
+endforeach()
+if(bad)
+    message(FATAL_ERROR "The core must not include Qt headers: ${bad}")
+endif()

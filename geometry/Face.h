@@ -1,0 +1,84 @@
+#pragma once
+
+#include "geometry/Maillage.h"
+#include "geometry/Vecteur.h"
+
+#include <memory>
+#include <string>
+
+// A planar face of the scene: its main points, normal, edges, ray test and
+// mesh. The four kinds (CFace3 to CFace6) give their edges, inside rule, area
+// and validity. A face owns its mesh and its working copy.
+class CFace {
+public:
+    // Lighting results of the last computation.
+    double m_dEclairement = 0;       // equivalent lighting, %
+    double m_dIncidence = 0;         // incidence on the study side, degrees
+    double m_dTransmission = 0;      // share let through as an occluder, 0 to 1
+    double m_dEclairementDirect = 0; // lit value every node starts from, %
+
+    std::unique_ptr<CMaillage> m_pNoeuds; // null when the face has no mesh
+
+    // Rows of the ray-test matrix. m_repere[0].m_fValeur holds the determinant
+    // (0: the face cannot be tested along the prepared direction); the other
+    // two value slots hold the shape coefficients of some kinds.
+    CVecteur m_repere[3];
+
+    int m_nFocus = -1;               // point column that last had the keyboard focus
+    bool m_bContourAJour = false;    // the curved outline matches the main points
+    std::unique_ptr<CFace> m_pCopie; // working copy of the editing dialogs
+
+    int m_nPoints = 3;
+    CVecteur m_points[4]; // a three-point kind keeps P3 unchanged
+    CVecteur m_normale;
+    CVecteur m_cotes[4];
+    CVecteur m_saisie[4]; // the point columns of the editing dialog
+
+    std::string m_strTitre; // caption line of the editing dialog
+
+    CFace() = default;
+    CFace(const CFace&) = delete;
+    CFace& operator=(const CFace&) = delete;
+    virtual ~CFace() = default;
+
+    // Class name in scene files: "CFace3" to "CFace6".
+    virtual const char* NomClasse() const = 0;
+
+    // The openings test; the kinds override it with their own ray test and
+    // callers reach this one explicitly.
+    virtual int Intercepte(const CVecteur& p, double eps);
+    virtual void PreparerRayon(const CVecteur& dir) = 0;
+    virtual void CalculerCotes() = 0;
+    virtual double Aire() = 0;
+    virtual bool EstValide() = 0;
+    virtual void CreerCopie() = 0;
+
+    void CalculerNormale();
+    double AireNette();
+    void TransfererPoints(bool bVersCopie);
+    void DetruireMaillage() { m_pNoeuds.reset(); }
+
+    // Index of the last main point, and of the edge that ends at P0.
+    int IndexDernier() const { return m_nPoints - 1; }
+
+protected:
+    // Edges of the three-point kinds: E0 = P1-P0, E1 = P2-P1, E2 = P0-P2.
+    void CalculerCotesTrois();
+
+    // The matrix of the ray test for `dir`; false when the face cannot be
+    // tested along it (the determinant is then stored as 0).
+    bool PreparerMatrice(const CVecteur& dir);
+
+    // The common ray test around a kind's inside rule.
+    template <class Dedans>
+    int TestRayon(const CVecteur& p, Dedans dedans) const {
+        if (m_repere[0].m_fValeur == 0) {
+            return 0;
+        }
+        const CVecteur c = p.DansRepere(m_points[0], m_repere);
+        if (!dedans(c.m_x, c.m_y)) {
+            return 0;
+        }
+        return c.m_z < 0 ? -1 : 1;
+    }
+};

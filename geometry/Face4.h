@@ -1,0 +1,16 @@
+#pragma once
+
+#include "geometry/Face.h"
+
+// Convex planar quadrilateral given by its four vertices in outline order.
+class CFace4 : public CFace {
+public:
+    CFace4();
+    const char* NomClasse() const override { return "CFace4"; }
+    int Intercepte(const CVecteur& p, double eps) override;
+    void PreparerRayon(const CVecteur& dir) override;
+    void CalculerCotes() override;
+    double Aire() override;
+    bool EstValide() override;
+    void CreerCopie() override;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "geometry/Face.h"
+
+// What the two curved kinds share: three main points with the triangle's
+// edges, and the 36 inner points of their curved outline.
+class CFaceCourbe : public CFace {
+public:
+    static constexpr int kPointsArc = 36;
+    CVecteur m_arc[kPointsArc];
+
+    void CalculerCotes() override { CalculerCotesTrois(); }
+
+    // Fills m_arc from the (validated, possibly corrected) main points.
+    virtual void CalculerArc() = 0;
+
+protected:
+    // Invalid points collapse the outline onto the centre.
+    void ArcReduitAuCentre();
+};
