@@ -2,7 +2,12 @@
 
 #include <cmath>
 
-int CFace::Intercepte(const CVecteur&, double) {
+int CFace::Intercepte(const CVecteur& p, double eps) {
+    for (CFace* pOuverture : m_ouvertures.m_faces) {
+        if (const int r = pOuverture->Intercepte(p, eps)) {
+            return r;
+        }
+    }
     return 0;
 }
 
@@ -12,7 +17,9 @@ void CFace::CalculerNormale() {
 }
 
 double CFace::AireNette() {
-    return Aire();
+    const double dAire = Aire();
+    const double dNette = dAire - m_ouvertures.AireOuvertures();
+    return dNette > 0 ? dNette : dAire;
 }
 
 void CFace::TransfererPoints(bool bVersCopie) {

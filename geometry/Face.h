@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Ouvertures.h"
+#include "document/Proprietes.h"
 #include "geometry/Maillage.h"
 #include "geometry/Vecteur.h"
 
@@ -34,6 +36,9 @@ public:
     CVecteur m_cotes[4];
     CVecteur m_saisie[4]; // the point columns of the editing dialog
 
+    COuvertures m_ouvertures; // its faces belong to the document
+    CProprietes m_proprietes;
+
     std::string m_strTitre; // caption line of the editing dialog
 
     CFace() = default;
@@ -44,8 +49,9 @@ public:
     // Class name in scene files: "CFace3" to "CFace6".
     virtual const char* NomClasse() const = 0;
 
-    // The openings test; the kinds override it with their own ray test and
-    // callers reach this one explicitly.
+    // The openings test: the first non-zero answer of the openings, in list
+    // order. The kinds override it with their own ray test; callers reach
+    // this one explicitly as CFace::Intercepte.
     virtual int Intercepte(const CVecteur& p, double eps);
     virtual void PreparerRayon(const CVecteur& dir) = 0;
     virtual void CalculerCotes() = 0;
@@ -54,6 +60,7 @@ public:
     virtual void CreerCopie() = 0;
 
     void CalculerNormale();
+    // The area less the openings' area, or the whole area when that is not positive.
     double AireNette();
     void TransfererPoints(bool bVersCopie);
     void DetruireMaillage() { m_pNoeuds.reset(); }

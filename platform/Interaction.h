@@ -11,6 +11,9 @@ enum class EIcone { Aucune, Question, Stop, Information, Avertissement };
 enum class EBoutons { Ok, OuiNon, OkAnnuler };
 enum class EReponse { Ok, Annuler, Oui, Non };
 
+// The modeless windows whose open state the document keeps.
+enum class EFenetre { PointsPrincipaux, Transformations, PositionSoleil, Eclairement };
+
 struct CChoixFichier {
     std::string strTitre;      // dialog title, e.g. "Export data to"
     std::string strNomInitial; // initial file name, e.g. "results"
@@ -30,4 +33,7 @@ public:
     virtual std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) = 0;
     // Every view repaints the whole scene.
     virtual void RedessinerVues() = 0;
+    // The logic has closed this modeless window (its state is already
+    // released); the window layer destroys the window if it shows one.
+    virtual void FermerFenetre(EFenetre) {}
 };

@@ -24,12 +24,14 @@ public:
     std::vector<CMessage> m_messages;
     std::vector<CChoixFichier> m_choixFichiers;
     int m_nRedessins = 0;
+    std::vector<EFenetre> m_fenetresFermees;
 
     EReponse Message(const std::string& strTexte, const std::string& strTitre, EIcone icone,
                      EBoutons boutons) override;
     std::optional<std::string> ChoisirFichierEnregistrement(const CChoixFichier& choix) override;
     std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) override;
     void RedessinerVues() override { ++m_nRedessins; }
+    void FermerFenetre(EFenetre f) override { m_fenetresFermees.push_back(f); }
 
 private:
     std::optional<std::string> ProchainFichier(const CChoixFichier& choix);

@@ -1,0 +1,217 @@
+#include "document/VantrelDoc.h"
+
+#include <cstdio>
+#include <utility>
+
+CVantrelDoc* g_pDoc = nullptr;
+int g_nFaces = 0;
+int g_nFaceSelectionnee = 0;
+int g_nFaceTestee = 0;
+
+CVantrelDoc::CVantrelDoc(CInteraction& interaction) : m_interaction(interaction) {
+    g_pDoc = this;
+    g_nFaces = 0;
+    g_nFaceSelectionnee = 0;
+    g_nFaceTestee = 0;
+}
+
+CVantrelDoc::~CVantrelDoc() {
+    m_faces.clear();
+    g_nFaces = 0;
+    if (g_pDoc == this) {
+        g_pDoc = nullptr;
+    }
+}
+
+CFace* CVantrelDoc::Face(int n) const {
+    if (g_nFaces < 1) {
+        return nullptr;
+    }
+    const int i = n == -1 ? g_nFaceSelectionnee : n;
+    if (i < 0 || i >= static_cast<int>(m_faces.size())) {
+        return nullptr;
+    }
+    return m_faces[static_cast<std::size_t>(i)].get();
+}
+
+std::string CVantrelDoc::LibelleFace(int n) const {
+    const CFace* pFace = Face(n);
+    if (pFace == nullptr) {
+        return "no face defined";
+    }
+    const int i = n == -1 ? g_nFaceSelectionnee : n;
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "(%d/%d) ", i + 1, g_nFaces);
+    return tampon + pFace->m_proprietes.m_strNom;
+}
+
+int CVantrelDoc::Indice(const CFace* pFace) const {
+    for (std::size_t i = 0; i < m_faces.size(); ++i) {
+        if (m_faces[i].get() == pFace) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int CVantrelDoc::FaceDeLEntree(int j) {
+    return j < g_nFaceSelectionnee ? j : j + 1;
+}
+
+int CVantrelDoc::EntreeDeLaFace(int i) {
+    return i < g_nFaceSelectionnee ? i : i - 1;
+}
+
+void CVantrelDoc::SynchroniserCompte() {
+    g_nFaces = static_cast<int>(m_faces.size());
+}
+
+void CVantrelDoc::SupprimerContenu() {
+    if (m_bPointsPrincipauxOuverts) {
+        FermerPointsPrincipaux();
+    }
+    if (m_bTransformationsOuvertes) {
+        FermerTransformations();
+    }
+    if (m_bPositionSoleilOuverte) {
+        FermerPositionSoleil();
+    }
+    // The faces actually held, whatever count a failed load may have read.
+    m_faces.clear();
+    g_nFaces = 0;
+    g_nFaceSelectionnee = 0;
+    m_parametresAffichage.m_pageGeneral.m_strTitre = "no title";
+}
+
+void CVantrelDoc::NouveauDocument() {
+    SupprimerContenu();
+    SetModifiedFlag(false);
+}
+
+void CVantrelDoc::TerminerDialogueModal(bool bOk) {
+    if (bOk) {
+        SetModifiedFlag();
+    }
+    RedessinerVues();
+}
+
+void CVantrelDoc::InsererFace(std::unique_ptr<CFace> pFace) {
+    const int i = g_nFaces < 1 ? 0 : g_nFaceSelectionnee;
+    m_faces.insert(m_faces.begin() + i, std::move(pFace));
+    SynchroniserCompte();
+}
+
+void CVantrelDoc::AjouterFace(std::unique_ptr<CFace> pFace) {
+    m_faces.push_back(std::move(pFace));
+    SynchroniserCompte();
+}
+
+void CVantrelDoc::EchangerFaces(int k, int s) {
+    std::swap(m_faces[static_cast<std::size_t>(k)], m_faces[static_cast<std::size_t>(s)]);
+}
+
+void CVantrelDoc::SupprimerFace() {
+    const EReponse r =
+        m_interaction.Message("Do you really want to remove this face ?   ", "Removal confirmation",
+                              EIcone::Question, EBoutons::OuiNon);
+    if (r == EReponse::Oui && Face(-1) != nullptr) {
+        RetirerOuvertureSelectionnee();
+        m_faces.erase(m_faces.begin() + g_nFaceSelectionnee);
+        SynchroniserCompte();
+        if (g_nFaceSelectionnee == g_nFaces) {
+            g_nFaceSelectionnee = 0;
+        }
+        SetModifiedFlag();
+    }
+    RedessinerVues();
+}
+
+void CVantrelDoc::BasculerRecepteur() {
+    CProprietes& p = Face(-1)->m_proprietes;
+    p.m_bRecepteur = p.m_bRecepteur == 0 ? 1 : 0;
+    SetModifiedFlag();
+    RedessinerVues();
+}
+
+void CVantrelDoc::BasculerCoteInverse() {
+    CProprietes& p = Face(-1)->m_proprietes;
+    p.m_bCoteInverse = p.m_bCoteInverse == 0 ? 1 : 0;
+    SetModifiedFlag();
+    RedessinerVues();
+}
+
+void CVantrelDoc::CopierProprietesVers(const std::vector<CFace*>& cibles) {
+    const CProprietes& source = Face(-1)->m_proprietes;
+    for (CFace* pCible : cibles) {
+        pCible->m_proprietes.CopierProprietes(source);
+    }
+    RedessinerVues();
+}
+
+CResultatValidation
+CVantrelDoc::ValiderDetail(CProprietes& proprietes, bool bTransmittivite,
+                           const CCorrelationPhysique::CTampon& tamponCorrelation,
+                           CProprietes::CTampon& tamponProprietes) {
+    CCorrelationPhysique& c = bTransmittivite ? proprietes.m_correlationTransmittivite
+                                              : proprietes.m_correlationAbsorptivite;
+    if (auto r = c.Valider(tamponCorrelation)) {
+        return r;
+    }
+    SetModifiedFlag();
+    proprietes.ActualiserActivation(tamponProprietes);
+    return std::nullopt;
+}
+
+void CVantrelDoc::FermerPointsPrincipaux() {
+    m_bPointsPrincipauxOuverts = false;
+    if (CFace* pFace = Face(-1)) {
+        pFace->m_pCopie.reset();
+    }
+    m_interaction.FermerFenetre(EFenetre::PointsPrincipaux);
+    RedessinerVues();
+}
+
+void CVantrelDoc::FermerTransformations() {
+    m_bTransformationsOuvertes = false;
+    for (auto& pFace : m_faces) {
+        pFace->m_pCopie.reset();
+    }
+    m_interaction.FermerFenetre(EFenetre::Transformations);
+    RedessinerVues();
+}
+
+void CVantrelDoc::FermerPositionSoleil() {
+    if (m_bEclairementOuvert) {
+        FermerEclairement();
+    }
+    m_bPositionSoleilOuverte = false;
+    m_interaction.FermerFenetre(EFenetre::PositionSoleil);
+    RedessinerVues();
+}
+
+void CVantrelDoc::FermerEclairement() {
+    m_bEclairementOuvert = false;
+    for (auto& pFace : m_faces) {
+        pFace->DetruireMaillage();
+    }
+    m_interaction.FermerFenetre(EFenetre::Eclairement);
+    RedessinerVues();
+}
+
+CEtatCommandes CVantrelDoc::EtatCommandes(bool bBarreOutils, bool bBarreEtat) const {
+    CEtatCommandes e;
+    e.nFaces = g_nFaces;
+    e.bPointsPrincipaux = m_bPointsPrincipauxOuverts;
+    e.bTransformations = m_bTransformationsOuvertes;
+    e.bPositionSoleil = m_bPositionSoleilOuverte;
+    e.bEclairement = m_bEclairementOuvert;
+    if (const CFace* pFace = Face(-1)) {
+        e.bRecepteur = pFace->m_proprietes.m_bRecepteur != 0;
+        e.bCoteInverse = pFace->m_proprietes.m_bCoteInverse != 0;
+    }
+    e.bCoordonnees = m_parametresAffichage.m_pageGeneral.m_bCoordonnees != 0;
+    e.bCoteEtude = m_parametresAffichage.m_pageGeneral.m_bCoteEtude != 0;
+    e.bBarreOutils = bBarreOutils;
+    e.bBarreEtat = bBarreEtat;
+    return e;
+}

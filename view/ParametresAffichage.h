@@ -1,0 +1,49 @@
+#pragma once
+
+#include "geometry/Vecteur.h"
+
+#include <string>
+
+// Page "General": the title, the overlays and the display flags.
+class CAffGeneral {
+public:
+    int m_bCoordonnees = 0; // coordinates of the selected face's main points
+    int m_bCoteEtude = 0;   // study side of the selected face
+    // The world unit vectors drawn by the trihedrons and the north arrow.
+    CVecteur m_axes[3] = {CVecteur(1, 0, 0), CVecteur(0, 1, 0), CVecteur(0, 0, 1)};
+    std::string m_strTitre = "no title";
+    int m_bTriedreCentral = 1;
+    int m_bTriedreInformatif = 1;
+    int m_bDirectionNord = 1;
+    int m_bElementsTextuels = 1;
+    int m_bBrillance = 1; // highlight of the selected face
+    int m_bGrosNoeuds = 0;
+};
+
+// Page "Grid": a reference grid through a centre, spanned by two vectors.
+class CAffQuadrillage {
+public:
+    int m_bAfficher = 0;
+    int m_bSignaler = 1;
+    int m_nRepetition = 10;
+    CVecteur m_centre = CVecteur(0, 0, 0);
+    CVecteur m_vecteur1 = CVecteur(1, 0, 0);
+    CVecteur m_vecteur2 = CVecteur(0, 1, 0);
+};
+
+// Page "Sun": the close sun and its ray toward a target point.
+class CAffSoleil {
+public:
+    int m_bSoleilProche = 1;
+    int m_bRayonProche = 1;
+    CVecteur m_pointCible = CVecteur(0, 0, 0);
+    double m_dDistance = 10.0; // m
+};
+
+// The view parameters, stored with the scene.
+class CParametresAffichage {
+public:
+    CAffGeneral m_pageGeneral;
+    CAffQuadrillage m_pageQuadrillage;
+    CAffSoleil m_pageSoleil;
+};
