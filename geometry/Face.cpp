@@ -62,3 +62,66 @@ bool CFace::PreparerMatrice(const CVecteur& dir) {
     m_repere[2].Fixe(r2.m_x, r2.m_y, r2.m_z);
     return true;
 }
+
+bool CFace::GenererMaillage(int* pBudget) {
+    m_pNoeuds = std::make_unique<CMaillage>();
+    CalculerCotes();
+    const CVecteur& e0 = m_cotes[0];
+    const CVecteur& eDernier = m_cotes[IndexDernier()];
+    const double r = m_proprietes.m_dMailleRelative * 0.01;
+    const double a = m_proprietes.m_dMailleAbsolue;
+
+    // Steps of equal length along the first and the last side, r times the
+    // shorter side, kept between a/5 and 5a.
+    CVecteur u = e0 * r;
+    CVecteur v = eDernier * (-r);
+    if (v.Norme() < u.Norme()) {
+        u = u * (v.Norme() / u.Norme());
+    } else {
+        v = v * (u.Norme() / v.Norme());
+    }
+    if (u.Norme() > 5 * a) {
+        u = u * (5 * a / u.Norme());
+        v = v * (5 * a / v.Norme());
+    }
+    if (u.Norme() < 0.2 * a) {
+        u = u * (a / (5 * u.Norme()));
+        v = v * (a / (5 * v.Norme()));
+    }
+
+    if (m_repere[0].m_fValeur == 0) {
+        return true; // no candidate can be inside: the grid would be walked for nothing
+    }
+    double fu = 1;
+    double fv = 1;
+    FacteursGrille(fu, fv);
+    const double du = e0.Norme() / u.Norme() * fu + 3.0;
+    const double dv = eDernier.Norme() / v.Norme() * fv + 3.0;
+    // A face read from a damaged file may give no usable grid at all.
+    if (!(du >= 0 && du < 2147483647.0) || !(dv >= 0 && dv < 2147483647.0)) {
+        return true;
+    }
+    const int nu = static_cast<int>(du);
+    const int nv = static_cast<int>(dv);
+
+    CVecteur debutLigne = m_points[0];
+    for (int i = 1; i <= nu; ++i) {
+        debutLigne = debutLigne + u;
+        CVecteur q = debutLigne;
+        for (int j = 1; j <= nv; ++j) {
+            q = q + v;
+            if (Intercepte(q, 0.001) == 0) {
+                continue; // outside the face or on its border
+            }
+            if (CFace::Intercepte(q, -0.001) != 0) {
+                continue; // inside an opening or on its border
+            }
+            m_pNoeuds->Ajouter(q);
+            --*pBudget;
+            if (*pBudget <= 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}

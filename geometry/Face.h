@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // A planar face of the scene: its main points, normal, edges, ray test and
 // mesh. The four kinds (CFace3 to CFace6) give their edges, inside rule, area
@@ -68,7 +69,35 @@ public:
     // Index of the last main point, and of the edge that ends at P0.
     int IndexDernier() const { return m_nPoints - 1; }
 
+    // The kind, for the code that evaluates the inside rules without a
+    // virtual call (the shading's fast path).
+    enum ETypeFace { Triangle = 3, Quadrilatere = 4, Secteur = 5, QuartEllipse = 6 };
+    virtual ETypeFace TypeFace() const = 0;
+
+    // ----- Mesh and lighting
+    // Builds the receiver mesh as a regular oblique grid within the face and
+    // outside its openings; each node takes one unit of *pBudget. False as
+    // soon as the budget is exhausted (the last node stays). The face and its
+    // openings must be prepared along the face's normal.
+    virtual bool GenererMaillage(int* pBudget);
+    // For the sun direction `dir`: prepares the ray test along it and sets
+    // the incidence, the transmission as an occluder and the direct lighting.
+    void CalculerEclairementDirect(const CVecteur& dir, double dAltitudeSoleil,
+                                   double dLigneHorizon);
+    // Share of the light this face lets reach `point` from the sun.
+    double Transmission(const CVecteur& point);
+    // Lighting of every node of this receiver, shaded by `occultants` (the
+    // other faces that can shade, in document order), and their mean.
+    void CalculerOmbrage(const std::vector<CFace*>& occultants);
+
 protected:
+    // Extent of the mesh grid along the first and the last side, as
+    // multiples of their lengths.
+    virtual void FacteursGrille(double& fu, double& fv) {
+        fu = 1;
+        fv = 1;
+    }
+
     // Edges of the three-point kinds: E0 = P1-P0, E1 = P2-P1, E2 = P0-P2.
     void CalculerCotesTrois();
 

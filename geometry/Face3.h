@@ -7,6 +7,7 @@ class CFace3 : public CFace {
 public:
     CFace3();
     const char* NomClasse() const override { return "CFace3"; }
+    ETypeFace TypeFace() const override { return Triangle; }
     int Intercepte(const CVecteur& p, double eps) override;
     void PreparerRayon(const CVecteur& dir) override;
     void CalculerCotes() override { CalculerCotesTrois(); }

@@ -2,6 +2,8 @@
 
 #include "geometry/FormeFace.h"
 
+#include <algorithm>
+
 CFace4::CFace4() {
     m_strTitre = "Coordinates of the four vertices of the quadrilateral";
     m_nPoints = 4;
@@ -65,4 +67,11 @@ bool CFace4::EstValide() {
 
 void CFace4::CreerCopie() {
     m_pCopie = std::make_unique<CFace4>();
+}
+
+void CFace4::FacteursGrille(double& fu, double& fv) {
+    // The grid must reach the far corner P2, wherever it lies.
+    const CVecteur c = m_points[2].DansRepere(m_points[0], m_repere);
+    fu = std::max(c.m_x, 1.0);
+    fv = std::max(c.m_y, 1.0);
 }

@@ -7,10 +7,14 @@ class CFace4 : public CFace {
 public:
     CFace4();
     const char* NomClasse() const override { return "CFace4"; }
+    ETypeFace TypeFace() const override { return Quadrilatere; }
     int Intercepte(const CVecteur& p, double eps) override;
     void PreparerRayon(const CVecteur& dir) override;
     void CalculerCotes() override;
     double Aire() override;
     bool EstValide() override;
     void CreerCopie() override;
+
+protected:
+    void FacteursGrille(double& fu, double& fv) override;
 };

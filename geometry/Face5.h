@@ -7,6 +7,7 @@ class CFace5 : public CFaceCourbe {
 public:
     CFace5();
     const char* NomClasse() const override { return "CFace5"; }
+    ETypeFace TypeFace() const override { return Secteur; }
     int Intercepte(const CVecteur& p, double eps) override;
     void PreparerRayon(const CVecteur& dir) override;
     double Aire() override;

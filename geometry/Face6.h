@@ -7,6 +7,7 @@ class CFace6 : public CFaceCourbe {
 public:
     CFace6();
     const char* NomClasse() const override { return "CFace6"; }
+    ETypeFace TypeFace() const override { return QuartEllipse; }
     int Intercepte(const CVecteur& p, double eps) override;
     void PreparerRayon(const CVecteur& dir) override { PreparerMatrice(dir); }
     double Aire() override;

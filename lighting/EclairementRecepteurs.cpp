@@ -1,0 +1,63 @@
+#include "lighting/EclairementRecepteurs.h"
+
+#include "geometry/Arrondi.h"
+#include "geometry/Face.h"
+
+std::vector<CFace*> Occultants(const std::vector<CFace*>& faces, const CFace* pRecepteur) {
+    std::vector<CFace*> occultants;
+    for (CFace* f : faces) {
+        if (f != pRecepteur && f->m_repere[0].m_fValeur != 0 && f->m_dTransmission != 1.0) {
+            occultants.push_back(f);
+        }
+    }
+    return occultants;
+}
+
+void CEclairementRecepteurs::Ouvrir() {
+    m_dEquivalent = 0;
+    m_dIncidence = 0;
+    m_bAutoCalcul = 0;
+}
+
+void CEclairementRecepteurs::CalculerEclairement(const std::vector<CFace*>& faces,
+                                                 const CSoleilCalcul& soleil) {
+    // Every face may shade: all are prepared before any node is shaded.
+    for (CFace* f : faces) {
+        f->CalculerEclairementDirect(soleil.direction, soleil.dAltitude, soleil.dLigneHorizon);
+    }
+    m_moteur.Ombrer(faces, soleil.direction);
+    Agreger(faces);
+}
+
+void CEclairementRecepteurs::CalculerEclairementSimple(const std::vector<CFace*>& faces,
+                                                       const CSoleilCalcul& soleil) {
+    for (CFace* f : faces) {
+        f->CalculerEclairementDirect(soleil.direction, soleil.dAltitude, soleil.dLigneHorizon);
+    }
+    for (CFace* f : faces) {
+        if (f->m_proprietes.m_bRecepteur) {
+            f->CalculerOmbrage(Occultants(faces, f));
+        }
+    }
+    Agreger(faces);
+}
+
+void CEclairementRecepteurs::Agreger(const std::vector<CFace*>& faces) {
+    double sa = 0;
+    double sae = 0;
+    double saei = 0;
+    for (CFace* f : faces) {
+        if (!f->m_proprietes.m_bRecepteur) {
+            continue;
+        }
+        const double a = f->AireNette();
+        sa += a;
+        sae += a * f->m_dEclairement;
+        saei += a * f->m_dEclairement * f->m_dIncidence;
+    }
+    // A receiver in full shade does not pull the mean incidence.
+    m_dEquivalent = sa != 0 ? sae / sa : 0;
+    m_dIncidence = sae != 0 ? saei / sae : 0;
+    m_dEquivalent = Arrondi(m_dEquivalent, 2);
+    m_dIncidence = Arrondi(m_dIncidence, 2);
+}
