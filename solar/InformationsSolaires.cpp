@@ -1,0 +1,46 @@
+#include "solar/InformationsSolaires.h"
+
+#include "geometry/Arrondi.h"
+#include "solar/ConfigurationGeographique.h"
+#include "solar/PositionSoleil.h"
+
+void CInformationsSolaires::ChoisirDate(int nIndexDate) {
+    if (nIndexDate >= 0 && nIndexDate < CPositionSoleil::kNombreDates) {
+        m_nIndexDate = nIndexDate;
+    }
+    Calculer();
+}
+
+void CInformationsSolaires::Calculer() {
+    const int nIndexDate = m_soleil.m_nIndexDate;
+    const int nHeure = m_soleil.m_nHeure;
+    const int nMinute = m_soleil.m_nMinute;
+    m_soleil.m_nIndexDate = m_nIndexDate;
+    m_soleil.m_nHeure = 0;
+    m_soleil.m_nMinute = 0;
+
+    const double dHorizon = m_soleil.Site().m_dLigneHorizon;
+    int n = 0;
+    double h = -90;
+    int t = 0;
+    for (int m = 0; m < 1440; ++m) {
+        m_soleil.CalculerPosition();
+        if (m_soleil.m_dAltitude >= dHorizon) {
+            ++n;
+        }
+        if (m_soleil.m_dAltitude > h) { // the first minute of the highest sun
+            h = m_soleil.m_dAltitude;
+            t = m;
+        }
+        m_soleil.AvancerMinutes(1);
+    }
+    m_dDureeJour = Arrondi(n * 0.016666666666666666, 2);
+    m_dDureeJourPourcent = Arrondi(n * 0.06944444444444445, 2);
+    m_dAltitudeZenith = Arrondi(h, 2);
+    m_nHeureZenith = t / 60;
+    m_nMinuteZenith = t % 60;
+
+    m_soleil.m_nIndexDate = nIndexDate;
+    m_soleil.m_nHeure = nHeure;
+    m_soleil.m_nMinute = nMinute;
+}

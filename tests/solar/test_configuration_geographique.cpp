@@ -1,0 +1,166 @@
+#include "solar/ConfigurationGeographique.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+using CConfig = CConfigurationGeographique;
+
+void AttendreVille(const CVille& v, const char* nom, double lat, double lon) {
+    EXPECT_EQ(v.m_strNom, nom);
+    EXPECT_EQ(v.m_dLatitude, lat) << nom;
+    EXPECT_EQ(v.m_dLongitude, lon) << nom;
+}
+
+TEST(ConfigurationGeographique, CityTableAndNorth) {
+    CConfig c;
+    ASSERT_EQ(c.m_villes.size(), 107u);
+    AttendreVille(c.m_villes[0], "Particular place", 0, 0);
+    AttendreVille(c.m_villes[1], "ABIDJAN", 5.3, 4.0);
+    AttendreVille(c.m_villes[67], "MURSMANK", 69.0, -33.1); // before MUNICH
+    AttendreVille(c.m_villes[68], "MUNICH", 48.1, -11.6);
+    AttendreVille(c.m_villes[76], "PARIS", 48.9, -2.3);
+    AttendreVille(c.m_villes[97], "SYDNEY", -33.9, -151.2);
+    AttendreVille(c.m_villes[106], "ZAGREB", 45.8, -16.0);
+
+    EXPECT_EQ(c.m_nord.m_y, 1.0);
+    c.m_dDirectionNord = 90;
+    c.CalculerNord();
+    EXPECT_NEAR(c.m_nord.m_x, 1, 1e-15);
+    EXPECT_NEAR(c.m_nord.m_y, 0, 1e-15);
+    c.m_dDirectionNord = 180;
+    c.CalculerNord();
+    EXPECT_NEAR(c.m_nord.m_x, 0, 1e-15);
+    EXPECT_NEAR(c.m_nord.m_y, -1, 1e-15);
+}
+
+TEST(ConfigurationGeographique, OpeningSelectsTheStoredPlace) {
+    CConfig c;
+    auto t = c.Ouvrir();
+    EXPECT_EQ(t.nLieu, 76);
+    EXPECT_EQ(t.strLatitude, "48.9");
+    EXPECT_EQ(t.strLongitude, "-2.3");
+    EXPECT_TRUE(t.bCoordonneesLectureSeule);
+    EXPECT_FALSE(t.bIgnorerLongitude);
+    EXPECT_TRUE(t.bLongitudeActive);
+    EXPECT_EQ(t.strDirectionNord, "0");
+    EXPECT_EQ(t.strLigneHorizon, "0");
+
+    c.m_strLieu = "sydney"; // case ignored
+    EXPECT_EQ(c.Ouvrir().nLieu, 97);
+    c.m_strLieu = "MU"; // the first row that begins so
+    EXPECT_EQ(c.Ouvrir().nLieu, 67);
+
+    // An unknown place (a damaged file) opens as the particular place.
+    c.m_strLieu = "ATLANTIS";
+    c.m_dLatitude = 12.345;
+    EXPECT_EQ(c.IndexLieu(), -1);
+    t = c.Ouvrir();
+    EXPECT_EQ(t.nLieu, 0);
+    EXPECT_FALSE(t.bCoordonneesLectureSeule);
+    EXPECT_EQ(t.strLatitude, "12.345");
+    ASSERT_FALSE(c.Valider(t));
+    EXPECT_EQ(c.m_strLieu, "Particular place");
+    EXPECT_EQ(c.m_dLatitude, 12.345);
+}
+
+TEST(ConfigurationGeographique, PlaceSelectionRule) {
+    CConfig c;
+    auto t = c.Ouvrir();
+    c.ChoisirLieu(t, 97);
+    EXPECT_EQ(t.strLatitude, "-33.9");
+    EXPECT_EQ(t.strLongitude, "-151.2");
+    EXPECT_TRUE(t.bCoordonneesLectureSeule);
+    c.ChoisirLieu(t, 1);
+    EXPECT_EQ(t.strLongitude, "4.0"); // always one decimal
+    // The particular place keeps what the edits held, now editable.
+    c.ChoisirLieu(t, 0);
+    EXPECT_FALSE(t.bCoordonneesLectureSeule);
+    EXPECT_EQ(t.strLatitude, "5.3");
+    t.strLatitude = "-12.5";
+    ASSERT_FALSE(c.Valider(t));
+    EXPECT_EQ(c.m_strLieu, "Particular place");
+    EXPECT_EQ(c.m_dLatitude, -12.5);
+    EXPECT_EQ(c.m_dLongitude, 4.0);
+}
+
+TEST(ConfigurationGeographique, EveryCityValidatesToItsOwnCoordinates) {
+    for (int i = 1; i < CConfig::kNombreVilles; ++i) {
+        CConfig c;
+        auto t = c.Ouvrir();
+        c.ChoisirLieu(t, i);
+        ASSERT_FALSE(c.Valider(t)) << i;
+        AttendreVille(CVille{c.m_strLieu, c.m_dLatitude, c.m_dLongitude},
+                      c.m_villes[i].m_strNom.c_str(), c.m_villes[i].m_dLatitude,
+                      c.m_villes[i].m_dLongitude);
+        EXPECT_EQ(c.Ouvrir().nLieu, i);
+    }
+}
+
+TEST(ConfigurationGeographique, IgnoredLongitudeIsStillCheckedAndStored) {
+    CConfig c;
+    auto t = c.Ouvrir();
+    c.ChoisirLieu(t, 0);
+    CConfig::CocherIgnorerLongitude(t, true);
+    EXPECT_FALSE(t.bLongitudeActive);
+    t.strLongitude = "181";
+    ASSERT_TRUE(c.Valider(t));
+    t.strLongitude = "-180";
+    ASSERT_FALSE(c.Valider(t));
+    EXPECT_EQ(c.m_bIgnorerLongitude, 1);
+    EXPECT_EQ(c.m_dLongitude, -180.0);
+    EXPECT_FALSE(c.Ouvrir().bLongitudeActive);
+    CConfig::CocherIgnorerLongitude(t, false);
+    EXPECT_TRUE(t.bLongitudeActive);
+}
+
+TEST(ConfigurationGeographique, ValidateChecksRangesThenStoresAndTurnsTheNorth) {
+    const struct {
+        const char *lat, *lon, *nord, *horizon;
+        int champ; // -1: accepted
+        const char* message;
+    } cas[] = {
+        {"89.9", "180", "90", "48", -1, ""},
+        {"-89.9", "-180", "360", "-12", -1, ""},
+        {"90", "0", "0", "50", CConfig::kChampLatitude,
+         "Please enter a number between -89.9 and 89.9."},
+        {"0", "-180.1", "0", "0", CConfig::kChampLongitude,
+         "Please enter a number between -180 and 180."},
+        {"0", "0", "-1", "0", CConfig::kChampDirectionNord,
+         "Please enter a number between 0 and 360."},
+        {"0", "0", "0", "48.1", CConfig::kChampLigneHorizon,
+         "Please enter a number between -12 and 48."},
+        {"0", "0", "0", "-12.1", CConfig::kChampLigneHorizon,
+         "Please enter a number between -12 and 48."},
+        {"north", "0", "0", "0", CConfig::kChampLatitude, "Please enter a number."},
+    };
+    for (const auto& k : cas) {
+        CConfig c;
+        auto t = c.Ouvrir();
+        c.ChoisirLieu(t, 0);
+        t.strLatitude = k.lat;
+        t.strLongitude = k.lon;
+        t.strDirectionNord = k.nord;
+        t.strLigneHorizon = k.horizon;
+        const auto refus = c.Valider(t);
+        if (k.champ < 0) {
+            ASSERT_FALSE(refus) << k.lat;
+            EXPECT_EQ(c.m_dLigneHorizon, std::stod(k.horizon));
+            EXPECT_NEAR(c.m_nord.m_x, std::sin(std::stod(k.nord) * kDegVersRad), 1e-15);
+            continue;
+        }
+        ASSERT_TRUE(refus) << k.lat << " " << k.lon << " " << k.nord << " " << k.horizon;
+        EXPECT_EQ(refus->nChamp, k.champ);
+        EXPECT_EQ(refus->strMessage, k.message);
+        // Nothing stored, not even the fields read before the refused one.
+        EXPECT_EQ(c.m_strLieu, "PARIS");
+        EXPECT_EQ(c.m_dLatitude, 48.9);
+        EXPECT_EQ(c.m_dLongitude, -2.3);
+        EXPECT_EQ(c.m_dDirectionNord, 0.0);
+    }
+}
+
+} // namespace

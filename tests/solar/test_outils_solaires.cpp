@@ -1,0 +1,203 @@
+#include "document/OptionsCalcul.h"
+#include "solar/CalculsPratiques.h"
+#include "solar/ConfigurationGeographique.h"
+#include "solar/InformationsSolaires.h"
+#include "solar/PositionSoleil.h"
+#include "solar/ProblemeInverse.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct Soleil {
+    CConfigurationGeographique site;
+    COptionsCalcul options;
+    CPositionSoleil pos{site, options};
+};
+
+TEST(InformationsSolaires, DefaultSiteAndPolarDays) {
+    Soleil s;
+    CInformationsSolaires info(s.pos);
+    info.Ouvrir(); // 04 january
+    EXPECT_NEAR(info.m_dDureeJour, 8.16, 1e-9);
+    EXPECT_NEAR(info.m_dDureeJourPourcent, 34.02, 1e-9);
+    EXPECT_NEAR(info.m_dAltitudeZenith, 18.36, 1e-9);
+    EXPECT_EQ(info.m_nHeureZenith, 11);
+    EXPECT_EQ(info.m_nMinuteZenith, 51);
+
+    s.site.m_dLatitude = 80;
+    info.ChoisirDate(11); // 21 june: the sun never sets
+    EXPECT_NEAR(info.m_dDureeJour, 24, 1e-9);
+    EXPECT_NEAR(info.m_dDureeJourPourcent, 100, 1e-9);
+    info.ChoisirDate(23); // 21 december: it never rises
+    EXPECT_EQ(info.m_dDureeJour, 0.0);
+    EXPECT_EQ(info.m_dDureeJourPourcent, 0.0);
+}
+
+TEST(InformationsSolaires, HorizonLine) {
+    Soleil s;
+    s.pos.m_nIndexDate = 5;
+    s.pos.m_nHeure = 7;
+    s.pos.m_nMinute = 30;
+    s.pos.CalculerPosition();
+    CInformationsSolaires info(s.pos);
+    info.ChoisirDate(5);
+    const double dDuree = info.m_dDureeJour;
+    const double dZenith = info.m_dAltitudeZenith;
+    const int nMinuteZenith = info.m_nHeureZenith * 60 + info.m_nMinuteZenith;
+
+    // A minute exactly on the line counts; it drops out once the line is above it.
+    s.site.m_dLigneHorizon = s.pos.m_dAltitude;
+    info.ChoisirDate(5);
+    const double dSur = info.m_dDureeJour;
+    s.site.m_dLigneHorizon = std::nextafter(s.pos.m_dAltitude, 90.0);
+    info.ChoisirDate(5);
+    EXPECT_LE(info.m_dDureeJour, dSur - 0.016);
+
+    // A higher line shortens the day but leaves the zenith point.
+    s.site.m_dLigneHorizon = 15;
+    info.ChoisirDate(5);
+    EXPECT_LT(info.m_dDureeJour, dDuree - 2);
+    EXPECT_EQ(info.m_dAltitudeZenith, dZenith);
+    EXPECT_EQ(info.m_nHeureZenith * 60 + info.m_nMinuteZenith, nMinuteZenith);
+}
+
+TEST(InformationsSolaires, TheSunsDateAndTimeArePutBack) {
+    Soleil s;
+    s.pos.m_nIndexDate = 7;
+    s.pos.m_nHeure = 14;
+    s.pos.m_nMinute = 25;
+    CInformationsSolaires info(s.pos);
+    info.ChoisirDate(2);
+    EXPECT_EQ(s.pos.m_nIndexDate, 7);
+    EXPECT_EQ(s.pos.m_nHeure, 14);
+    EXPECT_EQ(s.pos.m_nMinute, 25);
+    // Azimuth and altitude are left at 23:59 of the scanned date.
+    Soleil t;
+    t.pos.m_nIndexDate = 2;
+    t.pos.m_nHeure = 23;
+    t.pos.m_nMinute = 59;
+    t.pos.CalculerPosition();
+    EXPECT_EQ(s.pos.m_dAzimut, t.pos.m_dAzimut);
+    EXPECT_EQ(s.pos.m_dAltitude, t.pos.m_dAltitude);
+}
+
+TEST(ProblemeInverse, DefaultConeOverTheYear) {
+    Soleil s;
+    s.pos.m_nIndexDate = 3;
+    s.pos.m_nHeure = 9;
+    s.pos.m_nMinute = 41;
+    CProblemeInverse pi(s.pos);
+    const auto t = pi.Ouvrir();
+    EXPECT_EQ(t.strAzimutMin, "160");
+    EXPECT_EQ(t.strAltitudeMax, "70");
+    ASSERT_FALSE(pi.Calculer(t));
+    EXPECT_TRUE(pi.m_bCalcule);
+    for (int d : {0, 1, 2, 20, 21, 22, 23}) {
+        EXPECT_EQ(pi.m_dDurees[d], 0.0) << d; // midwinter: too low
+    }
+    for (int d = 4; d <= 18; ++d) {
+        EXPECT_GT(pi.m_dDurees[d], 60.0) << d;
+    }
+    EXPECT_EQ(pi.m_dDurees[4], 134.0);
+    EXPECT_EQ(pi.Echelle(), 180);
+    EXPECT_EQ(s.pos.m_nIndexDate, 3);
+    EXPECT_EQ(s.pos.m_nHeure, 9);
+    EXPECT_EQ(s.pos.m_nMinute, 41);
+    pi.Ouvrir(); // nothing drawn until the next "Compute"
+    EXPECT_FALSE(pi.m_bCalcule);
+}
+
+TEST(ProblemeInverse, WholeSkyReversedIntervalAndRefusals) {
+    Soleil s;
+    CProblemeInverse pi(s.pos);
+    ASSERT_FALSE(pi.Calculer({"0", "360", "-90", "90"}));
+    for (double d : pi.m_dDurees) {
+        EXPECT_EQ(d, 1440.0);
+    }
+    EXPECT_EQ(pi.Echelle(), 1440);
+    // No wrap past the north.
+    ASSERT_FALSE(pi.Calculer({"350", "10", "-90", "90"}));
+    for (double d : pi.m_dDurees) {
+        EXPECT_EQ(d, 0.0);
+    }
+    pi.Ouvrir();
+    auto refus = pi.Calculer({"350", "360.5", "-90", "90"});
+    ASSERT_TRUE(refus);
+    EXPECT_EQ(refus->nChamp, CProblemeInverse::kChampAzimutMax);
+    EXPECT_EQ(refus->strMessage, "Please enter a number between 0 and 360.");
+    refus = pi.Calculer({"0", "360", "-90", "x"});
+    ASSERT_TRUE(refus);
+    EXPECT_EQ(refus->nChamp, CProblemeInverse::kChampAltitudeMax);
+    EXPECT_FALSE(pi.m_bCalcule);
+    EXPECT_EQ(pi.m_dAzimutMin, 350.0);
+}
+
+TEST(ProblemeInverse, ScaleThresholds) {
+    Soleil s;
+    CProblemeInverse pi(s.pos);
+    const double cas[][2] = {{0, 90},    {90, 90},   {91, 180},  {180, 180},  {180.5, 360},
+                             {360, 360}, {361, 720}, {720, 720}, {721, 1440}, {1440, 1440}};
+    for (const auto& c : cas) {
+        pi.m_dDurees.fill(0);
+        pi.m_dDurees[13] = c[0];
+        EXPECT_EQ(pi.Echelle(), c[1]) << c[0];
+    }
+}
+
+TEST(CalculsPratiques, InclinationsAtOpening) {
+    CConfigurationGeographique site;
+    CCalculsPratiques cp(site);
+    const auto t = cp.Ouvrir();
+    EXPECT_EQ(t.strInclinaisonHiver, "21.1");
+    EXPECT_EQ(t.strInclinaisonEte, "61.1");
+    EXPECT_EQ(t.strDescenteOmbre, "1");
+    EXPECT_EQ(t.strEspacement, "1.414");
+    site.m_dLatitude = 75;
+    cp.Ouvrir();
+    EXPECT_EQ(cp.m_dInclinaisonHiver, 0.0);
+    site.m_dLatitude = -30;
+    cp.Ouvrir();
+    EXPECT_EQ(cp.m_dInclinaisonEte, 90.0);
+}
+
+TEST(CalculsPratiques, CanopyShadowAndPanelSpacing) {
+    CConfigurationGeographique site;
+    CCalculsPratiques cp(site);
+    auto t = cp.Ouvrir();
+    cp.m_dDescenteOmbre = cp.m_dEspacement = 0;
+    ASSERT_FALSE(cp.CalculerAuvent(t));
+    EXPECT_EQ(t.strDescenteOmbre, "1");
+    EXPECT_EQ(cp.m_dEspacement, 0.0); // only its own group
+    ASSERT_FALSE(cp.CalculerPanneaux(t));
+    EXPECT_EQ(t.strEspacement, "1.414");
+
+    t.strAvancee = "2";
+    t.strAltitudeAuvent = "60";
+    t.strTaillePanneaux = "2";
+    t.strInclinaisonPanneaux = "30";
+    t.strAltitudePanneaux = "20";
+    ASSERT_FALSE(cp.CalculerAuvent(t));
+    EXPECT_EQ(t.strDescenteOmbre, "3.464"); // 2 tan 60 = 3.4641
+    ASSERT_FALSE(cp.CalculerPanneaux(t));
+    EXPECT_EQ(t.strEspacement, "5.758"); // 2 (cos 30 / tan 20 + sin 30) = 5.7588
+
+    // Either "Compute" checks every field and then stores nothing.
+    t.strAltitudePanneaux = "90";
+    const auto refus = cp.CalculerAuvent(t);
+    ASSERT_TRUE(refus);
+    EXPECT_EQ(refus->nChamp, CCalculsPratiques::kChampAltitudePanneaux);
+    EXPECT_EQ(refus->strMessage, "Please enter a number between 0.01 and 89.99.");
+    t.strAltitudePanneaux = "20";
+    t.strAvancee = "100.5";
+    ASSERT_TRUE(cp.CalculerPanneaux(t));
+    EXPECT_EQ(cp.m_dAvancee, 2.0);
+    t.strAvancee = "0";
+    t.strAltitudeAuvent = "0.01";
+    ASSERT_FALSE(cp.CalculerAuvent(t));
+    EXPECT_EQ(cp.m_dDescenteOmbre, 0.0);
+}
+
+} // namespace
