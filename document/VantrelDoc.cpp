@@ -185,17 +185,80 @@ void CVantrelDoc::FermerPositionSoleil() {
         FermerEclairement();
     }
     m_bPositionSoleilOuverte = false;
+    m_positionSoleil.Fermer();
     m_interaction.FermerFenetre(EFenetre::PositionSoleil);
     RedessinerVues();
 }
 
 void CVantrelDoc::FermerEclairement() {
     m_bEclairementOuvert = false;
-    for (auto& pFace : m_faces) {
-        pFace->DetruireMaillage();
-    }
+    DetruireMaillages();
     m_interaction.FermerFenetre(EFenetre::Eclairement);
     RedessinerVues();
+}
+
+std::vector<CFace*> CVantrelDoc::Faces() const {
+    std::vector<CFace*> faces;
+    faces.reserve(m_faces.size());
+    for (const auto& f : m_faces) {
+        faces.push_back(f.get());
+    }
+    return faces;
+}
+
+CSoleilCalcul CVantrelDoc::SoleilCalcul() const {
+    CSoleilCalcul s;
+    s.direction = m_positionSoleil.m_direction;
+    s.dAltitude = m_positionSoleil.m_dAltitude;
+    s.dLigneHorizon = m_configurationGeographique.m_dLigneHorizon;
+    return s;
+}
+
+bool CVantrelDoc::GenererMaillages() {
+    return m_generationMaillage.GenererMaillages(Faces(), m_optionsCalcul.m_nPoidsMax,
+                                                 m_interaction);
+}
+
+void CVantrelDoc::DetruireMaillages() {
+    ::DetruireMaillages(Faces());
+}
+
+void CVantrelDoc::CalculerEclairement() {
+    m_eclairementRecepteurs.CalculerEclairement(Faces(), SoleilCalcul());
+}
+
+bool CVantrelDoc::BasculerEclairement() {
+    if (m_bEclairementOuvert) {
+        FermerEclairement();
+        return false;
+    }
+    if (!GenererMaillages()) {
+        return false;
+    }
+    m_bEclairementOuvert = true;
+    m_eclairementRecepteurs.Ouvrir();
+    RedessinerVues();
+    return true;
+}
+
+void CVantrelDoc::ChoisirAutoCalcul(bool bAuto) {
+    m_eclairementRecepteurs.m_bAutoCalcul = bAuto ? 1 : 0;
+    CalculerEclairement();
+    RedessinerVues();
+}
+
+void CVantrelDoc::ActualiserEclairement() {
+    if (m_bEclairementOuvert && m_eclairementRecepteurs.m_bAutoCalcul) {
+        CalculerEclairement();
+    }
+}
+
+CTamponPositionSoleil CVantrelDoc::OuvrirPositionSoleil() {
+    m_bPositionSoleilOuverte = true;
+    CTamponPositionSoleil t = m_positionSoleil.Ouvrir();
+    ActualiserEclairement();
+    RedessinerVues();
+    return t;
 }
 
 CEtatCommandes CVantrelDoc::EtatCommandes(bool bBarreOutils, bool bBarreEtat) const {

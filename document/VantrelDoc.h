@@ -1,9 +1,18 @@
 #pragma once
 
 #include "document/Commandes.h"
+#include "document/OptionsCalcul.h"
 #include "document/Proprietes.h"
 #include "geometry/Face.h"
+#include "lighting/BilanJournalier.h"
+#include "lighting/EclairementRecepteurs.h"
+#include "lighting/GenerationMaillage.h"
 #include "platform/Interaction.h"
+#include "solar/CalculsPratiques.h"
+#include "solar/ConfigurationGeographique.h"
+#include "solar/InformationsSolaires.h"
+#include "solar/PositionSoleil.h"
+#include "solar/ProblemeInverse.h"
 #include "view/ParametresAffichage.h"
 
 #include <memory>
@@ -20,8 +29,21 @@ public:
     CVantrelDoc(const CVantrelDoc&) = delete;
     CVantrelDoc& operator=(const CVantrelDoc&) = delete;
 
-    std::vector<std::unique_ptr<CFace>> m_faces; // list order is drawing and file order
+    // The stored settings come first: the tool objects keep references to them.
+    COptionsCalcul m_optionsCalcul;
+    CConfigurationGeographique m_configurationGeographique;
     CParametresAffichage m_parametresAffichage;
+
+    // The tools keep their entries for the whole run.
+    CPositionSoleil m_positionSoleil{m_configurationGeographique, m_optionsCalcul};
+    CEclairementRecepteurs m_eclairementRecepteurs;
+    CCalculsPratiques m_calculsPratiques{m_configurationGeographique};
+    CInformationsSolaires m_informationsSolaires{m_positionSoleil};
+    CProblemeInverse m_problemeInverse{m_positionSoleil};
+    CBilanJournalier m_bilanJournalier{m_positionSoleil, m_eclairementRecepteurs};
+    CGenerationMaillage m_generationMaillage;
+
+    std::vector<std::unique_ptr<CFace>> m_faces; // list order is drawing and file order
     bool m_bPointsPrincipauxOuverts = false;
     bool m_bTransformationsOuvertes = false;
     bool m_bPositionSoleilOuverte = false;
@@ -83,6 +105,26 @@ public:
     void FermerTransformations();
     void FermerPositionSoleil();
     void FermerEclairement();
+
+    // ----- Lighting
+    // The faces in list order, as the computations take them.
+    std::vector<CFace*> Faces() const;
+    // The current sun and horizon line, as the lighting reads them.
+    CSoleilCalcul SoleilCalcul() const;
+    // Every receiver's mesh under the options' budget; false after a message.
+    bool GenererMaillages();
+    void DetruireMaillages();
+    // The scene lighting for the current sun.
+    void CalculerEclairement();
+    // "Receivers lighting...": closes the window when it is open; otherwise
+    // builds the meshes and, when that succeeded, opens it (true).
+    bool BasculerEclairement();
+    // "Auto Compute" clicked: computes once and redraws.
+    void ChoisirAutoCalcul(bool bAuto);
+    // After every move of the sun in its window.
+    void ActualiserEclairement();
+    // "Sun position...": opening (the window's controls), and closing.
+    CTamponPositionSoleil OuvrirPositionSoleil();
 
     // State read by the command table's rules.
     CEtatCommandes EtatCommandes(bool bBarreOutils = true, bool bBarreEtat = true) const;

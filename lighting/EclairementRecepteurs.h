@@ -28,6 +28,9 @@ public:
     // The plain sequential evaluation, kept as the reference.
     void CalculerEclairementSimple(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil);
 
+    // Node-occluder ray tests of the last fast computation (for benchmarks).
+    long long TestsEffectues() const { return m_moteur.TestsEffectues(); }
+
 private:
     void Agreger(const std::vector<CFace*>& faces);
 

@@ -1,0 +1,114 @@
+#include "lighting/BilanJournalier.h"
+
+#include "document/OptionsCalcul.h"
+#include "geometry/Arrondi.h"
+#include "solar/ConfigurationGeographique.h"
+#include "solar/PositionSoleil.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+void CBilanJournalier::Ouvrir() {
+    m_nEchantillons = 0;
+    m_bArret = 0;
+}
+
+int CBilanJournalier::PasMinutes() const {
+    // A step read from a damaged file must not divide by zero.
+    return std::clamp(m_soleil.Options().m_nPasMinutes, 1, kEchantillonsMax);
+}
+
+void CBilanJournalier::Calculer(const std::vector<CFace*>& faces,
+                                const std::function<void()>& apresEchantillon) {
+    const int nIndexDate = m_soleil.m_nIndexDate;
+    const int nHeure = m_soleil.m_nHeure;
+    const int nMinute = m_soleil.m_nMinute;
+    m_soleil.m_nIndexDate = m_nIndexDate;
+    m_soleil.m_nHeure = 0;
+    m_soleil.m_nMinute = 0;
+
+    const int s = PasMinutes();
+    const int n = kEchantillonsMax / s;
+    m_nEchantillons = 0;
+    for (int k = 0; k < n; ++k) {
+        m_soleil.CalculerPosition();
+        m_soleil.CalculerDirection();
+        CSoleilCalcul soleil;
+        soleil.direction = m_soleil.m_direction;
+        soleil.dAltitude = m_soleil.m_dAltitude;
+        soleil.dLigneHorizon = m_soleil.Site().m_dLigneHorizon;
+        m_eclairement.CalculerEclairement(faces, soleil);
+        CEchantillon& e = m_echantillons[static_cast<std::size_t>(k)];
+        e.m_nHeure = m_soleil.m_nHeure;
+        e.m_nMinute = m_soleil.m_nMinute;
+        e.m_dEquivalent = m_eclairement.m_dEquivalent;
+        e.m_dIncidence = m_eclairement.m_dIncidence;
+        e.m_dAltitude = m_soleil.m_dAltitude;
+        m_soleil.AvancerMinutes(s);
+        if (apresEchantillon) {
+            apresEchantillon();
+        }
+        if (m_bArret) {
+            break;
+        }
+        m_nEchantillons = k + 1;
+    }
+
+    m_soleil.m_nIndexDate = nIndexDate;
+    m_soleil.m_nHeure = nHeure;
+    m_soleil.m_nMinute = nMinute;
+}
+
+int CBilanJournalier::Progression() const {
+    return m_nEchantillons * 100 / (kEchantillonsMax / PasMinutes());
+}
+
+void CBilanJournalier::CalculerMoyennes() {
+    double se = 0;
+    double sei = 0;
+    double sea = 0;
+    for (int k = 0; k < m_nEchantillons; ++k) {
+        const CEchantillon& e = m_echantillons[static_cast<std::size_t>(k)];
+        se += e.m_dEquivalent;
+        sei += e.m_dEquivalent * e.m_dIncidence;
+        sea += e.m_dEquivalent * e.m_dAltitude;
+    }
+    // Incidence and altitude are weighted by the lighting: dark samples do not count.
+    m_dEquivalentMoyen = m_nEchantillons < 1 ? 0 : se / m_nEchantillons;
+    m_dIncidenceMoyenne = se <= 0 ? 0 : sei / se;
+    m_dAltitudeMoyenne = se <= 0 ? 0 : sea / se;
+    m_dEquivalentMoyen = Arrondi(m_dEquivalentMoyen, 2);
+    m_dIncidenceMoyenne = Arrondi(m_dIncidenceMoyenne, 2);
+    m_dAltitudeMoyenne = Arrondi(m_dAltitudeMoyenne, 2);
+}
+
+std::string CBilanJournalier::TexteExport() const {
+    std::string texte;
+    char ligne[160];
+    for (int k = 0; k < m_nEchantillons; ++k) {
+        const CEchantillon& e = m_echantillons[static_cast<std::size_t>(k)];
+        std::snprintf(ligne, sizeof ligne, "%d %d %g %g %g\n", e.m_nHeure, e.m_nMinute,
+                      e.m_dEquivalent, e.m_dIncidence, e.m_dAltitude);
+        texte += ligne;
+    }
+    return texte;
+}
+
+bool CBilanJournalier::Exporter(const std::string& chemin, std::string& strErreur) const {
+    std::ofstream flux(chemin, std::ios::binary | std::ios::trunc);
+    if (!flux) {
+        strErreur = "Cannot create " + chemin + ": " + std::strerror(errno);
+        return false;
+    }
+    const std::string texte = TexteExport();
+    flux.write(texte.data(), static_cast<std::streamsize>(texte.size()));
+    flux.close();
+    if (!flux) {
+        strErreur = "Cannot write " + chemin + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,214 @@
+// The fast shading against the plain evaluation on random scenes: every node
+// value, every face mean and both scene results must be bit for bit equal.
+#include "geometry/Face3.h"
+#include "geometry/Face4.h"
+#include "geometry/Face5.h"
+#include "geometry/Face6.h"
+#include "lighting/EclairementRecepteurs.h"
+#include "lighting/GenerationMaillage.h"
+#include "platform/InteractionScriptee.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace {
+
+class Scene {
+public:
+    explicit Scene(unsigned graine) : m_hasard(graine) {}
+
+    std::vector<std::unique_ptr<CFace>> m_faces;
+
+    double Uniforme(double a, double b) { return std::uniform_real_distribution<>(a, b)(m_hasard); }
+    int Entier(int a, int b) { return std::uniform_int_distribution<>(a, b)(m_hasard); }
+
+    CVecteur Point(double r) { return CVecteur(Uniforme(-r, r), Uniforme(-r, r), Uniforme(0, r)); }
+    CVecteur Vecteur(double l) {
+        CVecteur v(Uniforme(-1, 1), Uniforme(-1, 1), Uniforme(-1, 1));
+        return v * (l / v.Norme());
+    }
+
+    void Correlation(CCorrelationPhysique& c) {
+        c.m_nMode = Entier(0, 2);
+        double incidence = 0;
+        for (int i = 0; i < 6; ++i) {
+            c.m_couples[i] = {i == 5 ? 90 : incidence, Uniforme(0, 100)};
+            incidence = std::min(90.0, incidence + Uniforme(0, 30));
+        }
+    }
+
+    CFace* Ajouter() {
+        const int type = Entier(3, 6);
+        std::unique_ptr<CFace> f;
+        const CVecteur p0 = Point(6);
+        const CVecteur e = Vecteur(Uniforme(0.5, 4));
+        CVecteur g = Vecteur(Uniforme(0.5, 4));
+        switch (type) {
+        case 3:
+            f = std::make_unique<CFace3>();
+            break;
+        case 4: {
+            f = std::make_unique<CFace4>();
+            // Convex, concave or slightly warped.
+            const double s = Uniforme(0.3, 1.7);
+            const double t = Uniforme(0.3, 1.7);
+            f->m_points[3] = p0 + g;
+            f->m_points[2] = p0 + e * s + g * t + (Entier(0, 5) == 0 ? Vecteur(0.05) : CVecteur());
+            break;
+        }
+        case 5:
+            f = std::make_unique<CFace5>();
+            break;
+        default:
+            f = std::make_unique<CFace6>();
+            break;
+        }
+        f->m_points[0] = p0;
+        f->m_points[1] = p0 + e;
+        if (type != 4) {
+            f->m_points[2] = p0 + g;
+        }
+        f->CalculerNormale();
+        if (type == 5 || type == 6) {
+            f->EstValide(); // the curved kinds hold corrected points
+        }
+        CProprietes& p = f->m_proprietes;
+        p.m_bRecepteur = Entier(0, 2) == 0;
+        p.m_bCoteInverse = Entier(0, 3) == 0;
+        p.m_dTransmittivite = Entier(0, 3) == 0 ? 100 : Uniforme(0, 100);
+        p.m_dAbsorptivite = Uniforme(0, 100);
+        p.m_dMailleRelative = 10;
+        p.m_dMailleAbsolue = 0.2;
+        Correlation(p.m_correlationTransmittivite);
+        Correlation(p.m_correlationAbsorptivite);
+        if (Entier(0, 4) == 0) {
+            p.m_correlationTransmittivite.m_nMode = 0; // fully transparent faces too
+        }
+        CFace* brut = f.get();
+        m_faces.push_back(std::move(f));
+        return brut;
+    }
+
+    // An opening lying in its host, or anywhere.
+    void Ouvrir(CFace* hote) {
+        auto o = std::make_unique<CFace4>();
+        const CVecteur e0 = hote->m_points[1] - hote->m_points[0];
+        const CVecteur l = hote->m_points[hote->IndexDernier()] - hote->m_points[0];
+        const double a = Uniforme(0.1, 0.4);
+        const double b = Uniforme(0.1, 0.4);
+        const double da = Uniforme(0.1, 0.3);
+        const double db = Uniforme(0.1, 0.3);
+        const CVecteur base = hote->m_points[0] + e0 * a + l * b;
+        o->m_points[0] = base;
+        o->m_points[1] = base + e0 * da;
+        o->m_points[2] = base + e0 * da + l * db;
+        o->m_points[3] = base + l * db;
+        o->CalculerNormale();
+        o->m_proprietes.m_dTransmittivite = Uniforme(0, 100);
+        o->m_proprietes.m_bRecepteur = Entier(0, 3) == 0;
+        hote->m_ouvertures.m_faces.push_back(o.get());
+        m_faces.push_back(std::move(o));
+    }
+
+    std::vector<CFace*> Liste() const {
+        std::vector<CFace*> l;
+        for (const auto& f : m_faces) {
+            l.push_back(f.get());
+        }
+        return l;
+    }
+
+    CVecteur Soleil(const std::vector<CFace*>& faces) {
+        if (Entier(0, 2) == 0) {
+            // Grazing: almost in the plane of a face.
+            CFace* f =
+                faces[static_cast<std::size_t>(Entier(0, static_cast<int>(faces.size()) - 1))];
+            const CVecteur e = f->m_points[1] - f->m_points[0];
+            const double ecart = std::pow(10.0, -Uniforme(2, 9)) * (Entier(0, 1) ? 1 : -1);
+            const CVecteur d = e / e.Norme() + f->m_normale * ecart;
+            return d / d.Norme();
+        }
+        CVecteur d(Uniforme(-1, 1), Uniforme(-1, 1), Uniforme(-0.2, 1));
+        return d / d.Norme();
+    }
+
+private:
+    std::mt19937 m_hasard;
+};
+
+TEST(Differentiel, FastShadingIsBitForBitThePlainOne) {
+    CInteractionScriptee ui;
+    long long nNoeuds = 0;
+    const unsigned nGraines = std::getenv("VANTREL_GRAINES")
+                                  ? static_cast<unsigned>(std::atoi(std::getenv("VANTREL_GRAINES")))
+                                  : 12;
+    long long nTests = 0;
+    long long nPaires = 0;
+    for (unsigned graine = 1; graine <= nGraines; ++graine) {
+        Scene scene(graine);
+        const int nFaces = scene.Entier(5, 40);
+        for (int i = 0; i < nFaces; ++i) {
+            CFace* f = scene.Ajouter();
+            if (scene.Entier(0, 3) == 0) {
+                scene.Ouvrir(f);
+            }
+        }
+        scene.m_faces.front()->m_proprietes.m_bRecepteur = 1;
+        const std::vector<CFace*> faces = scene.Liste();
+        CGenerationMaillage generation;
+        ASSERT_TRUE(generation.GenererMaillages(faces, 1000, ui)) << graine;
+
+        CEclairementRecepteurs simple;
+        CEclairementRecepteurs rapide;
+        for (int n = 0; n < 20; ++n) {
+            CSoleilCalcul soleil;
+            soleil.direction = scene.Soleil(faces);
+            soleil.dAltitude = std::asin(soleil.direction.m_z) * 57.29577951308232;
+            soleil.dLigneHorizon = scene.Uniforme(-12, 5);
+
+            simple.CalculerEclairementSimple(faces, soleil);
+            std::vector<std::vector<float>> valeurs;
+            std::vector<double> moyennes;
+            for (CFace* f : faces) {
+                valeurs.push_back(f->m_pNoeuds ? f->m_pNoeuds->m_valeurs : std::vector<float>());
+                moyennes.push_back(f->m_dEclairement);
+                if (f->m_pNoeuds) {
+                    std::fill(f->m_pNoeuds->m_valeurs.begin(), f->m_pNoeuds->m_valeurs.end(),
+                              -7.0f);
+                    nNoeuds += f->m_pNoeuds->Taille();
+                }
+            }
+            rapide.CalculerEclairement(faces, soleil);
+            nTests += rapide.TestsEffectues();
+            for (CFace* f : faces) {
+                if (f->m_pNoeuds && f->m_dEclairementDirect != 0) {
+                    nPaires += static_cast<long long>(f->m_pNoeuds->Taille()) *
+                               static_cast<long long>(Occultants(faces, f).size());
+                }
+            }
+            for (std::size_t i = 0; i < faces.size(); ++i) {
+                if (faces[i]->m_pNoeuds) {
+                    const auto& v = faces[i]->m_pNoeuds->m_valeurs;
+                    ASSERT_EQ(v.size(), valeurs[i].size());
+                    EXPECT_EQ(std::memcmp(v.data(), valeurs[i].data(), v.size() * sizeof(float)), 0)
+                        << "scene " << graine << " sun " << n << " face " << i;
+                }
+                EXPECT_EQ(std::memcmp(&faces[i]->m_dEclairement, &moyennes[i], sizeof(double)), 0)
+                    << "scene " << graine << " sun " << n << " face " << i;
+            }
+            EXPECT_EQ(rapide.m_dEquivalent, simple.m_dEquivalent);
+            EXPECT_EQ(rapide.m_dIncidence, simple.m_dIncidence);
+        }
+    }
+    EXPECT_GT(nNoeuds, 100000); // the scenes did exercise the node loop
+    // And most pairs were skipped without a ray test.
+    EXPECT_LT(nTests, nPaires / 2) << nTests << " of " << nPaires;
+}
+
+} // namespace
