@@ -6,8 +6,8 @@
 
 namespace {
 
-// Highest running index, as the archives of the original program allow; a
-// reader refuses more rather than wrapping around.
+// Highest running index of an archive, far below the class-tag bit: past it
+// the writer refuses and the reader fails rather than wrapping around.
 constexpr std::uint32_t s_nIndexMax = 0x3FFFFFFE;
 
 // A name read from a file, quoted for a message, its unprintable bytes escaped.
