@@ -1,0 +1,437 @@
+#include "document/Archive.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Octets = std::vector<std::uint8_t>;
+
+const std::vector<std::string> s_faces = {"CFace3", "CFace4", "CFace5", "CFace6"};
+
+Octets Concat(std::initializer_list<Octets> parties) {
+    Octets o;
+    for (const auto& p : parties) {
+        o.insert(o.end(), p.begin(), p.end());
+    }
+    return o;
+}
+
+Octets Texte(const std::string& s) {
+    return Octets(s.begin(), s.end());
+}
+
+template <class F>
+Octets Ecrire(F f) {
+    Octets o;
+    auto ar = CArchive::Ecriture(o);
+    f(ar);
+    EXPECT_EQ(ar.Position(), o.size());
+    return o;
+}
+
+// Runs f on a reading archive and returns the offset of the refusal; fails
+// the test when nothing is refused.
+template <class F>
+std::size_t Refus(const Octets& o, F f) {
+    auto ar = CArchive::Lecture(o);
+    try {
+        f(ar);
+    } catch (const CErreurArchive& e) {
+        EXPECT_NE(std::string(e.what()).find("byte offset " + std::to_string(e.Position())),
+                  std::string::npos)
+            << e.what();
+        return e.Position();
+    }
+    ADD_FAILURE() << "no CErreurArchive";
+    return std::numeric_limits<std::size_t>::max();
+}
+
+TEST(Archive, PrimitivesAreLittleEndian) {
+    const Octets o = Ecrire([](CArchive& ar) {
+        EXPECT_TRUE(ar.EstEnEcriture());
+        EXPECT_FALSE(ar.EstEnLecture());
+        ar.EcrireEntier(-2);
+        ar.EcrireEntier(2003);
+        ar.EcrireBooleen(true);
+        ar.EcrireBooleen(false);
+        ar.EcrireReel(1.0);
+        ar.EcrireReel(-2.3);
+        ar.EcrireMot(0x1234);
+        ar.EcrireDoubleMot(0x89ABCDEF);
+        ar.EcrireOctets(Octets{0xAA, 0xBB});
+    });
+    const Octets attendu = {0xFE, 0xFF, 0xFF, 0xFF, 0xD3, 0x07, 0x00, 0x00,
+                            0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                            0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, // 1.0
+                            0x66, 0x66, 0x66, 0x66, 0x66, 0x66, 0x02, 0xC0, // -2.3
+                            0x34, 0x12, 0xEF, 0xCD, 0xAB, 0x89, 0xAA, 0xBB};
+    EXPECT_EQ(o, attendu);
+
+    auto ar = CArchive::Lecture(o);
+    EXPECT_TRUE(ar.EstEnLecture());
+    EXPECT_EQ(ar.LireEntier(), -2);
+    EXPECT_EQ(ar.LireEntier(), 2003);
+    EXPECT_TRUE(ar.LireBooleen());
+    EXPECT_FALSE(ar.LireBooleen());
+    EXPECT_EQ(ar.LireReel(), 1.0);
+    EXPECT_EQ(ar.LireReel(), -2.3);
+    EXPECT_EQ(ar.LireMot(), 0x1234);
+    EXPECT_EQ(ar.LireDoubleMot(), 0x89ABCDEFu);
+    std::uint8_t bloc[2];
+    ar.LireOctets(bloc);
+    EXPECT_EQ(bloc[0], 0xAA);
+    EXPECT_EQ(bloc[1], 0xBB);
+    EXPECT_EQ(ar.Restant(), 0u);
+    EXPECT_EQ(ar.Position(), o.size());
+}
+
+TEST(Archive, AnyNonZeroBoolIsTrueAndDoublesKeepTheirBits) {
+    const Octets o = {0x00, 0x00, 0x00, 0x80, 0x02, 0x00, 0x00, 0x00};
+    auto ar = CArchive::Lecture(o);
+    EXPECT_TRUE(ar.LireBooleen());
+    EXPECT_TRUE(ar.LireBooleen());
+
+    const double valeurs[] = {-0.0, 0.04, std::numeric_limits<double>::denorm_min(),
+                              std::numeric_limits<double>::infinity()};
+    const Octets r = Ecrire([&](CArchive& a) {
+        for (double d : valeurs) {
+            a.EcrireReel(d);
+        }
+        a.EcrireReel(std::nan(""));
+    });
+    auto lu = CArchive::Lecture(r);
+    for (double d : valeurs) {
+        const double x = lu.LireReel();
+        EXPECT_EQ(x, d);
+        EXPECT_EQ(std::signbit(x), std::signbit(d));
+    }
+    EXPECT_TRUE(std::isnan(lu.LireReel()));
+}
+
+TEST(Archive, WritingAppendsToWhatTheVectorHolds) {
+    Octets o = {0x55};
+    auto ar = CArchive::Ecriture(o);
+    ar.EcrireMot(1);
+    EXPECT_EQ(o, (Octets{0x55, 0x01, 0x00}));
+    EXPECT_EQ(ar.Position(), 2u);
+}
+
+TEST(Archive, StringPrefixBoundaries) {
+    struct Cas {
+        std::size_t n;
+        Octets prefixe;
+    };
+    const Cas cas[] = {
+        {0, {0x00}},
+        {7, {0x07}},
+        {254, {0xFE}},
+        {255, {0xFF, 0xFF, 0x00}},
+        {65533, {0xFF, 0xFD, 0xFF}},
+        {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
+        {70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}},
+    };
+    for (const auto& c : cas) {
+        std::string s(c.n, 'x');
+        if (c.n > 0) {
+            s.front() = '\xE9';
+            s.back() = '\0';
+        }
+        const Octets o = Ecrire([&](CArchive& ar) { ar.EcrireChaine(s); });
+        ASSERT_EQ(o.size(), c.prefixe.size() + c.n) << c.n;
+        EXPECT_EQ(Octets(o.begin(), o.begin() + c.prefixe.size()), c.prefixe) << c.n;
+        EXPECT_EQ(std::string(o.begin() + c.prefixe.size(), o.end()), s) << c.n;
+
+        auto ar = CArchive::Lecture(o);
+        EXPECT_EQ(ar.LireChaine(), s) << c.n;
+        EXPECT_EQ(ar.Restant(), 0u);
+    }
+}
+
+TEST(Archive, LongerPrefixesThanNeededAreRead) {
+    const Octets o = {0xFF, 0x02, 0x00, 'a', 'b', 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 'c'};
+    auto ar = CArchive::Lecture(o);
+    EXPECT_EQ(ar.LireChaine(), "ab");
+    EXPECT_EQ(ar.LireChaine(), "c");
+}
+
+TEST(Archive, CountBoundaries) {
+    const Octets o = Ecrire([](CArchive& ar) {
+        ar.EcrireCompte(0);
+        ar.EcrireCompte(1);
+        ar.EcrireCompte(65534);
+        ar.EcrireCompte(65535);
+        ar.EcrireCompte(0x12345678);
+    });
+    const Octets attendu = {0x00, 0x00, 0x01, 0x00, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF,
+                            0xFF, 0x00, 0x00, 0xFF, 0xFF, 0x78, 0x56, 0x34, 0x12};
+    EXPECT_EQ(o, attendu);
+    auto ar = CArchive::Lecture(o);
+    EXPECT_EQ(ar.LireCompte(), 0u);
+    EXPECT_EQ(ar.LireCompte(), 1u);
+    EXPECT_EQ(ar.LireCompte(), 65534u);
+    EXPECT_EQ(ar.LireCompte(), 65535u);
+    EXPECT_EQ(ar.LireCompte(), 0x12345678u);
+}
+
+TEST(Archive, ClassTagsOfTriangleQuadrilateralTriangle) {
+    const Octets o = Ecrire([](CArchive& ar) {
+        ar.EcrireClasseObjet("CFace3");
+        ar.EcrireEntier(2); // a record between the tags
+        ar.EcrireClasseObjet("CFace4");
+        ar.EcrireClasseObjet("CFace3");
+    });
+    const Octets attendu = Concat({{0xFF, 0xFF, 0x08, 0x00, 0x06, 0x00},
+                                   Texte("CFace3"),
+                                   {0x02, 0x00, 0x00, 0x00},
+                                   {0xFF, 0xFF, 0x08, 0x00, 0x06, 0x00},
+                                   Texte("CFace4"),
+                                   {0x01, 0x80}});
+    EXPECT_EQ(o, attendu);
+
+    auto ar = CArchive::Lecture(o);
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace3");
+    EXPECT_EQ(ar.LireEntier(), 2);
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace4");
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace3");
+    EXPECT_EQ(ar.Restant(), 0u);
+}
+
+TEST(Archive, IndexAccountingOfKnownClasses) {
+    // Classes take 1, 3, 5, 7; objects 2, 4, 6, 8, 9.
+    const Octets o = Ecrire([](CArchive& ar) {
+        for (const auto& nom : s_faces) {
+            ar.EcrireClasseObjet(nom);
+        }
+        ar.EcrireClasseObjet("CFace6");
+        ar.EcrireClasseObjet("CFace5");
+        ar.EcrireClasseObjet("CFace4");
+    });
+    const Octets fin(o.end() - 6, o.end());
+    EXPECT_EQ(fin, (Octets{0x07, 0x80, 0x05, 0x80, 0x03, 0x80}));
+    auto ar = CArchive::Lecture(o);
+    for (const auto& nom : s_faces) {
+        EXPECT_EQ(ar.LireClasseObjet(s_faces), nom);
+    }
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace6");
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace5");
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace4");
+}
+
+TEST(Archive, LongFormOfLargeClassIndices) {
+    // 0x7FFD objects of one class push the running index to 0x7FFF: the next
+    // new class takes index 0x7FFF and is referred to in the long form.
+    const std::uint32_t nTriangles = 0x7FFD;
+    const Octets o = Ecrire([&](CArchive& ar) {
+        for (std::uint32_t i = 0; i < nTriangles; ++i) {
+            ar.EcrireClasseObjet("CFace3");
+        }
+        ar.EcrireClasseObjet("CFace5"); // class 0x7FFF, object 0x8000
+        ar.EcrireClasseObjet("CFace5");
+        ar.EcrireClasseObjet("CFace3");
+        ar.EcrireClasseObjet("CFace6"); // class 0x8003
+        ar.EcrireClasseObjet("CFace6");
+    });
+    const std::size_t nDebut = 12 + 2 * (nTriangles - 1);
+    const Octets fin(o.begin() + static_cast<std::ptrdiff_t>(nDebut), o.end());
+    const Octets attendu = Concat({{0xFF, 0xFF, 0x08, 0x00, 0x06, 0x00},
+                                   Texte("CFace5"),
+                                   {0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x80},
+                                   {0x01, 0x80},
+                                   {0xFF, 0xFF, 0x08, 0x00, 0x06, 0x00},
+                                   Texte("CFace6"),
+                                   {0xFF, 0x7F, 0x03, 0x80, 0x00, 0x80}});
+    EXPECT_EQ(fin, attendu);
+
+    auto ar = CArchive::Lecture(o);
+    for (std::uint32_t i = 0; i < nTriangles; ++i) {
+        ASSERT_EQ(ar.LireClasseObjet(s_faces), "CFace3");
+    }
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace5");
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace5");
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace3");
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace6");
+    EXPECT_EQ(ar.LireClasseObjet(s_faces), "CFace6");
+    EXPECT_EQ(ar.Restant(), 0u);
+}
+
+TEST(Archive, TransfererWritesAndReadsTheSameFields) {
+    std::int32_t n = -7;
+    bool b = true;
+    double d = 48.9;
+    std::string s = "PARIS";
+    const Octets o = Ecrire([&](CArchive& ar) {
+        ar.Transferer(n);
+        ar.Transferer(b);
+        ar.Transferer(d);
+        ar.Transferer(s);
+    });
+    EXPECT_EQ(o.size(), 4u + 4 + 8 + 6);
+    std::int32_t n2 = 0;
+    bool b2 = false;
+    double d2 = 0;
+    std::string s2;
+    auto ar = CArchive::Lecture(o);
+    ar.Transferer(n2);
+    ar.Transferer(b2);
+    ar.Transferer(d2);
+    ar.Transferer(s2);
+    EXPECT_EQ(n2, n);
+    EXPECT_EQ(b2, b);
+    EXPECT_EQ(d2, d);
+    EXPECT_EQ(s2, s);
+}
+
+TEST(Archive, WrongDirectionIsAProgrammingError) {
+    Octets o;
+    auto w = CArchive::Ecriture(o);
+    EXPECT_THROW(w.LireEntier(), std::logic_error);
+    auto r = CArchive::Lecture(o);
+    EXPECT_THROW(r.EcrireEntier(1), std::logic_error);
+    EXPECT_THROW(r.EcrireClasseObjet("CFace3"), std::logic_error);
+}
+
+TEST(ArchiveMalformee, TruncatedAtEveryField) {
+    // Every strict prefix of a stream holding each kind of field is refused,
+    // at the offset where the incomplete field starts or its bytes run out.
+    const Octets o = Ecrire([](CArchive& ar) {
+        ar.EcrireEntier(1);
+        ar.EcrireBooleen(true);
+        ar.EcrireReel(0.5);
+        ar.EcrireMot(9);
+        ar.EcrireChaine(std::string(300, 'n'));
+        ar.EcrireChaine(std::string(70000, 'l'));
+        ar.EcrireCompte(70000);
+        ar.EcrireClasseObjet("CFace4");
+        ar.EcrireClasseObjet("CFace4");
+    });
+    const auto ToutLire = [](CArchive& ar) {
+        ar.LireEntier();
+        ar.LireBooleen();
+        ar.LireReel();
+        ar.LireMot();
+        ar.LireChaine();
+        ar.LireChaine();
+        ar.LireCompte();
+        ar.LireClasseObjet(s_faces);
+        ar.LireClasseObjet(s_faces);
+    };
+    {
+        auto ar = CArchive::Lecture(o);
+        ToutLire(ar);
+        EXPECT_EQ(ar.Restant(), 0u);
+    }
+    // Cut inside each field and at each field boundary.
+    // Layout: int 0, BOOL 4, double 8, word 16, string 18 (prefix 3), string
+    // 321 (prefix 7), count 70328, new-class tag 70334, known-class tag 70346.
+    const std::size_t coupes[] = {0,     2,     4,     7,     8,     15,    16,    17,
+                                  18,    19,    20,    21,    100,   321,   322,   324,
+                                  325,   327,   328,   70000, 70327, 70328, 70330, 70331,
+                                  70333, 70334, 70336, 70338, 70340, 70345, 70346, 70347};
+    ASSERT_EQ(o.size(), 70348u);
+    for (std::size_t n : coupes) {
+        ASSERT_LT(n, o.size());
+        const Octets tronque(o.begin(), o.begin() + static_cast<std::ptrdiff_t>(n));
+        const std::size_t nPos = Refus(tronque, ToutLire);
+        EXPECT_LE(nPos, n) << "cut at " << n;
+    }
+    for (std::size_t n = o.size() - 20; n < o.size(); ++n) {
+        const Octets tronque(o.begin(), o.begin() + static_cast<std::ptrdiff_t>(n));
+        Refus(tronque, ToutLire);
+    }
+}
+
+TEST(ArchiveMalformee, BadClassTags) {
+    const Octets nom = Texte("CFace3");
+    // Schema 7.
+    EXPECT_EQ(Refus(Concat({{0xFF, 0xFF, 0x07, 0x00, 0x06, 0x00}, nom}),
+                    [](CArchive& ar) { ar.LireClasseObjet(s_faces); }),
+              2u);
+    // A name outside the allowed set (and one allowed elsewhere but not here).
+    EXPECT_EQ(Refus(Concat({{0xFF, 0xFF, 0x08, 0x00, 0x06, 0x00}, Texte("CFace7")}),
+                    [](CArchive& ar) { ar.LireClasseObjet(s_faces); }),
+              6u);
+    EXPECT_EQ(Refus(Concat({{0xFF, 0xFF, 0x08, 0x00, 0x06, 0x00}, nom}),
+                    [](CArchive& ar) { ar.LireClasseObjet({"CFace4"}); }),
+              6u);
+    // Known-class tags whose class was never defined: index 1 before any
+    // class, index 2 which numbers an object, index 0, and the long form.
+    EXPECT_EQ(Refus({0x01, 0x80}, [](CArchive& ar) { ar.LireClasseObjet(s_faces); }), 0u);
+    const Octets defini = Concat({{0xFF, 0xFF, 0x08, 0x00, 0x06, 0x00}, nom});
+    EXPECT_EQ(Refus(Concat({defini, {0x02, 0x80}}),
+                    [](CArchive& ar) {
+                        ar.LireClasseObjet(s_faces);
+                        ar.LireClasseObjet(s_faces);
+                    }),
+              12u);
+    EXPECT_EQ(Refus({0x00, 0x80}, [](CArchive& ar) { ar.LireClasseObjet(s_faces); }), 0u);
+    EXPECT_EQ(Refus({0xFF, 0x7F, 0x00, 0x90, 0x00, 0x80},
+                    [](CArchive& ar) { ar.LireClasseObjet(s_faces); }),
+              0u);
+    // A reference back to an object (object 2), short and long, and the null tag.
+    EXPECT_EQ(Refus(Concat({defini, {0x02, 0x00}}),
+                    [](CArchive& ar) {
+                        ar.LireClasseObjet(s_faces);
+                        ar.LireClasseObjet(s_faces);
+                    }),
+              12u);
+    EXPECT_EQ(Refus({0xFF, 0x7F, 0x02, 0x00, 0x00, 0x00},
+                    [](CArchive& ar) { ar.LireClasseObjet(s_faces); }),
+              0u);
+    EXPECT_EQ(Refus({0x00, 0x00}, [](CArchive& ar) { ar.LireClasseObjet(s_faces); }), 0u);
+}
+
+TEST(ArchiveMalformee, MessagesSayWhatIsWrong) {
+    const Octets nom = {0xFF, 0xFF, 0x08, 0x00, 0x03, 0x00, 'A', 0x01, 'B'};
+    auto ar = CArchive::Lecture(nom);
+    try {
+        ar.LireClasseObjet(s_faces);
+        FAIL();
+    } catch (const CErreurArchive& e) {
+        EXPECT_STREQ(e.what(), "Unknown class name \"A\\x01B\" (at byte offset 6)");
+    }
+    const Octets court = {0x01, 0x02};
+    auto vide = CArchive::Lecture(court);
+    try {
+        vide.LireReel();
+        FAIL();
+    } catch (const CErreurArchive& e) {
+        EXPECT_STREQ(e.what(), "Unexpected end of data: a double needs 8 bytes but only 2 "
+                               "remain (at byte offset 0)");
+    }
+}
+
+TEST(ArchiveMalformee, LengthsBeyondTheRemainingBytes) {
+    // A 4-byte string length of 4 GiB - 1 over 3 bytes: refused before any allocation.
+    EXPECT_EQ(Refus({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a', 'b', 'c'},
+                    [](CArchive& ar) { ar.LireChaine(); }),
+              7u);
+    EXPECT_EQ(Refus({0xFF, 0x00, 0x01, 'a'}, [](CArchive& ar) { ar.LireChaine(); }), 3u);
+    EXPECT_EQ(Refus({0x05, 'a'}, [](CArchive& ar) { ar.LireChaine(); }), 1u);
+    // The wide-character marker is never written by this program.
+    EXPECT_EQ(Refus({0xFF, 0xFE, 0xFF, 0x01, 'a'}, [](CArchive& ar) { ar.LireChaine(); }), 0u);
+    // A class name longer than what remains.
+    EXPECT_EQ(Refus({0xFF, 0xFF, 0x08, 0x00, 0x00, 0x10, 'C'},
+                    [](CArchive& ar) { ar.LireClasseObjet(s_faces); }),
+              6u);
+
+    // A count that the remaining bytes cannot back, checked before sizing a list.
+    const Octets o = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4, 5, 6, 7, 8};
+    auto ar = CArchive::Lecture(o);
+    const std::uint32_t n = ar.LireCompte();
+    EXPECT_EQ(n, 0xFFFFFFFFu);
+    EXPECT_EQ(ar.Restant(), 8u);
+    EXPECT_NO_THROW(ar.ExigerOctets(8));
+    EXPECT_THROW(ar.ExigerOctets(9), CErreurArchive);
+    EXPECT_NO_THROW(ar.ExigerElements(2, 4));
+    EXPECT_THROW(ar.ExigerElements(3, 4), CErreurArchive);
+    EXPECT_THROW(ar.ExigerElements(n, 340), CErreurArchive);
+    EXPECT_THROW(ar.ExigerElements(std::numeric_limits<std::uint64_t>::max(), 2), CErreurArchive);
+    EXPECT_NO_THROW(ar.ExigerElements(std::numeric_limits<std::uint64_t>::max(), 0));
+}
+
+} // namespace
