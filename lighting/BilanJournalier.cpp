@@ -5,11 +5,10 @@
 #include "solar/ConfigurationGeographique.h"
 #include "solar/PositionSoleil.h"
 
+#include "document/Fichier.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 
 void CBilanJournalier::Ouvrir() {
     m_nEchantillons = 0;
@@ -98,17 +97,6 @@ std::string CBilanJournalier::TexteExport() const {
 }
 
 bool CBilanJournalier::Exporter(const std::string& chemin, std::string& strErreur) const {
-    std::ofstream flux(chemin, std::ios::binary | std::ios::trunc);
-    if (!flux) {
-        strErreur = "Cannot create " + chemin + ": " + std::strerror(errno);
-        return false;
-    }
-    const std::string texte = TexteExport();
-    flux.write(texte.data(), static_cast<std::streamsize>(texte.size()));
-    flux.close();
-    if (!flux) {
-        strErreur = "Cannot write " + chemin + ": " + std::strerror(errno);
-        return false;
-    }
-    return true;
+    // Written beside and renamed over, so a failure leaves any old file whole.
+    return EnregistrerTexte(chemin, TexteExport(), strErreur);
 }
