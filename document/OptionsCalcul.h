@@ -8,6 +8,8 @@
 // Edit buffers of the "Computation options" dialog. The edits hold what the
 // user typed; the time step is the selected row of its drop-down list
 // (-1: nothing selected).
+class CArchive;
+
 struct CTamponOptionsCalcul {
     std::string strCadence;
     int nIndexPas = -1;
@@ -19,6 +21,9 @@ struct CTamponOptionsCalcul {
 // speed, time step, mesh node ceiling and the year of the fixed date lists.
 class COptionsCalcul {
 public:
+    // Writes or reads the stored members, in file order.
+    void Serialize(CArchive& ar);
+
     // Fields of the dialog, top to bottom; the id of a refused field.
     enum EChamp : int { kChampCadence, kChampPas, kChampPoidsMax, kChampAnnee };
 

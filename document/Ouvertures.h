@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class CArchive;
 class CFace;
 
 // The openings of a face: other faces of the document (not owned) that let
@@ -17,6 +18,11 @@ public:
     int m_nMode = SoustraireOuvertures;
     double m_dValeur = 0.0;                 // m2, subtracted in mode 2
     double m_dTransmittiviteForcee = 100.0; // %, last value entered for forcing
+
+    // The openings are stored as positions in `faces`, the document's list.
+    void Ecrire(CArchive& ar, const std::vector<CFace*>& faces) const;
+    // Reading needs the whole list; a position outside it refuses the file.
+    void Lire(CArchive& ar, const std::vector<CFace*>& faces);
 
     double AireOuvertures() const;
     // Removes every occurrence of the face.

@@ -6,8 +6,13 @@
 #include <string>
 
 // Everything about a face that is not geometry.
+class CArchive;
+
 class CProprietes {
 public:
+    // Writes or reads the stored members, in file order.
+    void Serialize(CArchive& ar);
+
     static constexpr int kLongueurNom = 30;
 
     CCorrelationPhysique m_correlationTransmittivite;

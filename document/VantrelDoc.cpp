@@ -1,5 +1,9 @@
 #include "document/VantrelDoc.h"
 
+#include "document/Archive.h"
+#include "document/Fichier.h"
+#include "geometry/FabriqueFace.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -86,6 +90,112 @@ void CVantrelDoc::SupprimerContenu() {
 void CVantrelDoc::NouveauDocument() {
     SupprimerContenu();
     SetModifiedFlag(false);
+    m_strChemin.clear();
+}
+
+std::vector<std::uint8_t> CVantrelDoc::Ecrire() {
+    std::vector<std::uint8_t> octets;
+    CArchive ar = CArchive::Ecriture(octets);
+    m_parametresAffichage.Serialize(ar);
+    m_configurationGeographique.Serialize(ar);
+    m_optionsCalcul.Serialize(ar);
+    ar.EcrireEntier(g_nFaces);
+    const std::vector<CFace*> faces = Faces();
+    if (!faces.empty()) {
+        ar.EcrireCompte(static_cast<std::uint32_t>(faces.size()));
+        for (CFace* f : faces) {
+            ar.EcrireClasseObjet(f->NomClasse());
+            f->Serialize(ar);
+        }
+    }
+    // Openings come after the whole list: they are stored as positions in it.
+    for (CFace* f : faces) {
+        f->m_ouvertures.Ecrire(ar, faces);
+    }
+    return octets;
+}
+
+bool CVantrelDoc::Lire(std::span<const std::uint8_t> octets, std::string& strErreur) {
+    SupprimerContenu();
+    // Everything is read aside and taken only once the whole file is sound.
+    CParametresAffichage parametres;
+    CConfigurationGeographique site;
+    COptionsCalcul options;
+    std::vector<std::unique_ptr<CFace>> faces;
+    try {
+        CArchive ar = CArchive::Lecture(octets);
+        parametres.Serialize(ar);
+        site.Serialize(ar);
+        options.Serialize(ar);
+        const std::int32_t n = ar.LireEntier();
+        if (n < 0) {
+            throw CErreurArchive("negative face count " + std::to_string(n), ar.Position() - 4);
+        }
+        if (n > 0) {
+            const std::uint32_t nTableau = ar.LireCompte();
+            if (nTableau != static_cast<std::uint32_t>(n)) {
+                throw CErreurArchive("the face array holds " + std::to_string(nTableau) +
+                                         " faces instead of " + std::to_string(n),
+                                     ar.Position());
+            }
+            // Each face takes at least a tag, an empty name and 340 bytes,
+            // and its openings record 24 bytes.
+            ar.ExigerElements(static_cast<std::uint64_t>(n), 2 + 1 + 340 + 24);
+            faces.reserve(static_cast<std::size_t>(n));
+            for (std::int32_t i = 0; i < n; ++i) {
+                std::unique_ptr<CFace> f = CreerFace(ar.LireClasseObjet(NomsClassesFaces()));
+                f->Serialize(ar);
+                faces.push_back(std::move(f));
+            }
+        }
+        std::vector<CFace*> liste;
+        for (const auto& f : faces) {
+            liste.push_back(f.get());
+        }
+        for (CFace* f : liste) {
+            f->m_ouvertures.Lire(ar, liste);
+        }
+        if (ar.Restant() != 0) {
+            throw CErreurArchive(std::to_string(ar.Restant()) +
+                                     " bytes follow the last openings record",
+                                 ar.Position());
+        }
+    } catch (const CErreurArchive& e) {
+        strErreur = e.what();
+        SupprimerContenu();
+        return false;
+    }
+    m_parametresAffichage = parametres;
+    m_configurationGeographique = site;
+    m_optionsCalcul = options;
+    m_faces = std::move(faces);
+    SynchroniserCompte();
+    g_nFaceSelectionnee = 0;
+    return true;
+}
+
+bool CVantrelDoc::Charger(const std::string& chemin, std::string& strErreur) {
+    std::vector<std::uint8_t> octets;
+    if (!LireFichier(chemin, octets, strErreur)) {
+        SupprimerContenu();
+        return false;
+    }
+    if (!Lire(octets, strErreur)) {
+        return false;
+    }
+    m_strChemin = chemin;
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CVantrelDoc::Enregistrer(const std::string& chemin, std::string& strErreur) {
+    const std::vector<std::uint8_t> octets = Ecrire();
+    if (!EnregistrerFichier(chemin, octets, strErreur)) {
+        return false;
+    }
+    m_strChemin = chemin;
+    SetModifiedFlag(false);
+    return true;
 }
 
 void CVantrelDoc::TerminerDialogueModal(bool bOk) {

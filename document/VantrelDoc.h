@@ -15,7 +15,9 @@
 #include "solar/ProblemeInverse.h"
 #include "view/ParametresAffichage.h"
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -126,6 +128,23 @@ public:
     // "Sun position...": opening (the window's controls), and closing.
     CTamponPositionSoleil OuvrirPositionSoleil();
 
+    // ----- Files
+    // The whole scene as stored in a .vtl file.
+    std::vector<std::uint8_t> Ecrire();
+    // Replaces the scene with a stored one. A malformed file is refused as
+    // a whole: the document is then empty (no face, title "no title"), the
+    // site, options and view parameters are those from before, and
+    // strErreur says what is wrong.
+    bool Lire(std::span<const std::uint8_t> octets, std::string& strErreur);
+    // "&Open...": reads the file; on success it becomes the document's file
+    // and the document is unmodified.
+    bool Charger(const std::string& chemin, std::string& strErreur);
+    // "&Save" / "Save &As...": a failure leaves any existing file intact and
+    // the document modified.
+    bool Enregistrer(const std::string& chemin, std::string& strErreur);
+    // The file of the document; empty until it is saved or opened.
+    const std::string& Chemin() const { return m_strChemin; }
+
     // State read by the command table's rules.
     CEtatCommandes EtatCommandes(bool bBarreOutils = true, bool bBarreEtat = true) const;
 
@@ -134,6 +153,7 @@ private:
 
     CInteraction& m_interaction;
     bool m_bModifie = false;
+    std::string m_strChemin;
 };
 
 extern CVantrelDoc* g_pDoc;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class CArchive;
+
 // A planar face of the scene: its main points, normal, edges, ray test and
 // mesh. The four kinds (CFace3 to CFace6) give their edges, inside rule, area
 // and validity. A face owns its mesh and its working copy.
@@ -59,6 +61,10 @@ public:
     virtual double Aire() = 0;
     virtual bool EstValide() = 0;
     virtual void CreerCopie() = 0;
+
+    // The properties, then the four main points (all kinds); the normal is
+    // recomputed after reading.
+    void Serialize(CArchive& ar);
 
     void CalculerNormale();
     // The area less the openings' area, or the whole area when that is not positive.

@@ -5,8 +5,13 @@
 // How a rate (transmittivity or absorptivity, in %) depends on the angle of
 // incidence: uniform, modulated by the cosine, or interpolated between six
 // (incidence, rate) couples kept sorted by incidence.
+class CArchive;
+
 class CCorrelationPhysique {
 public:
+    // Writes or reads the stored members, in file order.
+    void Serialize(CArchive& ar);
+
     static constexpr int kCouples = 6;
 
     enum EMode { Uniforme = 0, ModuleCosinus = 1, Interpole = 2 };

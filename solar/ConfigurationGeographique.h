@@ -7,6 +7,8 @@
 #include <string>
 
 // One row of the place table: degrees, north and west positive.
+class CArchive;
+
 struct CVille {
     std::string m_strNom;
     double m_dLatitude = 0;
@@ -29,6 +31,9 @@ struct CTamponConfigurationGeographique {
 // Where the scene stands on the Earth and how it is turned.
 class CConfigurationGeographique {
 public:
+    // Writes or reads the stored members, in file order.
+    void Serialize(CArchive& ar);
+
     // Fields of the dialog, top to bottom; the id of a refused field.
     enum EChamp : int { kChampLatitude, kChampLongitude, kChampDirectionNord, kChampLigneHorizon };
 

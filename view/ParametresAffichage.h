@@ -5,6 +5,8 @@
 #include <string>
 
 // Page "General": the title, the overlays and the display flags.
+class CArchive;
+
 class CAffGeneral {
 public:
     int m_bCoordonnees = 0; // coordinates of the selected face's main points
@@ -43,6 +45,9 @@ public:
 // The view parameters, stored with the scene.
 class CParametresAffichage {
 public:
+    // Writes or reads the stored members, in file order.
+    void Serialize(CArchive& ar);
+
     CAffGeneral m_pageGeneral;
     CAffQuadrillage m_pageQuadrillage;
     CAffSoleil m_pageSoleil;
