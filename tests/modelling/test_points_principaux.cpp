@@ -92,16 +92,6 @@ TEST_F(PointsPrincipaux, SeeThenCloseLeavesTheFaceUnchanged) {
     EXPECT_EQ(m_ui.m_fenetresFermees, std::vector<EFenetre>{EFenetre::PointsPrincipaux});
 }
 
-TEST_F(PointsPrincipaux, RestoreBringsBackTheFacePoints) {
-    CFace4& f = AjouterFace<CFace4>();
-    CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
-    t.points[0] = CVecteur(-1, 0, 0);
-    VoirPoints(m_doc, f, t);
-    t = RestaurerPoints(m_doc, f);
-    ExpectEgal(t.points[0], 0, 0, 0);
-    ExpectEgal(f.m_pCopie->m_points[0], 0, 0, 0);
-}
-
 TEST_F(PointsPrincipaux, PickedPointGoesToTheFocusedColumnOnly) {
     CFace3& f = AjouterFace<CFace3>();
     CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
@@ -119,23 +109,6 @@ TEST_F(PointsPrincipaux, PickedPointGoesToTheFocusedColumnOnly) {
     f.m_nFocus = 3;
     EXPECT_FALSE(f.PlacerPoint(CVecteur(1, 1, 1)));
     ExpectEgal(f.m_saisie[3], 0, 0, 0);
-}
-
-TEST_F(PointsPrincipaux, ColumnsAndCopyTransfers) {
-    CFace4& f = AjouterFace<CFace4>();
-    f.CreerCopie();
-    for (int i = 0; i < 4; ++i) {
-        f.m_saisie[i] = CVecteur(i, 2 * i, 3 * i, 0.5f);
-    }
-    f.m_pCopie->m_bContourAJour = true;
-    f.TransfererSaisie(true);
-    ExpectEgal(f.m_pCopie->m_points[3], 3, 6, 9);
-    EXPECT_EQ(f.m_pCopie->m_points[3].m_fValeur, 0.5f);
-    EXPECT_FALSE(f.m_pCopie->m_bContourAJour);
-    f.m_pCopie->m_points[2] = CVecteur(7, 7, 7);
-    f.TransfererSaisie(false);
-    ExpectEgal(f.m_saisie[2], 7, 7, 7);
-    ExpectEgal(f.m_points[2], 2, 0, 2);
 }
 
 } // namespace
