@@ -37,6 +37,27 @@ void CFace::TransfererPoints(bool bVersCopie) {
     }
 }
 
+void CFace::TransfererSaisie(bool bVersCopie) {
+    if (bVersCopie) {
+        for (int i = 0; i < 4; ++i) {
+            m_pCopie->m_points[i] = m_saisie[i];
+        }
+        m_pCopie->m_bContourAJour = false;
+    } else {
+        for (int i = 0; i < 4; ++i) {
+            m_saisie[i] = m_pCopie->m_points[i];
+        }
+    }
+}
+
+bool CFace::PlacerPoint(const CVecteur& p) {
+    if (m_nFocus < 0 || m_nFocus > m_nPoints - 1) {
+        return false;
+    }
+    m_saisie[m_nFocus] = p;
+    return true;
+}
+
 void CFace::CalculerCotesTrois() {
     m_cotes[0] = m_points[1] - m_points[0];
     m_cotes[1] = m_points[2] - m_points[1];

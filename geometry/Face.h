@@ -70,6 +70,12 @@ public:
     // The area less the openings' area, or the whole area when that is not positive.
     double AireNette();
     void TransfererPoints(bool bVersCopie);
+    // Between the point columns and the copy: true, the copy takes the
+    // columns; false, the columns take the copy's points.
+    void TransfererSaisie(bool bVersCopie);
+    // A point picked in the view goes to the focused column; false when no
+    // column of this face has had the focus.
+    bool PlacerPoint(const CVecteur& p);
     void DetruireMaillage() { m_pNoeuds.reset(); }
 
     // Index of the last main point, and of the edge that ends at P0.
