@@ -47,12 +47,6 @@ TEST_F(Camera, ResetShowsTheFrontAt64PixelsPerMetre) {
     EXPECT_EQ(g_ptOrigine, (CPointEcran{-2, 6}));
 }
 
-TEST_F(Camera, ResetKeepsTheAxesValueSlots) {
-    g_axes[1].m_fValeur = 7.0f;
-    InitialiserVue(CRectangle{0, 0, 10, 10});
-    EXPECT_EQ(g_axes[1].m_fValeur, 7.0f);
-}
-
 TEST_F(Camera, ProjectionTruncatesTowardZero) {
     InitialiserVue(CRectangle{0, 0, 0, 0});
     // -0.7 pixel on both axes: a floor would give -1.
