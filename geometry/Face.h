@@ -5,11 +5,14 @@
 #include "geometry/Maillage.h"
 #include "geometry/Vecteur.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CArchive;
+class CDC;
 
 // A planar face of the scene: its main points, normal, edges, ray test and
 // mesh. The four kinds (CFace3 to CFace6) give their edges, inside rule, area
@@ -102,6 +105,19 @@ public:
     // other faces that can shade, in document order), and their mean.
     void CalculerOmbrage(const std::vector<CFace*>& occultants);
 
+    // Drawing and picking (geometry/DessinFace.cpp).
+    CPointEcran m_ecran[4]; // screen positions of the main points at the last drawing
+    // The outline with the pen selected in pDC. The screen positions are
+    // refreshed even when a hidden face then draws nothing (bMasquable), so
+    // that it can still be picked.
+    virtual void Dessiner(CDC* pDC, bool bMasquable) = 0;
+    // Pick at a screen position against the last drawing. Value slot 0: a hit
+    // (a main point's copy, or (0,0,0) for an edge); 1.0: edges tested and
+    // missed; -1.0: points only, missed. The base tests the main points only.
+    virtual CVecteur PointProche(int x, int y, bool bSegments);
+    void DessinerCoordonnees(CDC* pDC) const;
+    void DessinerCoteEtude(CDC* pDC) const;
+
 protected:
     // Extent of the mesh grid along the first and the last side, as
     // multiples of their lengths.
@@ -109,6 +125,11 @@ protected:
         fu = 1;
         fv = 1;
     }
+    // Refreshes m_ecran; false when the face is hidden and may be.
+    bool ProjeterPoints(bool bMasquable);
+    // The main points, then the given edges (pairs of main point indices).
+    CVecteur PointProcheAretes(int x, int y, bool bSegments,
+                               std::initializer_list<std::pair<int, int>> aretes) const;
 
     // Edges of the three-point kinds: E0 = P1-P0, E1 = P2-P1, E2 = P0-P2.
     void CalculerCotesTrois();

@@ -14,4 +14,6 @@ public:
     double Aire() override;
     bool EstValide() override;
     void CreerCopie() override;
+    void Dessiner(CDC* pDC, bool bMasquable) override;
+    CVecteur PointProche(int x, int y, bool bSegments) override;
 };

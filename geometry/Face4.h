@@ -14,6 +14,8 @@ public:
     double Aire() override;
     bool EstValide() override;
     void CreerCopie() override;
+    void Dessiner(CDC* pDC, bool bMasquable) override;
+    CVecteur PointProche(int x, int y, bool bSegments) override;
 
 protected:
     void FacteursGrille(double& fu, double& fv) override;

@@ -14,6 +14,10 @@ public:
     // Fills m_arc from the (validated, possibly corrected) main points.
     virtual void CalculerArc() = 0;
 
+    // The outline runs through the arc; only the two radii can be picked.
+    void Dessiner(CDC* pDC, bool bMasquable) override;
+    CVecteur PointProche(int x, int y, bool bSegments) override;
+
 protected:
     // Invalid points collapse the outline onto the centre.
     void ArcReduitAuCentre();

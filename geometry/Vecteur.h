@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PointEcran.h"
+
 // The one 3-D point and vector type: three doubles and a single-precision
 // value slot (a node's lighting in %, a pick code, a matrix row's coefficient).
 // Every arithmetic result is a new vector whose value slot is 0; only the
@@ -44,6 +46,10 @@ public:
     CVecteur Rotation(const CVecteur& axe, double angleDeg) const;
     CVecteur RotationAutour(const CVecteur& point, const CVecteur& axe, double angleDeg) const;
     CVecteur DansRepere(const CVecteur& origine, const CVecteur* axes) const;
+
+    // The screen point of this world point through the current camera
+    // (defined with the camera, in view/Camera.cpp).
+    CPointEcran Projeter() const;
 };
 
 // Degree/radian factors used by every angle conversion of the program.

@@ -4,6 +4,9 @@
 
 #include <string>
 
+class CDC;
+struct CDonneesSoleil;
+
 // Page "General": the title, the overlays and the display flags.
 class CArchive;
 
@@ -20,6 +23,15 @@ public:
     int m_bElementsTextuels = 1;
     int m_bBrillance = 1; // highlight of the selected face
     int m_bGrosNoeuds = 0;
+
+    // Overlays (view/DessinAffichage.cpp). Each selects the pen it needs and
+    // leaves it selected.
+    // strFaceSelectionnee: the selected face's label, LibelleFace(-1).
+    void DessinerTextes(CDC* pDC, const std::string& strFaceSelectionnee) const;
+    void DessinerTriedreCentral(CDC* pDC) const;
+    void DessinerTriedreInformatif(CDC* pDC, const CRectangle& client) const;
+    // nord: the site's unit vector toward the north, scene axes.
+    void DessinerDirectionNord(CDC* pDC, const CVecteur& nord) const;
 };
 
 // Page "Grid": a reference grid through a centre, spanned by two vectors.
@@ -31,6 +43,8 @@ public:
     CVecteur m_centre = CVecteur(0, 0, 0);
     CVecteur m_vecteur1 = CVecteur(1, 0, 0);
     CVecteur m_vecteur2 = CVecteur(0, 1, 0);
+
+    void Dessiner(CDC* pDC) const; // view/DessinAffichage.cpp
 };
 
 // Page "Sun": the close sun and its ray toward a target point.
@@ -40,6 +54,9 @@ public:
     int m_bRayonProche = 1;
     CVecteur m_pointCible = CVecteur(0, 0, 0);
     double m_dDistance = 10.0; // m
+
+    // The close sun and its ray (view/DessinAffichage.cpp).
+    void Dessiner(CDC* pDC, const CDonneesSoleil& soleil) const;
 };
 
 // The view parameters, stored with the scene.

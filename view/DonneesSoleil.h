@@ -1,0 +1,11 @@
+#pragma once
+
+#include "geometry/Vecteur.h"
+
+// What the close sun reads from the sun position and the site at each repaint.
+struct CDonneesSoleil {
+    CVecteur direction;       // unit vector toward the sun, scene axes
+    double dAltitude = 0;     // sun altitude, degrees
+    double dLigneHorizon = 0; // the site's horizon line, degrees
+    bool bInitialise = false; // the sun position window exists: draw the close sun
+};
