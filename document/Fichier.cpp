@@ -73,7 +73,12 @@ fs::path NomTemporaire(const fs::path& cible, std::mt19937_64& alea) {
         suffixe += s_hex[n & 0xF];
         n >>= 4;
     }
-    return cible.parent_path() / ("." + cible.filename().string() + "." + suffixe + ".tmp");
+    std::string nom = ".";
+    nom += cible.filename().string();
+    nom += '.';
+    nom += suffixe;
+    nom += ".tmp";
+    return cible.parent_path() / nom;
 }
 
 } // namespace

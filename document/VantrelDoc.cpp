@@ -283,6 +283,7 @@ void CVantrelDoc::FermerPointsPrincipaux() {
 
 void CVantrelDoc::FermerTransformations() {
     m_bTransformationsOuvertes = false;
+    m_transformations.m_groupe.m_faces.clear();
     for (auto& pFace : m_faces) {
         pFace->m_pCopie.reset();
     }

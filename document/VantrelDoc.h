@@ -7,6 +7,14 @@
 #include "lighting/BilanJournalier.h"
 #include "lighting/EclairementRecepteurs.h"
 #include "lighting/GenerationMaillage.h"
+#include "modelling/GeometrieFace.h"
+#include "modelling/InsertionFace.h"
+#include "modelling/InsertionParallelepipede.h"
+#include "modelling/InsertionPrisme.h"
+#include "modelling/InversionFace.h"
+#include "modelling/SelectionFace.h"
+#include "modelling/SelectionMultiple.h"
+#include "modelling/Transformations.h"
 #include "platform/Interaction.h"
 #include "solar/CalculsPratiques.h"
 #include "solar/ConfigurationGeographique.h"
@@ -44,6 +52,14 @@ public:
     CProblemeInverse m_problemeInverse{m_positionSoleil};
     CBilanJournalier m_bilanJournalier{m_positionSoleil, m_eclairementRecepteurs};
     CGenerationMaillage m_generationMaillage;
+    CGeometrieFace m_geometrieFace{*this};
+    CInversionFace m_inversionFace{*this};
+    CInsertionParallelepipede m_insertionParallelepipede{*this};
+    CInsertionPrisme m_insertionPrisme{*this};
+    CInsertionFace m_insertionFace{*this};
+    CSelectionFace m_selectionFace{*this};
+    CSelectionMultiple m_selectionMultiple{*this};
+    CTransformations m_transformations{*this};
 
     std::vector<std::unique_ptr<CFace>> m_faces; // list order is drawing and file order
     bool m_bPointsPrincipauxOuverts = false;

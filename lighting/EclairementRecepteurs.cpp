@@ -21,6 +21,10 @@ void CEclairementRecepteurs::Ouvrir() {
 
 void CEclairementRecepteurs::CalculerEclairement(const std::vector<CFace*>& faces,
                                                  const CSoleilCalcul& soleil) {
+    if (m_bEvaluationSimple) {
+        CalculerEclairementSimple(faces, soleil);
+        return;
+    }
     // Every face may shade: all are prepared before any node is shaded.
     for (CFace* f : faces) {
         f->CalculerEclairementDirect(soleil.direction, soleil.dAltitude, soleil.dLigneHorizon);

@@ -16,6 +16,8 @@ public:
     double m_dEquivalent = 0; // %, area-weighted mean of the receivers' equivalents
     double m_dIncidence = 0;  // degrees, weighted by area times equivalent
     int m_bAutoCalcul = 0;
+    // CalculerEclairement takes the plain evaluation (benchmarks compare).
+    bool m_bEvaluationSimple = false;
 
     // The window opens with zeroed results.
     void Ouvrir();
