@@ -38,14 +38,10 @@ double CFace5::Aire() {
 }
 
 bool CFace5::EstValide() {
-    CalculerCotes();
-    const double r1 = m_cotes[0].Norme();
-    const double r2 = m_cotes[2].Norme();
-    if (r1 < 0.001 || r2 < 0.001) {
+    double r1 = 0;
+    double r2 = 0;
+    if (!RayonsValides(r1, r2)) {
         return false;
-    }
-    if (m_cotes[0].Vectoriel(m_cotes[2]).Norme() / (r1 * r2) < 0.001) {
-        return false; // the radii are aligned
     }
     if (m_cotes[0].Scalaire(m_cotes[2]) / (r1 * r2) > 0.001) {
         return false; // wider than a right angle

@@ -24,13 +24,9 @@ double CFace6::Aire() {
 }
 
 bool CFace6::EstValide() {
-    CalculerCotes();
-    const double r1 = m_cotes[0].Norme();
-    const double r2 = m_cotes[2].Norme();
-    if (r1 < 0.001 || r2 < 0.001) {
-        return false;
-    }
-    if (m_cotes[0].Vectoriel(m_cotes[2]).Norme() / (r1 * r2) < 0.001) {
+    double r1 = 0;
+    double r2 = 0;
+    if (!RayonsValides(r1, r2)) {
         return false;
     }
     // Remove from P2 - P0 its component along P1 - P0.

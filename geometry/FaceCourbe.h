@@ -19,6 +19,10 @@ public:
     CVecteur PointProche(int x, int y, bool bSegments) override;
 
 protected:
+    // The checks both curved kinds start with: edges recomputed, both radii
+    // r1 = |P1 - P0| and r2 = |P2 - P0| at least 1 mm and not aligned.
+    bool RayonsValides(double& r1, double& r2);
+
     // Invalid points collapse the outline onto the centre.
     void ArcReduitAuCentre();
 };

@@ -22,12 +22,8 @@ int CBilanJournalier::PasMinutes() const {
 
 void CBilanJournalier::Calculer(const std::vector<CFace*>& faces,
                                 const std::function<void()>& apresEchantillon) {
-    const int nIndexDate = m_soleil.m_nIndexDate;
-    const int nHeure = m_soleil.m_nHeure;
-    const int nMinute = m_soleil.m_nMinute;
-    m_soleil.m_nIndexDate = m_nIndexDate;
-    m_soleil.m_nHeure = 0;
-    m_soleil.m_nMinute = 0;
+    CSauvegardeDateHeure sauvegarde(m_soleil);
+    sauvegarde.Debuter(m_nIndexDate);
 
     const int s = PasMinutes();
     const int n = kEchantillonsMax / s;
@@ -55,10 +51,6 @@ void CBilanJournalier::Calculer(const std::vector<CFace*>& faces,
         }
         m_nEchantillons = k + 1;
     }
-
-    m_soleil.m_nIndexDate = nIndexDate;
-    m_soleil.m_nHeure = nHeure;
-    m_soleil.m_nMinute = nMinute;
 }
 
 int CBilanJournalier::Progression() const {

@@ -12,12 +12,8 @@ void CInformationsSolaires::ChoisirDate(int nIndexDate) {
 }
 
 void CInformationsSolaires::Calculer() {
-    const int nIndexDate = m_soleil.m_nIndexDate;
-    const int nHeure = m_soleil.m_nHeure;
-    const int nMinute = m_soleil.m_nMinute;
-    m_soleil.m_nIndexDate = m_nIndexDate;
-    m_soleil.m_nHeure = 0;
-    m_soleil.m_nMinute = 0;
+    CSauvegardeDateHeure sauvegarde(m_soleil);
+    sauvegarde.Debuter(m_nIndexDate);
 
     const double dHorizon = m_soleil.Site().m_dLigneHorizon;
     int n = 0;
@@ -39,8 +35,4 @@ void CInformationsSolaires::Calculer() {
     m_dAltitudeZenith = Arrondi(h, 2);
     m_nHeureZenith = t / 60;
     m_nMinuteZenith = t % 60;
-
-    m_soleil.m_nIndexDate = nIndexDate;
-    m_soleil.m_nHeure = nHeure;
-    m_soleil.m_nMinute = nMinute;
 }

@@ -91,3 +91,33 @@ private:
     const CConfigurationGeographique& m_site;
     const COptionsCalcul& m_options;
 };
+
+// Keeps the sun's date index, hour and minute while a caller scans days, and
+// puts them back when it goes out of scope (its azimuth, altitude and
+// direction keep what the scan left).
+class CSauvegardeDateHeure {
+public:
+    explicit CSauvegardeDateHeure(CPositionSoleil& soleil)
+        : m_soleil(soleil), m_nIndexDate(soleil.m_nIndexDate), m_nHeure(soleil.m_nHeure),
+          m_nMinute(soleil.m_nMinute) {}
+    ~CSauvegardeDateHeure() {
+        m_soleil.m_nIndexDate = m_nIndexDate;
+        m_soleil.m_nHeure = m_nHeure;
+        m_soleil.m_nMinute = m_nMinute;
+    }
+    CSauvegardeDateHeure(const CSauvegardeDateHeure&) = delete;
+    CSauvegardeDateHeure& operator=(const CSauvegardeDateHeure&) = delete;
+
+    // The start of a date's scan: that date at 00:00.
+    void Debuter(int nIndexDate) {
+        m_soleil.m_nIndexDate = nIndexDate;
+        m_soleil.m_nHeure = 0;
+        m_soleil.m_nMinute = 0;
+    }
+
+private:
+    CPositionSoleil& m_soleil;
+    int m_nIndexDate;
+    int m_nHeure;
+    int m_nMinute;
+};

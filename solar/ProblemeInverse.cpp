@@ -40,13 +40,9 @@ CResultatValidation CProblemeInverse::Calculer(const CTamponProblemeInverse& t) 
 }
 
 void CProblemeInverse::CalculerDurees() {
-    const int nIndexDate = m_soleil.m_nIndexDate;
-    const int nHeure = m_soleil.m_nHeure;
-    const int nMinute = m_soleil.m_nMinute;
+    CSauvegardeDateHeure sauvegarde(m_soleil);
     for (int d = 0; d < CPositionSoleil::kNombreDates; ++d) {
-        m_soleil.m_nIndexDate = d;
-        m_soleil.m_nHeure = 0;
-        m_soleil.m_nMinute = 0;
+        sauvegarde.Debuter(d);
         int nCompte = 0;
         for (int m = 0; m < 1440; ++m) {
             m_soleil.CalculerPosition();
@@ -61,14 +57,15 @@ void CProblemeInverse::CalculerDurees() {
         m_dDurees[d] = nCompte;
     }
     m_bCalcule = true;
-    m_soleil.m_nIndexDate = nIndexDate;
-    m_soleil.m_nHeure = nHeure;
-    m_soleil.m_nMinute = nMinute;
 }
 
 int CProblemeInverse::Echelle() const {
+    return EchelleDurees(m_dDurees);
+}
+
+int EchelleDurees(std::span<const double> durees) {
     double m = 0;
-    for (double d : m_dDurees) {
+    for (double d : durees) {
         if (d > m) {
             m = d;
         }

@@ -3,6 +3,7 @@
 #include "platform/Validation.h"
 
 #include <array>
+#include <span>
 #include <string>
 
 class CPositionSoleil;
@@ -14,6 +15,10 @@ struct CTamponProblemeInverse {
     std::string strAltitudeMin;
     std::string strAltitudeMax;
 };
+
+// The chart's vertical scale in minutes (90, 180, 360, 720 or 1440) for the
+// largest of the durations.
+int EchelleDurees(std::span<const double> durees);
 
 // For each date of the list, the minutes the sun spends inside a cone of
 // sky directions (an azimuth interval and an altitude interval).

@@ -28,28 +28,6 @@ void PreparerTextes(CDC* pDC) {
 
 } // namespace
 
-int EchelleDurees(std::span<const double> durees) {
-    double m = 0;
-    for (double d : durees) {
-        if (d > m) {
-            m = d;
-        }
-    }
-    if (m > 720) {
-        return 1440;
-    }
-    if (m > 360) {
-        return 720;
-    }
-    if (m > 180) {
-        return 360;
-    }
-    if (m > 90) {
-        return 180;
-    }
-    return 90;
-}
-
 void DessinerGraphiqueProblemeInverse(CDC* pDC, std::span<const double, 24> durees, bool bCalcule) {
     PreparerTextes(pDC);
     pDC->SelectionnerStylo(g_styloNoir);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "solar/ProblemeInverse.h"
+
 #include <span>
 #include <vector>
 
@@ -8,9 +10,6 @@ class CDC;
 // The charts of the "Reversed problem" and "Day report" dialogs, drawn in the
 // dialog's client pixels (origin top left, y downwards).
 
-// Reversed problem: the vertical scale in minutes (90, 180, 360, 720 or 1440)
-// for the largest of the durations.
-int EchelleDurees(std::span<const double> durees);
 // Axes and texts; when bCalcule, the scale, its ticks and labels and one blue
 // bar per date. durees: the 24 crossing durations in minutes.
 void DessinerGraphiqueProblemeInverse(CDC* pDC, std::span<const double, 24> durees, bool bCalcule);

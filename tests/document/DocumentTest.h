@@ -3,6 +3,7 @@
 #include "document/VantrelDoc.h"
 #include "geometry/Face3.h"
 #include "geometry/Face4.h"
+#include "modelling/Exemples.h"
 #include "platform/InteractionScriptee.h"
 
 #include <gtest/gtest.h>
@@ -19,16 +20,7 @@ protected:
     // Appends a quadrilateral named `nom` with the given corners.
     CFace* AjouterQuad(const std::string& nom, const CVecteur& p0, const CVecteur& p1,
                        const CVecteur& p2, const CVecteur& p3) {
-        auto f = std::make_unique<CFace4>();
-        f->m_points[0] = p0;
-        f->m_points[1] = p1;
-        f->m_points[2] = p2;
-        f->m_points[3] = p3;
-        f->CalculerNormale();
-        f->m_proprietes.m_strNom = nom;
-        CFace* p = f.get();
-        m_doc.AjouterFace(std::move(f));
-        return p;
+        return AjouterQuadrilatere(m_doc, nom, p0, p1, p2, p3);
     }
 
     CFace* AjouterNommee(const std::string& nom) {
