@@ -41,6 +41,11 @@ public:
     // Period of the sun animation timer in ms: trunc(1000 / cadence).
     static int PeriodeAnimation(double dCadence);
     int PeriodeAnimation() const { return PeriodeAnimation(m_dCadence); }
+    // The time step in minutes, held within 1 to 1440: a step read from a
+    // damaged file must neither divide by zero nor overflow the clock.
+    int PasMinutes() const {
+        return m_nPasMinutes < 1 ? 1 : m_nPasMinutes > 1440 ? 1440 : m_nPasMinutes;
+    }
 
     // The dialog: buffers at opening, and Validate, which stores only when
     // every field is accepted and returns the first refused field otherwise.

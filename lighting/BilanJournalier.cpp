@@ -16,8 +16,7 @@ void CBilanJournalier::Ouvrir() {
 }
 
 int CBilanJournalier::PasMinutes() const {
-    // A step read from a damaged file must not divide by zero.
-    return std::clamp(m_soleil.Options().m_nPasMinutes, 1, kEchantillonsMax);
+    return m_soleil.Options().PasMinutes();
 }
 
 void CBilanJournalier::Calculer(const std::vector<CFace*>& faces,

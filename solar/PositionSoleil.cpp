@@ -21,15 +21,16 @@ CPositionSoleil::CPositionSoleil(const CConfigurationGeographique& site,
                                  const COptionsCalcul& options)
     : m_site(site), m_options(options) {}
 
-int CPositionSoleil::NumeroJour(int nIndexDate, int nAnnee) {
-    const int M = nIndexDate / 2 + 1;
-    const int D = 4 + 17 * (nIndexDate % 2);
-    const int Y = nAnnee;
+long long CPositionSoleil::NumeroJour(int nIndexDate, int nAnnee) {
+    // Wide enough for any year a damaged file may hold.
+    const long long M = nIndexDate / 2 + 1;
+    const long long D = 4 + 17 * (nIndexDate % 2);
+    const long long Y = nAnnee;
     return 367 * Y - (7 * (Y + (M + 9) / 12)) / 4 + (275 * M) / 9 + D;
 }
 
-double CPositionSoleil::JoursDepuisEpoque(int nNumeroJour, int nHeure, int nMinute) {
-    return nNumeroJour - 730531.5 +
+double CPositionSoleil::JoursDepuisEpoque(long long nNumeroJour, int nHeure, int nMinute) {
+    return static_cast<double>(nNumeroJour) - 730531.5 +
            (nHeure + nMinute * 0.016666666666666666) * 0.041666666666666664;
 }
 
@@ -86,7 +87,7 @@ void CPositionSoleil::Calculer() {
 }
 
 void CPositionSoleil::Pas(int nSens) {
-    AvancerMinutes(nSens * m_options.m_nPasMinutes);
+    AvancerMinutes(nSens * m_options.PasMinutes());
     Calculer();
 }
 

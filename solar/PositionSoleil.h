@@ -55,8 +55,8 @@ public:
 
     // Day number of a date of the list in a year, and the time in days since
     // 1 January 2000 12:00 of that day at a given hour and minute.
-    static int NumeroJour(int nIndexDate, int nAnnee);
-    static double JoursDepuisEpoque(int nNumeroJour, int nHeure, int nMinute);
+    static long long NumeroJour(int nIndexDate, int nAnnee);
+    static double JoursDepuisEpoque(long long nNumeroJour, int nHeure, int nMinute);
 
     // Azimuth and altitude from the date, the time, the year and the site,
     // each rounded to 2 decimals.

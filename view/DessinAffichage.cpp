@@ -6,6 +6,7 @@
 #include "view/DonneesSoleil.h"
 #include "view/ParametresAffichage.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -78,14 +79,17 @@ void CAffQuadrillage::Dessiner(CDC* pDC) const {
     if (m_bAfficher == 0) {
         return;
     }
-    const double n = m_nRepetition;
+    // The page accepts 1 to 100; a larger count read from a damaged file
+    // would take hours to draw.
+    const int nRepetition = std::min(m_nRepetition, 100);
+    const double n = nRepetition;
     const CVecteur& c = m_centre;
     const CVecteur& u = m_vecteur1;
     const CVecteur& v = m_vecteur2;
     pDC->SelectionnerStylo(g_styloQuadrillage);
     // The end points are carried along by adding the base vector, as the
     // lines are stepped.
-    const long long nLignes = 2LL * m_nRepetition + 1;
+    const long long nLignes = 2LL * nRepetition + 1;
     CVecteur a = c - (u + v) * n;
     CVecteur b = c + (v - u) * n;
     for (long long i = 0; i < nLignes; ++i) {

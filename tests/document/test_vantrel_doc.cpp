@@ -186,3 +186,47 @@ TEST_F(Document, ModalDialogEnd) {
 }
 
 } // namespace
+
+namespace {
+
+class DocumentReglages : public DocumentTest {};
+
+TEST_F(DocumentReglages, NewKeepsTheSiteAndTheOptions) {
+    m_doc.m_configurationGeographique.m_strLieu = "SYDNEY";
+    m_doc.m_configurationGeographique.m_dLatitude = -33.9;
+    m_doc.m_optionsCalcul.m_nAnnee = 2020;
+    m_doc.m_optionsCalcul.m_nPasMinutes = 30;
+    m_doc.NouveauDocument();
+    EXPECT_EQ(m_doc.m_configurationGeographique.m_strLieu, "SYDNEY");
+    EXPECT_EQ(m_doc.m_configurationGeographique.m_dLatitude, -33.9);
+    EXPECT_EQ(m_doc.m_optionsCalcul.m_nAnnee, 2020);
+    EXPECT_EQ(m_doc.m_optionsCalcul.m_nPasMinutes, 30);
+}
+
+TEST_F(DocumentReglages, DeleteContentsEmptiesTheTransformationGroup) {
+    AjouterNommee("a");
+    CFace* b = AjouterNommee("b");
+    m_doc.m_transformations.Ouvrir();
+    m_doc.m_transformations.m_groupe.m_faces = {b};
+    b->CreerCopie();
+    m_doc.SupprimerContenu();
+    EXPECT_FALSE(m_doc.m_bTransformationsOuvertes);
+    EXPECT_TRUE(m_doc.m_transformations.m_groupe.m_faces.empty());
+}
+
+TEST_F(DocumentReglages, SettingsFromADamagedFileStayUsable) {
+    // Values no dialog accepts, as a file written by hand may hold.
+    m_doc.m_optionsCalcul.m_nPasMinutes = 0;
+    EXPECT_EQ(m_doc.m_optionsCalcul.PasMinutes(), 1);
+    m_doc.m_optionsCalcul.m_nPasMinutes = 2147483647;
+    EXPECT_EQ(m_doc.m_optionsCalcul.PasMinutes(), 1440);
+    m_doc.m_positionSoleil.Avancer();
+    EXPECT_EQ(m_doc.m_positionSoleil.m_nHeure, 12);
+    EXPECT_EQ(m_doc.m_positionSoleil.m_nMinute, 0);
+    m_doc.m_optionsCalcul.m_nAnnee = 2147483647;
+    m_doc.m_positionSoleil.CalculerPosition(); // no integer overflow
+    EXPECT_GE(m_doc.m_positionSoleil.m_dAltitude, -90);
+    EXPECT_LE(m_doc.m_positionSoleil.m_dAltitude, 90);
+}
+
+} // namespace
