@@ -180,8 +180,10 @@ void CMoteurOmbrage::ConstruireGrille() {
 
     // Count, then fill, the cells each bounded occluder meets; one that meets
     // most of the grid is simply tested everywhere.
-    std::vector<int> comptes(static_cast<std::size_t>(nCellules) + 1, 0);
-    std::vector<char> partout(m_occultants.size(), 0);
+    std::vector<int>& comptes = m_comptes;
+    std::vector<char>& partout = m_partout;
+    comptes.assign(static_cast<std::size_t>(nCellules) + 1, 0);
+    partout.assign(m_occultants.size(), 0);
     auto etendue = [&](const COccultant& o, int& i0, int& i1, int& j0, int& j1) {
         i0 = std::clamp(static_cast<int>((o.sMin - m_s0) / m_dCellule), 0, m_nColonnes - 1);
         i1 = std::clamp(static_cast<int>((o.sMax - m_s0) / m_dCellule), 0, m_nColonnes - 1);
@@ -213,7 +215,8 @@ void CMoteurOmbrage::ConstruireGrille() {
             m_debuts[static_cast<std::size_t>(c)] + comptes[static_cast<std::size_t>(c)];
     }
     m_listes.assign(static_cast<std::size_t>(m_debuts.back()), 0);
-    std::vector<int> positions(m_debuts.begin(), m_debuts.end() - 1);
+    std::vector<int>& positions = m_positions;
+    positions.assign(m_debuts.begin(), m_debuts.end() - 1);
     for (std::size_t k = 0; k < m_occultants.size(); ++k) {
         if (partout[k]) {
             m_toujours.push_back(static_cast<int>(k));

@@ -60,6 +60,10 @@ private:
     int m_nColonnes = 0, m_nLignes = 0;
     std::vector<int> m_debuts;
     std::vector<int> m_listes;
+    // Buffers of the grid's construction, kept from one call to the next.
+    std::vector<int> m_comptes;
+    std::vector<char> m_partout;
+    std::vector<int> m_positions;
     // Work split into blocks of nodes of one receiver.
     struct CBloc {
         CFace* pRecepteur;
