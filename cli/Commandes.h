@@ -22,7 +22,8 @@ struct CCommandeCli {
     const char* szNom;
     const char* szSynopsis; // after "vantrel-cli "
     const char* szResume;   // one line for the list of commands
-    const char* szAide;     // what --help adds to the synopsis
+    const char* szAide;     // what --help says before the options
+    const char* szOptions;  // the command's own options, for --help
     int nPositionnelsMin;
     int nPositionnelsMax;
     std::vector<COptionCli> options;

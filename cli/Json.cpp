@@ -159,7 +159,7 @@ void CJson::Ecrire(std::string& sortie, int nNiveau) const {
         return;
     }
     // A container stays on one line when it holds no object and no array
-    // other than short arrays of scalars, and the line stays short.
+    // other than arrays of scalars, and the line stays short.
     bool bEnLigne = true;
     const auto examiner = [&](const CJson& v) {
         if (const CTableau* pt = std::get_if<CTableau>(&v.m_valeur)) {
@@ -181,10 +181,16 @@ void CJson::Ecrire(std::string& sortie, int nNiveau) const {
             examiner(v);
         }
     }
+    // An array of numbers stays on one line whatever its length.
+    bool bNombres = pt != nullptr;
+    for (std::size_t i = 0; bNombres && i < pt->size(); ++i) {
+        const auto& v = (*pt)[i].m_valeur;
+        bNombres = std::holds_alternative<double>(v) || std::holds_alternative<long long>(v);
+    }
     if (bEnLigne) {
         std::string ligne;
         EcrireCompact(ligne);
-        if (ligne.size() + static_cast<std::size_t>(nNiveau) * 2 <= kLargeurLigne) {
+        if (bNombres || ligne.size() + static_cast<std::size_t>(nNiveau) * 2 <= kLargeurLigne) {
             sortie += ligne;
             return;
         }

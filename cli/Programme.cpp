@@ -1,6 +1,7 @@
 // The command table, the help, and the dispatch of a command line.
 #include "cli/Commandes.h"
 
+#include <cctype>
 #include <cstdio>
 #include <exception>
 
@@ -21,9 +22,26 @@ std::string Usage(const CCommandeCli& commande) {
     return std::string("usage: ") + kProgramme + " " + commande.szSynopsis + "\n";
 }
 
+bool PrendOption(const CCommandeCli& commande, const std::string& strNom) {
+    for (const COptionCli& o : commande.options) {
+        if (strNom == o.szNom) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string AideCommande(const CCommandeCli& commande) {
-    return Usage(commande) + "\n" + commande.szResume + ".\n\n" + commande.szAide + kAideJson +
-           "  --help            this help\n";
+    std::string resume = commande.szResume;
+    resume[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(resume[0])));
+    std::string texte = Usage(commande) + "\n" + resume + ".\n\n" + commande.szAide + "options:\n";
+    if (PrendOption(commande, "--date")) {
+        texte += kAideDate;
+    }
+    if (PrendOption(commande, "--time")) {
+        texte += kAideHeure;
+    }
+    return texte + commande.szOptions + kAideJson + "  --help            this help\n";
 }
 
 std::string AideGenerale() {
@@ -72,6 +90,7 @@ const std::vector<CCommandeCli>& CommandesCli() {
          "1 modulated by cos(incidence), 2 interpolated), area and net area (m2),\n"
          "orientation and inclination (deg) as the face geometry report gives them,\n"
          "the four main points and the indices of its openings.\n\n",
+         "",
          1,
          1,
          {},
@@ -81,10 +100,7 @@ const std::vector<CCommandeCli>& CommandesCli() {
          "                   [--north N] [--year Y] [--json]",
          "the sun's azimuth, altitude and direction",
          "For the site and year of FILE, or those of a new document (Paris, 2003)\n"
-         "without it.\n\n"
-         "options:\n"
-         "  FILE              a .vtl scene whose site and year are used\n"
-         "  --date D, --time HH:MM  (required)\n"
+         "without it.\n\n",
          "  --lat L           latitude, -89.9 to 89.9 deg, north positive\n"
          "  --lon L           longitude, -180 to 180 deg, west positive\n"
          "  --ignore-longitude  use the Greenwich mean solar time\n"
@@ -105,9 +121,7 @@ const std::vector<CCommandeCli>& CommandesCli() {
          "the lighting of the receivers for one sun position",
          "Builds the receivers' meshes under the file's maximum processor weight and\n"
          "computes the scene's equivalent lighting (%) and incidence (deg), then each\n"
-         "receiver's own equivalent and incidence, net area and node count.\n\n"
-         "options:\n"
-         "  --date D, --time HH:MM  (required)\n"
+         "receiver's own equivalent and incidence, net area and node count.\n\n",
          "  --nodes CSV       writes every node as \"face,node,x,y,z,value\"\n",
          1,
          1,
@@ -117,9 +131,7 @@ const std::vector<CCommandeCli>& CommandesCli() {
          "day-report FILE --date D [--step MIN] [--export TXT] [--json]",
          "the lighting through a whole day and its averages",
          "Samples the date from 00:00 every step, as the \"Day report\" dialog does;\n"
-         "shows its progress on standard error when that is a terminal.\n\n"
-         "options:\n"
-         "  --date D          (required)\n"
+         "shows its progress on standard error when that is a terminal.\n\n",
          "  --step MIN        1, 2, 3, 4, 5, 6, 10, 12, 15, 20 or 30 (default: the file's)\n"
          "  --export TXT      writes the samples as the dialog's \"Export...\" does\n",
          1,
@@ -129,9 +141,8 @@ const std::vector<CCommandeCli>& CommandesCli() {
         {"solar-info",
          "solar-info FILE --date D [--json]",
          "the daylight duration and the zenith point of a date",
-         "At the site of FILE, scanned minute by minute.\n\n"
-         "options:\n"
-         "  --date D          (required)\n",
+         "At the site of FILE, scanned minute by minute.\n\n",
+         "",
          1,
          1,
          {{"--date", 1}},
@@ -139,8 +150,7 @@ const std::vector<CCommandeCli>& CommandesCli() {
         {"reversed",
          "reversed FILE [--azimuth MIN MAX] [--altitude MIN MAX] [--json]",
          "the minutes the sun spends in a cone of the sky, for each date",
-         "At the site of FILE, for the 24 dates of the list.\n\n"
-         "options:\n"
+         "At the site of FILE, for the 24 dates of the list.\n\n",
          "  --azimuth MIN MAX   0 to 360 deg (default 160 200); no wrap past the north\n"
          "  --altitude MIN MAX  -90 to 90 deg (default 30 70)\n",
          1,
@@ -152,8 +162,7 @@ const std::vector<CCommandeCli>& CommandesCli() {
          "                   [--panel-size M --panel-altitude A --panel-inclination I] [--json]",
          "panel inclinations, canopy shadow and panel row spacing",
          "The \"Practical calculations\": recommended panel inclinations at the latitude,\n"
-         "how far a canopy's shadow goes down, the minimum spacing of rows of panels.\n\n"
-         "options:\n"
+         "how far a canopy's shadow goes down, the minimum spacing of rows of panels.\n\n",
          "  --lat L                latitude, -89.9 to 89.9 deg (default 48.9)\n"
          "  --overhang M           canopy overhang, 0 to 100 m (default 1)\n"
          "  --canopy-altitude A    sun altitude, 0.01 to 89.99 deg (default 45)\n"
@@ -172,8 +181,7 @@ const std::vector<CCommandeCli>& CommandesCli() {
         {"example",
          "example NAME OUT [--json]\n       vantrel-cli example --list [--json]",
          "writes one of the bundled example scenes",
-         "NAME is house, panels or street; OUT is the .vtl file to write.\n\n"
-         "options:\n"
+         "NAME is house, panels or street; OUT is the .vtl file to write.\n\n",
          "  --list            lists the examples\n",
          0,
          2,
@@ -183,6 +191,7 @@ const std::vector<CCommandeCli>& CommandesCli() {
          "resave IN OUT [--json]",
          "reads a scene and writes it back",
          "A file that the program wrote comes back byte for byte.\n\n",
+         "",
          2,
          2,
          {},
