@@ -64,9 +64,10 @@ std::string AideGenerale() {
 
 // Strings written whole, so that a command's output never mixes with a
 // message.
-void Ecrire(std::FILE* flux, const std::string& texte) {
-    std::fwrite(texte.data(), 1, texte.size(), flux);
-    std::fflush(flux);
+// False when the stream refused the text (a full disk behind a redirection).
+bool Ecrire(std::FILE* flux, const std::string& texte) {
+    const std::size_t n = std::fwrite(texte.data(), 1, texte.size(), flux);
+    return std::fflush(flux) == 0 && n == texte.size();
 }
 
 std::string UneLigne(std::string texte) {
@@ -247,7 +248,9 @@ int ExecuterLigneCommande(const std::vector<std::string>& mots, CContexte& conte
             ErreurUsage("unexpected argument \"" + arguments.m_positionnels.back() + "\"");
         }
         const std::string sortie = pCommande->pExecuter(contexte, arguments);
-        Ecrire(stdout, sortie);
+        if (!Ecrire(stdout, sortie)) {
+            ErreurFichier("cannot write to the standard output");
+        }
         return kSortieSucces;
     } catch (const CErreurCli& e) {
         Ecrire(stderr, prefixe + UneLigne(e.what()) + "\n");

@@ -270,7 +270,7 @@ private:
 } // namespace
 
 CResultatCli LancerCli(const std::vector<std::string>& arguments, const std::string& dossier,
-                       bool bTerminal) {
+                       bool bTerminal, const char* szSortie) {
     int sortie[2];
     int erreurs[2] = {-1, -1};
     if (::pipe(sortie) != 0) {
@@ -297,7 +297,11 @@ CResultatCli LancerCli(const std::vector<std::string>& arguments, const std::str
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, sortie[1], 1);
+    if (szSortie != nullptr) {
+        posix_spawn_file_actions_addopen(&actions, 1, szSortie, O_WRONLY, 0);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, sortie[1], 1);
+    }
     posix_spawn_file_actions_adddup2(&actions, erreurs[1], 2);
     posix_spawn_file_actions_addclose(&actions, sortie[0]);
     posix_spawn_file_actions_addclose(&actions, erreurs[0]);

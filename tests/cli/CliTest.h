@@ -18,9 +18,10 @@ struct CResultatCli {
 };
 
 // Runs the built vantrel-cli with `arguments` (no shell), its working folder
-// `dossier`. With bTerminal its standard error is a pseudo-terminal.
+// `dossier`. With bTerminal its standard error is a pseudo-terminal; with
+// szSortie its standard output goes to that file instead of a pipe.
 CResultatCli LancerCli(const std::vector<std::string>& arguments, const std::string& dossier,
-                       bool bTerminal = false);
+                       bool bTerminal = false, const char* szSortie = nullptr);
 
 // A parsed JSON value, for checking the machine-readable output.
 struct CJsonLu {

@@ -196,3 +196,13 @@ TEST_F(CliTest, UnwritableOutputsFailWithCode2) {
     VerifierEchec(Cli({"day-report", maison, "--date", "11", "--export", absent}), 2);
     EXPECT_FALSE(Existe(Chemin("no-such-folder")));
 }
+
+TEST_F(CliTest, AFullStandardOutputIsAFailure) {
+    if (!Existe("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    const std::string maison = EcrireExemple("house");
+    const CResultatCli r = LancerCli({"info", maison, "--json"}, m_dossier, false, "/dev/full");
+    EXPECT_EQ(r.nCode, 2);
+    EXPECT_EQ(r.erreurs, "vantrel-cli: info: cannot write to the standard output\n");
+}
