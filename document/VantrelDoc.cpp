@@ -179,15 +179,15 @@ bool CVantrelDoc::Lire(std::span<const std::uint8_t> octets, std::string& strErr
 }
 
 bool CVantrelDoc::Charger(const std::string& chemin, std::string& strErreur) {
+    // A file that cannot be read at all leaves the scene as it is.
     std::vector<std::uint8_t> octets;
+    if (!LireFichier(chemin, octets, strErreur)) {
+        return false;
+    }
     std::string strRaison;
-    bool bLu = LireFichier(chemin, octets, strErreur);
-    if (bLu && !Lire(octets, strRaison)) {
+    if (!Lire(octets, strRaison)) {
         strErreur =
             "Cannot open \"" + chemin + "\": it is not a valid scene file. " + strRaison + ".";
-        bLu = false;
-    }
-    if (!bLu) {
         // The previous scene is gone: the document is a new one, so that
         // "&Save" cannot write the empty scene over the previous file.
         NouveauDocument();

@@ -154,9 +154,9 @@ public:
     // strErreur says what is wrong.
     bool Lire(std::span<const std::uint8_t> octets, std::string& strErreur);
     // "&Open...": reads the file; on success it becomes the document's file
-    // and the document is unmodified. On failure the document is a new one
-    // (empty, unmodified, no file) and strErreur names the file and says
-    // what is wrong.
+    // and the document is unmodified. A file that cannot be read leaves the
+    // document as it was; a malformed one leaves a new document (empty,
+    // unmodified, no file). strErreur names the file and says what is wrong.
     bool Charger(const std::string& chemin, std::string& strErreur);
     // "&Save" / "Save &As...": a failure leaves any existing file intact and
     // the document modified. `ecrire` replaces the system's write (tests

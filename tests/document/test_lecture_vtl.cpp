@@ -563,11 +563,15 @@ TEST_F(FichierVtl, AFailedOpenLeavesANewDocument) {
     EXPECT_FALSE(m_doc.IsModified());
     EXPECT_EQ(LireOctets(bon), Golden("openings.vtl"));
 
+    // A file that cannot be read at all changes nothing.
     ASSERT_TRUE(m_doc.Charger(bon, strErreur)) << strErreur;
+    m_doc.SetModifiedFlag();
     EXPECT_FALSE(m_doc.Charger(Chemin("absent.vtl"), strErreur));
-    EXPECT_NE(strErreur.find("No such file or directory"), std::string::npos) << strErreur;
-    EXPECT_EQ(g_nFaces, 0);
-    EXPECT_EQ(m_doc.Chemin(), "");
+    EXPECT_EQ(strErreur,
+              "Cannot open \"" + Chemin("absent.vtl") + "\": No such file or directory.");
+    EXPECT_EQ(g_nFaces, 4);
+    EXPECT_EQ(m_doc.Chemin(), bon);
+    EXPECT_TRUE(m_doc.IsModified());
 }
 
 } // namespace
