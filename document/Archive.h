@@ -121,6 +121,10 @@ public:
     void Transferer(double& d);
     void Transferer(std::string& str);
 
+    // Refuses the input: throws CErreurArchive with the message and the
+    // offset, for the checks that the callers make on the values read.
+    [[noreturn]] void Echouer(const std::string& strMessage, std::size_t nPosition) const;
+
 private:
     CArchive(std::vector<std::uint8_t>* pSortie, std::span<const std::uint8_t> entree);
 
@@ -130,7 +134,6 @@ private:
     // Copies n bytes from the input, after checking they are there; `quoi`
     // names the field for the message.
     void Prendre(std::uint8_t* p, std::size_t n, const char* quoi);
-    [[noreturn]] void Echouer(const std::string& strMessage, std::size_t nPosition) const;
 
     std::vector<std::uint8_t>* m_pSortie;
     std::size_t m_nDebutSortie; // size of the output vector when the archive began

@@ -24,6 +24,19 @@ void TransfererPoint(CArchive& ar, CVecteur& v) {
     ar.Transferer(v.m_z);
 }
 
+// The integer settings below drive loops and date arithmetic that a value the
+// program never stores would overflow or stall (a grid of 2^31 lines, a day
+// number of a year in the millions): a file holding one is refused, with the
+// offset of the int32 just read.
+void ExigerEntre(const CArchive& ar, std::int32_t n, std::int32_t nMin, std::int32_t nMax,
+                 const char* quoi) {
+    if (n < nMin || n > nMax) {
+        ar.Echouer(std::string(quoi) + " " + std::to_string(n) + " is outside " +
+                       std::to_string(nMin) + " to " + std::to_string(nMax),
+                   ar.Position() - 4);
+    }
+}
+
 } // namespace
 
 void CParametresAffichage::Serialize(CArchive& ar) {
@@ -42,6 +55,9 @@ void CParametresAffichage::Serialize(CArchive& ar) {
     ar.Transferer(q.m_bAfficher);
     ar.Transferer(q.m_bSignaler);
     ar.Transferer(q.m_nRepetition);
+    if (ar.EstEnLecture()) {
+        ExigerEntre(ar, q.m_nRepetition, 1, 100, "The grid repetition");
+    }
     TransfererPoint(ar, q.m_centre);
     TransfererPoint(ar, q.m_vecteur1);
     TransfererPoint(ar, q.m_vecteur2);
@@ -67,8 +83,20 @@ void COptionsCalcul::Serialize(CArchive& ar) {
     ar.Transferer(m_dCadence);
     ar.Transferer(m_nPoidsMax);
     ar.Transferer(m_nAnnee);
+    if (ar.EstEnLecture()) {
+        ExigerEntre(ar, m_nAnnee, 2001, 2040, "The year of reference");
+    }
     ar.Transferer(m_nIndexPas);
+    if (ar.EstEnLecture()) {
+        ExigerEntre(ar, m_nIndexPas, 0, kNombrePas - 1, "The time step index");
+    }
     ar.Transferer(m_nPasMinutes);
+    if (ar.EstEnLecture() && m_nPasMinutes != s_minutesPas[static_cast<std::size_t>(m_nIndexPas)]) {
+        ar.Echouer("The time step of " + std::to_string(m_nPasMinutes) +
+                       " minutes does not match its list entry (" +
+                       s_textesPas[static_cast<std::size_t>(m_nIndexPas)] + ")",
+                   ar.Position() - 4);
+    }
 }
 
 void CCorrelationPhysique::Serialize(CArchive& ar) {
@@ -127,7 +155,7 @@ void COuvertures::Lire(CArchive& ar, const std::vector<CFace*>& faces) {
     m_dTransmittiviteForcee = ar.LireReel();
     const std::int32_t n = ar.LireEntier();
     if (n < 0) {
-        throw CErreurArchive("negative number of openings " + std::to_string(n), ar.Position() - 4);
+        ar.Echouer("Negative number of openings " + std::to_string(n), ar.Position() - 4);
     }
     ar.ExigerElements(static_cast<std::uint64_t>(n), 4);
     m_faces.clear();
@@ -135,9 +163,9 @@ void COuvertures::Lire(CArchive& ar, const std::vector<CFace*>& faces) {
     for (std::int32_t k = 0; k < n; ++k) {
         const std::int32_t i = ar.LireEntier();
         if (i < 0 || static_cast<std::size_t>(i) >= faces.size()) {
-            throw CErreurArchive("opening index " + std::to_string(i) + " outside the " +
-                                     std::to_string(faces.size()) + " faces",
-                                 ar.Position() - 4);
+            ar.Echouer("Opening index " + std::to_string(i) + " is outside the face list, 0 to " +
+                           std::to_string(static_cast<std::int64_t>(faces.size()) - 1),
+                       ar.Position() - 4);
         }
         m_faces.push_back(faces[static_cast<std::size_t>(i)]);
     }

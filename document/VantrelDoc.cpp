@@ -99,8 +99,10 @@ std::vector<std::uint8_t> CVantrelDoc::Ecrire() {
     m_parametresAffichage.Serialize(ar);
     m_configurationGeographique.Serialize(ar);
     m_optionsCalcul.Serialize(ar);
-    ar.EcrireEntier(g_nFaces);
+    // The list itself, not the global count, so that the count and the
+    // array always agree.
     const std::vector<CFace*> faces = Faces();
+    ar.EcrireEntier(static_cast<std::int32_t>(faces.size()));
     if (!faces.empty()) {
         ar.EcrireCompte(static_cast<std::uint32_t>(faces.size()));
         for (CFace* f : faces) {
@@ -129,14 +131,15 @@ bool CVantrelDoc::Lire(std::span<const std::uint8_t> octets, std::string& strErr
         options.Serialize(ar);
         const std::int32_t n = ar.LireEntier();
         if (n < 0) {
-            throw CErreurArchive("negative face count " + std::to_string(n), ar.Position() - 4);
+            ar.Echouer("Negative face count " + std::to_string(n), ar.Position() - 4);
         }
         if (n > 0) {
+            const std::size_t nPosTableau = ar.Position();
             const std::uint32_t nTableau = ar.LireCompte();
             if (nTableau != static_cast<std::uint32_t>(n)) {
-                throw CErreurArchive("the face array holds " + std::to_string(nTableau) +
-                                         " faces instead of " + std::to_string(n),
-                                     ar.Position());
+                ar.Echouer("The face count is " + std::to_string(n) +
+                               " but the face array announces " + std::to_string(nTableau),
+                           nPosTableau);
             }
             // Each face takes at least a tag, an empty name and 340 bytes,
             // and its openings record 24 bytes.
@@ -156,9 +159,10 @@ bool CVantrelDoc::Lire(std::span<const std::uint8_t> octets, std::string& strErr
             f->m_ouvertures.Lire(ar, liste);
         }
         if (ar.Restant() != 0) {
-            throw CErreurArchive(std::to_string(ar.Restant()) +
-                                     " bytes follow the last openings record",
-                                 ar.Position());
+            ar.Echouer(std::to_string(ar.Restant()) +
+                           (ar.Restant() == 1 ? " byte follows" : " bytes follow") +
+                           " the end of the scene",
+                       ar.Position());
         }
     } catch (const CErreurArchive& e) {
         strErreur = e.what();
@@ -175,12 +179,18 @@ bool CVantrelDoc::Lire(std::span<const std::uint8_t> octets, std::string& strErr
 }
 
 bool CVantrelDoc::Charger(const std::string& chemin, std::string& strErreur) {
+    // A file that cannot be read at all leaves the scene as it is.
     std::vector<std::uint8_t> octets;
     if (!LireFichier(chemin, octets, strErreur)) {
-        SupprimerContenu();
         return false;
     }
-    if (!Lire(octets, strErreur)) {
+    std::string strRaison;
+    if (!Lire(octets, strRaison)) {
+        strErreur =
+            "Cannot open \"" + chemin + "\": it is not a valid scene file. " + strRaison + ".";
+        // The previous scene is gone: the document is a new one, so that
+        // "&Save" cannot write the empty scene over the previous file.
+        NouveauDocument();
         return false;
     }
     m_strChemin = chemin;
@@ -189,8 +199,15 @@ bool CVantrelDoc::Charger(const std::string& chemin, std::string& strErreur) {
 }
 
 bool CVantrelDoc::Enregistrer(const std::string& chemin, std::string& strErreur) {
+    return Enregistrer(chemin, strErreur, nullptr);
+}
+
+bool CVantrelDoc::Enregistrer(const std::string& chemin, std::string& strErreur,
+                              const FonctionEcriture& ecrire) {
     const std::vector<std::uint8_t> octets = Ecrire();
-    if (!EnregistrerFichier(chemin, octets, strErreur)) {
+    const bool bEcrit = ecrire ? EnregistrerFichier(chemin, octets, strErreur, ecrire)
+                               : EnregistrerFichier(chemin, octets, strErreur);
+    if (!bEcrit) {
         return false;
     }
     m_strChemin = chemin;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/Commandes.h"
+#include "document/Fichier.h"
 #include "document/OptionsCalcul.h"
 #include "document/Proprietes.h"
 #include "geometry/Face.h"
@@ -153,11 +154,16 @@ public:
     // strErreur says what is wrong.
     bool Lire(std::span<const std::uint8_t> octets, std::string& strErreur);
     // "&Open...": reads the file; on success it becomes the document's file
-    // and the document is unmodified.
+    // and the document is unmodified. A file that cannot be read leaves the
+    // document as it was; a malformed one leaves a new document (empty,
+    // unmodified, no file). strErreur names the file and says what is wrong.
     bool Charger(const std::string& chemin, std::string& strErreur);
     // "&Save" / "Save &As...": a failure leaves any existing file intact and
-    // the document modified.
+    // the document modified. `ecrire` replaces the system's write (tests
+    // simulate a full disk with it).
     bool Enregistrer(const std::string& chemin, std::string& strErreur);
+    bool Enregistrer(const std::string& chemin, std::string& strErreur,
+                     const FonctionEcriture& ecrire);
     // The file of the document; empty until it is saved or opened.
     const std::string& Chemin() const { return m_strChemin; }
 
