@@ -16,9 +16,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -56,6 +58,12 @@ QString FichierDepose(const QMimeData* pDonnees) {
 CMainFrame::CMainFrame(CVantrelDoc& doc, CInteractionQt& interaction, QWidget* pParent)
     : QMainWindow(pParent), m_doc(doc), m_interaction(interaction) {
     setWindowIcon(IconeProgramme());
+    // The size to come back to from maximised, and the size where no window
+    // manager maximises.
+    if (const QScreen* pEcran = QGuiApplication::primaryScreen()) {
+        const QRect zone = pEcran->availableGeometry();
+        resize(zone.width() * 3 / 4, zone.height() * 3 / 4);
+    }
     m_pVue = new CVantrelView(doc, this);
     setCentralWidget(m_pVue);
     CreerActions();
@@ -74,6 +82,12 @@ CMainFrame::CMainFrame(CVantrelDoc& doc, CInteractionQt& interaction, QWidget* p
 }
 
 CMainFrame::~CMainFrame() {
+    // The bars and menus outlive this part of the window while Qt deletes
+    // them: none of their signals may reach it then.
+    disconnect(m_pBarreOutils, nullptr, this, nullptr);
+    for (const QMenu* pMenu : findChildren<QMenu*>()) {
+        disconnect(pMenu, nullptr, this, nullptr);
+    }
     m_interaction.FixerRedessin({});
     m_interaction.FixerFenetre(nullptr);
 }
