@@ -1,0 +1,108 @@
+#include "FenetreTest.h"
+
+#include "document/Fichier.h"
+#include "modelling/Exemples.h"
+#include "platform/InteractionScriptee.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <iterator>
+
+EReponse CInteractionTest::Message(const std::string& strTexte, const std::string& strTitre,
+                                   EIcone icone, EBoutons boutons) {
+    m_messages.push_back({strTexte, strTitre, icone, boutons});
+    if (m_reponses.empty()) {
+        return boutons == EBoutons::OuiNon
+                   ? EReponse::Non
+                   : (boutons == EBoutons::Ok ? EReponse::Ok : EReponse::Annuler);
+    }
+    const EReponse r = m_reponses.front();
+    m_reponses.pop_front();
+    return r;
+}
+
+EReponse CInteractionTest::DemanderEnregistrement(const std::string& strTexte,
+                                                  const std::string& strTitre) {
+    m_questionsEnregistrement.push_back({strTexte, strTitre, EIcone::Avertissement, EBoutons::Ok});
+    if (m_reponsesEnregistrement.empty()) {
+        return EReponse::Annuler;
+    }
+    const EReponse r = m_reponsesEnregistrement.front();
+    m_reponsesEnregistrement.pop_front();
+    return r;
+}
+
+std::optional<std::string> CInteractionTest::Fichier(const CChoixFichier& choix) {
+    m_choixFichiers.push_back(choix);
+    if (m_fichiers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> f = m_fichiers.front();
+    m_fichiers.pop_front();
+    return f;
+}
+
+std::optional<std::string>
+CInteractionTest::ChoisirFichierEnregistrement(const CChoixFichier& choix) {
+    return Fichier(choix);
+}
+
+std::optional<std::string> CInteractionTest::ChoisirFichierOuverture(const CChoixFichier& choix) {
+    return Fichier(choix);
+}
+
+namespace {
+
+QTemporaryDir& Dossier() {
+    static QTemporaryDir dossier;
+    return dossier;
+}
+
+} // namespace
+
+const std::string& FichierMaison() {
+    static const std::string chemin = [] {
+        const std::string f = Dossier().filePath(QStringLiteral("house.vtl")).toStdString();
+        // Built in a document of its own, gone before the tests' documents.
+        CInteractionScriptee ui;
+        CVantrelDoc doc(ui);
+        ConstruireMaison(doc);
+        std::string strErreur;
+        EXPECT_TRUE(doc.Enregistrer(f, strErreur)) << strErreur;
+        return f;
+    }();
+    return chemin;
+}
+
+std::string Temporaire(const std::string& strNom) {
+    return Dossier().filePath(QString::fromStdString(strNom)).toStdString();
+}
+
+void FenetreTest::Executer(int nId) {
+    QAction* pAction = m_fenetre.Action(nId);
+    ASSERT_NE(pAction, nullptr);
+    ASSERT_TRUE(pAction->isEnabled()) << nId;
+    pAction->trigger();
+}
+
+bool FenetreTest::Active(int nId) {
+    return m_fenetre.Action(nId)->isEnabled();
+}
+
+bool FenetreTest::Cochee(int nId) {
+    return m_fenetre.Action(nId)->isChecked();
+}
+
+void FenetreTest::OuvrirMaison() {
+    m_ui.m_fichiers.push_back(m_strMaison);
+    Executer(ID_OUVRIR);
+    ASSERT_EQ(m_doc.Chemin(), m_strMaison);
+}
+
+std::vector<unsigned char> LireOctets(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/MainFrame.h"
+#include "document/VantrelDoc.h"
+#include "ui/InteractionQt.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The Qt interaction with scripted answers: every message, save question and
+// file request is recorded; an empty queue gives the safe answer. The redraw
+// stays the window's own.
+class CInteractionTest : public CInteractionQt {
+public:
+    struct CMessage {
+        std::string strTexte;
+        std::string strTitre;
+        EIcone icone;
+        EBoutons boutons;
+    };
+
+    std::deque<EReponse> m_reponses;
+    std::deque<EReponse> m_reponsesEnregistrement;
+    std::deque<std::optional<std::string>> m_fichiers;
+
+    std::vector<CMessage> m_messages;
+    std::vector<CMessage> m_questionsEnregistrement;
+    std::vector<CChoixFichier> m_choixFichiers;
+
+    EReponse Message(const std::string& strTexte, const std::string& strTitre, EIcone icone,
+                     EBoutons boutons) override;
+    EReponse DemanderEnregistrement(const std::string& strTexte,
+                                    const std::string& strTitre) override;
+    std::optional<std::string> ChoisirFichierEnregistrement(const CChoixFichier& choix) override;
+    std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) override;
+
+private:
+    std::optional<std::string> Fichier(const CChoixFichier& choix);
+};
+
+// The house example saved in a temporary folder, once for the whole program.
+const std::string& FichierMaison();
+// A path in that folder.
+std::string Temporaire(const std::string& strNom);
+
+// A fresh document in a main window for each test.
+class FenetreTest : public ::testing::Test {
+protected:
+    const std::string m_strMaison = FichierMaison();
+
+    CInteractionTest m_ui;
+    CVantrelDoc m_doc{m_ui};
+    CMainFrame m_fenetre{m_doc, m_ui};
+
+    // Every scripted answer has been asked for.
+    void TearDown() override {
+        EXPECT_TRUE(m_ui.m_reponses.empty());
+        EXPECT_TRUE(m_ui.m_reponsesEnregistrement.empty());
+        EXPECT_TRUE(m_ui.m_fichiers.empty());
+    }
+
+    // Runs a command as the menu, its accelerator or its button does.
+    void Executer(int nId);
+    bool Active(int nId);
+    bool Cochee(int nId);
+    // "&Open..." of the house example.
+    void OuvrirMaison();
+};
+
+std::vector<unsigned char> LireOctets(const std::string& chemin);

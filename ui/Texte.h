@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+// The boundary between the core's strings and Qt's: stored and shown texts
+// are Windows-1252 in the core, file paths are in the file system's encoding.
+
+// A text of the core, for display.
+QString DepuisCp1252(const std::string& cp1252);
+// A typed text for the core; nothing, with the reason in *pErreur, when a
+// character cannot be stored.
+std::optional<std::string> VersCp1252(const QString& texte, QString* pErreur = nullptr);
+// A text for display only: characters the code page lacks become '?'.
+std::string VersCp1252Affichage(const QString& texte);
+
+// File paths between Qt and the core's file functions.
+std::string CheminLocal(const QString& chemin);
+QString DepuisCheminLocal(const std::string& chemin);
