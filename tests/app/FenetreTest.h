@@ -2,6 +2,7 @@
 
 #include "app/MainFrame.h"
 #include "document/VantrelDoc.h"
+#include "platform/InteractionScriptee.h"
 #include "ui/InteractionQt.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +17,7 @@
 // stays the window's own.
 class CInteractionTest : public CInteractionQt {
 public:
-    struct CMessage {
-        std::string strTexte;
-        std::string strTitre;
-        EIcone icone;
-        EBoutons boutons;
-    };
+    using CMessage = CInteractionScriptee::CMessage;
 
     std::deque<EReponse> m_reponses;
     std::deque<EReponse> m_reponsesEnregistrement;

@@ -1,10 +1,17 @@
 #pragma once
 
+#include "document/Fichier.h"
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 using Octets = std::vector<std::uint8_t>;
 
@@ -25,4 +32,21 @@ inline const std::vector<std::string>& NomsGolden() {
                                                   "tri_quad_tri.vtl", "openings.vtl",
                                                   "long_title.vtl",   "windows_1252.vtl"};
     return noms;
+}
+
+// A write function for the safe save that behaves like a disk with nPlace
+// bytes left: it writes that much, then fails with ENOSPC.
+inline FonctionEcriture DisquePlein(std::size_t nPlace) {
+    auto pReste = std::make_shared<std::size_t>(nPlace);
+    return [pReste](int fd, const void* p, std::size_t n) -> std::ptrdiff_t {
+        if (*pReste == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const auto r = ::write(fd, p, std::min(n, *pReste));
+        if (r > 0) {
+            *pReste -= static_cast<std::size_t>(r);
+        }
+        return r;
+    };
 }

@@ -1,3 +1,4 @@
+#include "FichiersVtl.h"
 #include "document/Fichier.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-using Octets = std::vector<std::uint8_t>;
 
 class Fichier : public ::testing::Test {
 protected:
@@ -89,19 +88,7 @@ TEST_F(Fichier, AFullDiskLeavesTheOldFileIntact) {
     Poser(chemin, ancien);
     const Octets grand(100000, 0x5A);
     for (std::size_t k : {std::size_t{0}, std::size_t{1}, std::size_t{65536}}) {
-        std::size_t nReste = k;
-        const FonctionEcriture disquePlein = [&](int fd, const void* p,
-                                                 std::size_t n) -> std::ptrdiff_t {
-            if (nReste == 0) {
-                errno = ENOSPC;
-                return -1;
-            }
-            const auto r = ::write(fd, p, std::min(n, nReste));
-            if (r > 0) {
-                nReste -= static_cast<std::size_t>(r);
-            }
-            return r;
-        };
+        const FonctionEcriture disquePlein = DisquePlein(k);
         std::string strErreur;
         EXPECT_FALSE(EnregistrerFichier(chemin, grand, strErreur, disquePlein)) << k;
         EXPECT_EQ(strErreur, "Cannot write \"" + chemin + "\": No space left on device.");

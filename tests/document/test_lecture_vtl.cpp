@@ -487,19 +487,7 @@ TEST_F(FichierVtl, AFullDiskLeavesTheOldFileAndTheDocumentModified) {
     Modifier();
     // The disk fills up after a few bytes, then at once.
     for (std::size_t nPlace : {std::size_t{100}, std::size_t{0}}) {
-        std::size_t nReste = nPlace;
-        const FonctionEcriture disquePlein = [&](int fd, const void* p,
-                                                 std::size_t n) -> std::ptrdiff_t {
-            if (nReste == 0) {
-                errno = ENOSPC;
-                return -1;
-            }
-            const auto r = ::write(fd, p, std::min(n, nReste));
-            if (r > 0) {
-                nReste -= static_cast<std::size_t>(r);
-            }
-            return r;
-        };
+        const FonctionEcriture disquePlein = DisquePlein(nPlace);
         std::string strErreur;
         EXPECT_FALSE(m_doc.Enregistrer(chemin, strErreur, disquePlein));
         EXPECT_EQ(strErreur, "Cannot write \"" + chemin + "\": No space left on device.");
