@@ -324,12 +324,9 @@ bool CMainFrame::ChargerAuDemarrage(const std::string& chemin) {
 
 bool CMainFrame::Charger(const std::string& chemin) {
     std::string strErreur;
+    // On failure the document either is untouched (unreadable file) or is a
+    // new, untitled one (malformed file): no "&Save" can harm the old file.
     const bool bLu = m_doc.Charger(chemin, strErreur);
-    if (!bLu) {
-        // The failed reading has emptied the scene: it starts again as a new,
-        // untitled document, which no "&Save" can write over the old file.
-        m_doc.NouveauDocument();
-    }
     DocumentRemplace();
     if (!bLu) {
         const QString nom = QFileInfo(DepuisCheminLocal(chemin)).fileName();

@@ -27,7 +27,15 @@ CJson Point(const CVecteur& p) {
 }
 
 std::string TextePoint(const CVecteur& p) {
-    return "(" + TexteNombre(p.m_x) + ", " + TexteNombre(p.m_y) + ", " + TexteNombre(p.m_z) + ")";
+    // Appended piece by piece: the chained form trips a false -Wrestrict in GCC 12.
+    std::string texte = "(";
+    texte += TexteNombre(p.m_x);
+    texte += ", ";
+    texte += TexteNombre(p.m_y);
+    texte += ", ";
+    texte += TexteNombre(p.m_z);
+    texte += ")";
+    return texte;
 }
 
 // What a written file holds, for the report of example and resave.
@@ -121,7 +129,10 @@ std::string CommandeInfo(CContexte& c, const CArguments& arguments) {
         for (const CFace* pOuverture : f.m_ouvertures.m_faces) {
             const int k = doc.Indice(pOuverture);
             jo.Ajouter(k);
-            strOuvertures += (strOuvertures.empty() ? "" : ",") + std::to_string(k);
+            if (!strOuvertures.empty()) {
+                strOuvertures += ',';
+            }
+            strOuvertures += std::to_string(k);
         }
 
         faces.AjouterLigne(
@@ -150,7 +161,10 @@ std::string CommandeInfo(CContexte& c, const CArguments& arguments) {
              ", step " + std::to_string(options.m_nPasMinutes) + " min\n";
     texte += "faces     " + std::to_string(g_nFaces) + "\n";
     if (g_nFaces > 0) {
-        texte += "\n" + faces.Texte() + "\nMain points\n" + points.Texte();
+        texte += '\n';
+        texte += faces.Texte();
+        texte += "\nMain points\n";
+        texte += points.Texte();
     }
     return texte;
 }

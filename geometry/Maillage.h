@@ -2,6 +2,8 @@
 
 #include "geometry/Vecteur.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <vector>
 
@@ -14,6 +16,9 @@ public:
     std::vector<double> m_y;
     std::vector<double> m_z;
     std::vector<float> m_valeurs; // lighting of each node, in %
+    // Largest absolute coordinate of the nodes, kept by Ajouter so that the
+    // shading need not scan the mesh at every sun position.
+    double m_dCoordonneeMax = 0;
 
     int Taille() const { return static_cast<int>(m_x.size()); }
     bool EstVide() const { return m_x.empty(); }
@@ -31,6 +36,8 @@ public:
         m_y.push_back(q.m_y);
         m_z.push_back(q.m_z);
         m_valeurs.push_back(0.0f);
+        m_dCoordonneeMax =
+            std::max({m_dCoordonneeMax, std::fabs(q.m_x), std::fabs(q.m_y), std::fabs(q.m_z)});
     }
 
     // Node i as a vector carrying its value.

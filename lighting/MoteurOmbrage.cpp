@@ -65,12 +65,7 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
             dEchelle = std::max({dEchelle, std::fabs(p.m_x), std::fabs(p.m_y), std::fabs(p.m_z)});
         }
         if (f->m_pNoeuds) {
-            const CMaillage& m = *f->m_pNoeuds;
-            for (int k = 0; k < m.Taille(); ++k) {
-                const auto ik = static_cast<std::size_t>(k);
-                dEchelle = std::max(
-                    {dEchelle, std::fabs(m.m_x[ik]), std::fabs(m.m_y[ik]), std::fabs(m.m_z[ik])});
-            }
+            dEchelle = std::max(dEchelle, f->m_pNoeuds->m_dCoordonneeMax);
         }
     }
     // Largest distance between a node and an occluder's origin.

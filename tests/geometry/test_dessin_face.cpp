@@ -1,3 +1,4 @@
+#include "../view/VueTest.h"
 #include "geometry/DessinFace.h"
 #include "geometry/Face3.h"
 #include "geometry/Face4.h"
@@ -19,13 +20,6 @@ class DessinFace : public ::testing::Test {
 protected:
     // Front view: origin at (400, 300), 64 pixels per metre, X right, Z up.
     void SetUp() override { InitialiserVue(CRectangle{0, 0, 800, 600}); }
-
-    // Seen from above: X right, Y up on the screen.
-    static void VueDeDessus() {
-        g_axes[0].Fixe(64, 0, 0);
-        g_axes[1].Fixe(0, 0, 64);
-        g_axes[2].Fixe(0, -64, 0);
-    }
 
     // The screen points of a drawing, as one polyline.
     static std::vector<CPointEcran> Chemin(const CDCEnregistreur& dc) {

@@ -1,3 +1,4 @@
+#include "VueTest.h"
 #include "platform/DCEnregistreur.h"
 #include "tests/platform/ImpressionEcran.h"
 #include "view/Camera.h"
@@ -17,13 +18,6 @@ using CSegment = CDCEnregistreur::CSegment;
 class Affichage : public ::testing::Test {
 protected:
     void SetUp() override { InitialiserVue(CRectangle{0, 0, 800, 600}); }
-
-    // Seen from above: X right, Y up on the screen, Z toward the viewer.
-    static void VueDeDessus() {
-        g_axes[0].Fixe(64, 0, 0);
-        g_axes[1].Fixe(0, 0, 64);
-        g_axes[2].Fixe(0, -64, 0);
-    }
 
     CDCEnregistreur m_dc{CRectangle{0, 0, 800, 600}};
     CParametresAffichage m_parametres;
