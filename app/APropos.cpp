@@ -1,6 +1,6 @@
 #include "app/APropos.h"
 
-#include "app/Dialogue.h"
+#include "ui/UnitesDialogue.h"
 #include "app/Icones.h"
 #include "document/Commandes.h"
 #include "ui/Texte.h"

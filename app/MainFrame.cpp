@@ -2,6 +2,8 @@
 
 #include "app/APropos.h"
 #include "app/Aide.h"
+#include "app/CommandesEtude.h"
+#include "app/CommandesModelisation.h"
 #include "app/Icones.h"
 #include "app/MenuInvites.h"
 #include "document/Commandes.h"
@@ -66,6 +68,8 @@ CMainFrame::CMainFrame(CVantrelDoc& doc, CInteractionQt& interaction, QWidget* p
     }
     m_pVue = new CVantrelView(doc, this);
     setCentralWidget(m_pVue);
+    m_pEtude = new CCommandesEtude(*this, doc, interaction);
+    m_pModelisation = new CCommandesModelisation(*this, doc, interaction);
     CreerActions();
     CreerMenus();
     CreerBarreOutils();
@@ -76,6 +80,18 @@ CMainFrame::CMainFrame(CVantrelDoc& doc, CInteractionQt& interaction, QWidget* p
     m_interaction.FixerRedessin([this] {
         m_pVue->update();
         MettreAJourCommandes();
+    });
+    m_interaction.FixerFermeture([this](EFenetre fenetre) {
+        switch (fenetre) {
+        case EFenetre::PositionSoleil:
+        case EFenetre::Eclairement:
+            m_pEtude->FermerFenetre(fenetre);
+            break;
+        case EFenetre::PointsPrincipaux:
+        case EFenetre::Transformations:
+            m_pModelisation->FermerFenetre(fenetre);
+            break;
+        }
     });
     MettreAJourTitre();
     MettreAJourCommandes();
@@ -89,6 +105,7 @@ CMainFrame::~CMainFrame() {
         disconnect(pMenu, nullptr, this, nullptr);
     }
     m_interaction.FixerRedessin({});
+    m_interaction.FixerFermeture({});
     m_interaction.FixerFenetre(nullptr);
 }
 
@@ -117,6 +134,8 @@ void CMainFrame::CreerActions() {
         {ID_CONTACT, [] { ContacterAuteur(); }},
         {ID_A_PROPOS, [this] { APropos(); }},
     };
+    m_pEtude->Brancher(m_gestionnaires);
+    m_pModelisation->Brancher(m_gestionnaires);
     for (const CCommande& c : Commandes()) {
         auto* pAction = new QAction(Texte(c.szMenu), this);
         pAction->setStatusTip(Texte(c.szInvite));

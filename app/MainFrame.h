@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+class CCommandesEtude;
+class CCommandesModelisation;
 class CInteractionQt;
 class CVantrelDoc;
 class CVantrelView;
@@ -29,6 +31,9 @@ public:
     // The action of a command (menu item, accelerator and toolbar button).
     QAction* Action(int nId) const;
     CVantrelView* Vue() const { return m_pVue; }
+    // The commands of a study and of modelling, with their windows.
+    CCommandesEtude* Etude() const { return m_pEtude; }
+    CCommandesModelisation* Modelisation() const { return m_pModelisation; }
     QToolBar* BarreOutils() const { return m_pBarreOutils; }
     // The status bar's message pane, then the caps, num and scroll lock panes.
     QLabel* PaneMessage() const { return m_pMessage; }
@@ -82,6 +87,8 @@ private:
     CVantrelDoc& m_doc;
     CInteractionQt& m_interaction;
     CVantrelView* m_pVue = nullptr;
+    CCommandesEtude* m_pEtude = nullptr;
+    CCommandesModelisation* m_pModelisation = nullptr;
     QToolBar* m_pBarreOutils = nullptr;
     QLabel* m_pMessage = nullptr;
     std::array<QLabel*, 3> m_indicateurs{};

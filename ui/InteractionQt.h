@@ -18,6 +18,8 @@ public:
     // What "redraw all views" does: the view repaints and the commands'
     // states follow the document.
     void FixerRedessin(std::function<void()> redessiner) { m_redessiner = std::move(redessiner); }
+    // What the window layer does when the logic has closed a modeless window.
+    void FixerFermeture(std::function<void(EFenetre)> fermer) { m_fermer = std::move(fermer); }
 
     EReponse Message(const std::string& strTexte, const std::string& strTitre, EIcone icone,
                      EBoutons boutons) override;
@@ -28,6 +30,11 @@ public:
     std::optional<std::string> ChoisirFichierEnregistrement(const CChoixFichier& choix) override;
     std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) override;
     void RedessinerVues() override;
+    void FermerFenetre(EFenetre fenetre) override {
+        if (m_fermer) {
+            m_fermer(fenetre);
+        }
+    }
 
 protected:
     QWidget* Fenetre() const { return m_pFenetre; }
@@ -37,4 +44,5 @@ private:
 
     QWidget* m_pFenetre = nullptr;
     std::function<void()> m_redessiner;
+    std::function<void(EFenetre)> m_fermer;
 };

@@ -5,8 +5,10 @@
 #include "platform/InteractionScriptee.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <fstream>
 #include <iterator>
@@ -86,6 +88,24 @@ void FenetreTest::Executer(int nId) {
     ASSERT_NE(pAction, nullptr);
     ASSERT_TRUE(pAction->isEnabled()) << nId;
     pAction->trigger();
+}
+
+void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
+    bool bVu = false;
+    QTimer::singleShot(0, &m_fenetre, [&] {
+        auto* pDialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        bVu = pDialogue != nullptr;
+        if (pDialogue == nullptr) {
+            return;
+        }
+        gestes(pDialogue);
+        if (pDialogue->isVisible()) {
+            ADD_FAILURE() << "the dialog was left open";
+            pDialogue->reject();
+        }
+    });
+    Executer(nId);
+    EXPECT_TRUE(bVu) << "no modal dialog for " << nId;
 }
 
 bool FenetreTest::Active(int nId) {

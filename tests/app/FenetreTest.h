@@ -5,9 +5,12 @@
 #include "platform/InteractionScriptee.h"
 #include "ui/InteractionQt.h"
 
+#include <QDialog>
+
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,6 +66,9 @@ protected:
     void Executer(int nId);
     bool Active(int nId);
     bool Cochee(int nId);
+    // Runs a command whose dialog is modal: the gestures run on the dialog
+    // once it is shown, and must close it (it is cancelled otherwise).
+    void ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes);
     // "&Open..." of the house example.
     void OuvrirMaison();
 };

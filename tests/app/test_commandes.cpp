@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -58,22 +59,18 @@ TEST_F(FenetreTest, CommandsFollowTheDocumentLive) {
 
 TEST_F(FenetreTest, CommandsWhoseWindowsAreNotThereYetStayDisabled) {
     OuvrirMaison();
-    for (const int nId : {ID_PARAMETRES_AFFICHAGE, ID_CONFIGURATION_GEOGRAPHIQUE,
-                          ID_SELECTIONNER_FACE,    ID_INSERER_FACE,
-                          ID_INSERER_PRISME,       ID_INSERER_PARALLELEPIPEDE,
-                          ID_INVERSER_FACE,        ID_PROPRIETES,
-                          ID_COPIER_PROPRIETES,    ID_OUVERTURES,
-                          ID_POINTS_PRINCIPAUX,    ID_TRANSFORMATIONS,
-                          ID_POSITION_SOLEIL,      ID_ECLAIREMENT,
-                          ID_BILAN_JOURNALIER,     ID_GEOMETRIE_FACE,
-                          ID_CALCULS_PRATIQUES,    ID_INFORMATIONS_SOLAIRES,
-                          ID_PROBLEME_INVERSE,     ID_OPTIONS_CALCUL}) {
+    for (const int nId :
+         {ID_PARAMETRES_AFFICHAGE, ID_CONFIGURATION_GEOGRAPHIQUE, ID_SELECTIONNER_FACE,
+          ID_INSERER_FACE, ID_INSERER_PRISME, ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE,
+          ID_PROPRIETES, ID_COPIER_PROPRIETES, ID_OUVERTURES, ID_POINTS_PRINCIPAUX,
+          ID_TRANSFORMATIONS, ID_POSITION_SOLEIL, ID_ECLAIREMENT, ID_BILAN_JOURNALIER,
+          ID_GEOMETRIE_FACE, ID_CALCULS_PRATIQUES, ID_INFORMATIONS_SOLAIRES, ID_PROBLEME_INVERSE}) {
         EXPECT_FALSE(Active(nId)) << nId;
     }
-    for (const int nId :
-         {ID_NOUVEAU, ID_OUVRIR, ID_ENREGISTRER, ID_ENREGISTRER_SOUS, ID_QUITTER, ID_BARRE_OUTILS,
-          ID_BARRE_ETAT, ID_ORIENTATION_STANDARD, ID_COORDONNEES, ID_COTE_ETUDE, ID_SUPPRIMER_FACE,
-          ID_RECEPTEUR, ID_COTE_INVERSE, ID_AIDE, ID_SITE, ID_CONTACT, ID_A_PROPOS}) {
+    for (const int nId : {ID_NOUVEAU, ID_OUVRIR, ID_ENREGISTRER, ID_ENREGISTRER_SOUS, ID_QUITTER,
+                          ID_BARRE_OUTILS, ID_BARRE_ETAT, ID_ORIENTATION_STANDARD, ID_COORDONNEES,
+                          ID_COTE_ETUDE, ID_SUPPRIMER_FACE, ID_RECEPTEUR, ID_COTE_INVERSE, ID_AIDE,
+                          ID_SITE, ID_CONTACT, ID_A_PROPOS, ID_OPTIONS_CALCUL}) {
         EXPECT_TRUE(Active(nId)) << nId;
     }
 }
@@ -175,3 +172,30 @@ TEST_F(FenetreTest, HelpSiteAndContactGoToTheDesktop) {
 }
 
 #include "test_commandes.moc"
+
+TEST_F(FenetreTest, ComputationOptionsFromTheMenuMarkTheDocumentOnlyWhenValidated) {
+    const auto taper = [](QDialog* pDialogue, const QString& annee) {
+        auto* pEdit = pDialogue->findChild<QLineEdit*>(QStringLiteral("strAnnee"));
+        ASSERT_NE(pEdit, nullptr);
+        pEdit->selectAll();
+        QTest::keyClicks(pEdit, annee);
+    };
+    ExecuterModal(ID_OPTIONS_CALCUL, [&](QDialog* pDialogue) {
+        taper(pDialogue, QStringLiteral("2010"));
+        pDialogue->reject();
+    });
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.m_optionsCalcul.m_nAnnee, 2003);
+    ExecuterModal(ID_OPTIONS_CALCUL, [&](QDialog* pDialogue) {
+        taper(pDialogue, QStringLiteral("2010"));
+        QTest::keyClick(pDialogue->findChild<QLineEdit*>(QStringLiteral("strAnnee")),
+                        Qt::Key_Return);
+    });
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.m_optionsCalcul.m_nAnnee, 2010);
+    // While the sun window is open the options are out of reach.
+    m_doc.m_bPositionSoleilOuverte = true;
+    m_doc.RedessinerVues();
+    EXPECT_FALSE(Active(ID_OPTIONS_CALCUL));
+    m_doc.m_bPositionSoleilOuverte = false;
+}
