@@ -29,6 +29,13 @@ public:
 private:
     void OptionsCalcul();
 
+    // The modal study tools: the site, and the solar tools that only compute.
+    void BrancherOutilsModaux(Gestionnaires& gestionnaires);
+    void ConfigurationGeographique();
+    void InformationsSolaires();
+    void ProblemeInverse();
+    void CalculsPratiques();
+
     CMainFrame& m_fenetre;
     CVantrelDoc& m_doc;
     CInteractionQt& m_interaction;

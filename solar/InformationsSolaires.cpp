@@ -3,6 +3,7 @@
 #include "geometry/Arrondi.h"
 #include "solar/ConfigurationGeographique.h"
 #include "solar/PositionSoleil.h"
+#include "solar/Saisie.h"
 
 void CInformationsSolaires::ChoisirDate(int nIndexDate) {
     if (nIndexDate >= 0 && nIndexDate < CPositionSoleil::kNombreDates) {
@@ -35,4 +36,15 @@ void CInformationsSolaires::Calculer() {
     m_dAltitudeZenith = Arrondi(h, 2);
     m_nHeureZenith = t / 60;
     m_nMinuteZenith = t % 60;
+}
+
+CTamponInformationsSolaires CInformationsSolaires::Montrer() const {
+    CTamponInformationsSolaires t;
+    t.nIndexDate = m_nIndexDate;
+    t.strDureeJour = TexteResultat(m_dDureeJour);
+    t.strDureeJourPourcent = TexteResultat(m_dDureeJourPourcent);
+    t.strAltitudeZenith = TexteResultat(m_dAltitudeZenith);
+    t.strHeureZenith = std::to_string(m_nHeureZenith);
+    t.strMinuteZenith = std::to_string(m_nMinuteZenith);
+    return t;
 }

@@ -1,6 +1,19 @@
 #pragma once
 
+#include <string>
+
 class CPositionSoleil;
+
+// What the "Solar information" dialog shows: the selected date and the
+// read-only results.
+struct CTamponInformationsSolaires {
+    int nIndexDate = 0;
+    std::string strDureeJour;
+    std::string strDureeJourPourcent;
+    std::string strAltitudeZenith;
+    std::string strHeureZenith;
+    std::string strMinuteZenith;
+};
 
 // Daylight duration and highest sun of one date of the list at the current
 // site, scanned minute by minute with the document's sun.
@@ -24,6 +37,7 @@ public:
     // Scans the selected date from 00:00 to 23:59. The sun's date and time
     // are put back; its azimuth and altitude are left at 23:59.
     void Calculer();
+    CTamponInformationsSolaires Montrer() const;
 
 private:
     CPositionSoleil& m_soleil;

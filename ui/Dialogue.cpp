@@ -61,3 +61,13 @@ std::string TexteChamp(const QLineEdit* pEdit) {
 void FixerChamp(QLineEdit* pEdit, const std::string& strCp1252) {
     pEdit->setText(DepuisCp1252(strCp1252));
 }
+
+void MarquerLectureSeule(QWidget* pFenetre) {
+    for (QLineEdit* pEdit : pFenetre->findChildren<QLineEdit*>()) {
+        QPalette palette = pEdit->palette();
+        palette.setColor(QPalette::Base, pEdit->isReadOnly()
+                                             ? QColor(224, 224, 224)
+                                             : pFenetre->palette().color(QPalette::Base));
+        pEdit->setPalette(palette);
+    }
+}

@@ -42,3 +42,8 @@ void AppliquerCouleursOutil(QWidget* pFenetre);
 // code page lacks become '?', which no number reads.
 std::string TexteChamp(const QLineEdit* pEdit);
 void FixerChamp(QLineEdit* pEdit, const std::string& strCp1252);
+
+// Read-only edits of a window drawn on a light grey ground, as the platform
+// shows them, so that a shown result or a fixed value does not read as a
+// field to type in. Run again whenever a rule changes an edit's state.
+void MarquerLectureSeule(QWidget* pFenetre);

@@ -5,9 +5,11 @@
 #include "view/Camera.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -60,17 +62,34 @@ TEST_F(FenetreTest, CommandsFollowTheDocumentLive) {
 TEST_F(FenetreTest, CommandsWhoseWindowsAreNotThereYetStayDisabled) {
     OuvrirMaison();
     for (const int nId :
-         {ID_PARAMETRES_AFFICHAGE, ID_CONFIGURATION_GEOGRAPHIQUE, ID_SELECTIONNER_FACE,
-          ID_INSERER_FACE, ID_INSERER_PRISME, ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE,
-          ID_PROPRIETES, ID_COPIER_PROPRIETES, ID_OUVERTURES, ID_POINTS_PRINCIPAUX,
-          ID_TRANSFORMATIONS, ID_POSITION_SOLEIL, ID_ECLAIREMENT, ID_BILAN_JOURNALIER,
-          ID_GEOMETRIE_FACE, ID_CALCULS_PRATIQUES, ID_INFORMATIONS_SOLAIRES, ID_PROBLEME_INVERSE}) {
+         {ID_PARAMETRES_AFFICHAGE, ID_SELECTIONNER_FACE, ID_INSERER_FACE, ID_INSERER_PRISME,
+          ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE, ID_PROPRIETES, ID_COPIER_PROPRIETES,
+          ID_OUVERTURES, ID_POINTS_PRINCIPAUX, ID_TRANSFORMATIONS, ID_POSITION_SOLEIL,
+          ID_ECLAIREMENT, ID_BILAN_JOURNALIER, ID_GEOMETRIE_FACE}) {
         EXPECT_FALSE(Active(nId)) << nId;
     }
-    for (const int nId : {ID_NOUVEAU, ID_OUVRIR, ID_ENREGISTRER, ID_ENREGISTRER_SOUS, ID_QUITTER,
-                          ID_BARRE_OUTILS, ID_BARRE_ETAT, ID_ORIENTATION_STANDARD, ID_COORDONNEES,
-                          ID_COTE_ETUDE, ID_SUPPRIMER_FACE, ID_RECEPTEUR, ID_COTE_INVERSE, ID_AIDE,
-                          ID_SITE, ID_CONTACT, ID_A_PROPOS, ID_OPTIONS_CALCUL}) {
+    for (const int nId : {ID_NOUVEAU,
+                          ID_OUVRIR,
+                          ID_ENREGISTRER,
+                          ID_ENREGISTRER_SOUS,
+                          ID_QUITTER,
+                          ID_BARRE_OUTILS,
+                          ID_BARRE_ETAT,
+                          ID_ORIENTATION_STANDARD,
+                          ID_COORDONNEES,
+                          ID_COTE_ETUDE,
+                          ID_SUPPRIMER_FACE,
+                          ID_RECEPTEUR,
+                          ID_COTE_INVERSE,
+                          ID_AIDE,
+                          ID_SITE,
+                          ID_CONTACT,
+                          ID_A_PROPOS,
+                          ID_OPTIONS_CALCUL,
+                          ID_CONFIGURATION_GEOGRAPHIQUE,
+                          ID_CALCULS_PRATIQUES,
+                          ID_INFORMATIONS_SOLAIRES,
+                          ID_PROBLEME_INVERSE}) {
         EXPECT_TRUE(Active(nId)) << nId;
     }
 }
@@ -197,5 +216,63 @@ TEST_F(FenetreTest, ComputationOptionsFromTheMenuMarkTheDocumentOnlyWhenValidate
     m_doc.m_bPositionSoleilOuverte = true;
     m_doc.RedessinerVues();
     EXPECT_FALSE(Active(ID_OPTIONS_CALCUL));
+    m_doc.m_bPositionSoleilOuverte = false;
+}
+
+TEST_F(FenetreTest, StudyToolsFromTheMenu) {
+    OuvrirMaison();
+    const auto edit = [](QDialog* pDialogue, const char* szNom) {
+        auto* pEdit = pDialogue->findChild<QLineEdit*>(QString::fromLatin1(szNom));
+        EXPECT_NE(pEdit, nullptr) << szNom;
+        return pEdit;
+    };
+    const auto bouton = [](QDialog* pDialogue, const char* szNom) {
+        auto* pBouton = pDialogue->findChild<QPushButton*>(QString::fromLatin1(szNom));
+        EXPECT_NE(pBouton, nullptr) << szNom;
+        return pBouton;
+    };
+    // The tools compute and leave the document unmodified.
+    ExecuterModal(ID_INFORMATIONS_SOLAIRES, [&](QDialog* pDialogue) {
+        EXPECT_EQ(pDialogue->windowTitle(), "Solar information");
+        EXPECT_EQ(edit(pDialogue, "strDureeJour")->text(), "8.16");
+        QTest::mouseClick(bouton(pDialogue, "fermer"), Qt::LeftButton);
+    });
+    ExecuterModal(ID_PROBLEME_INVERSE, [&](QDialog* pDialogue) {
+        EXPECT_EQ(pDialogue->windowTitle(), "Reversed problem");
+        QTest::mouseClick(bouton(pDialogue, "calculer"), Qt::LeftButton);
+        QTest::keyClick(pDialogue, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(m_doc.m_problemeInverse.m_bCalcule);
+    EXPECT_EQ(m_doc.m_problemeInverse.m_dDurees[4], 134.0);
+    ExecuterModal(ID_CALCULS_PRATIQUES, [&](QDialog* pDialogue) {
+        EXPECT_EQ(pDialogue->windowTitle(), "Practical calculations");
+        EXPECT_EQ(edit(pDialogue, "strInclinaisonHiver")->text(), "21.1");
+        QTest::mouseClick(bouton(pDialogue, "fermer"), Qt::LeftButton);
+    });
+    EXPECT_FALSE(m_doc.IsModified());
+
+    // The site: cancelled, nothing changes; validated, the document is modified.
+    ExecuterModal(ID_CONFIGURATION_GEOGRAPHIQUE, [&](QDialog* pDialogue) {
+        EXPECT_EQ(pDialogue->windowTitle(), "Geographical configuration");
+        pDialogue->findChild<QComboBox*>(QStringLiteral("nLieu"))->setCurrentIndex(97);
+        QTest::mouseClick(bouton(pDialogue, "annuler"), Qt::LeftButton);
+    });
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.m_configurationGeographique.m_strLieu, "PARIS");
+    ExecuterModal(ID_CONFIGURATION_GEOGRAPHIQUE, [&](QDialog* pDialogue) {
+        pDialogue->findChild<QComboBox*>(QStringLiteral("nLieu"))->setCurrentIndex(97);
+        QTest::mouseClick(bouton(pDialogue, "valider"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.m_configurationGeographique.m_strLieu, "SYDNEY");
+    EXPECT_EQ(m_doc.m_configurationGeographique.m_dLatitude, -33.9);
+
+    // While the sun window is open only the practical calculations remain.
+    m_doc.m_bPositionSoleilOuverte = true;
+    m_doc.RedessinerVues();
+    EXPECT_FALSE(Active(ID_CONFIGURATION_GEOGRAPHIQUE));
+    EXPECT_FALSE(Active(ID_INFORMATIONS_SOLAIRES));
+    EXPECT_FALSE(Active(ID_PROBLEME_INVERSE));
+    EXPECT_TRUE(Active(ID_CALCULS_PRATIQUES));
     m_doc.m_bPositionSoleilOuverte = false;
 }

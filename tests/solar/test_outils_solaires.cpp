@@ -26,11 +26,20 @@ TEST(InformationsSolaires, DefaultSiteAndPolarDays) {
     EXPECT_NEAR(info.m_dAltitudeZenith, 18.36, 1e-9);
     EXPECT_EQ(info.m_nHeureZenith, 11);
     EXPECT_EQ(info.m_nMinuteZenith, 51);
+    // Shown as the platform shows a double, not with the rounding's last bits.
+    const CTamponInformationsSolaires t = info.Montrer();
+    EXPECT_EQ(t.nIndexDate, 0);
+    EXPECT_EQ(t.strDureeJour, "8.16");
+    EXPECT_EQ(t.strDureeJourPourcent, "34.02");
+    EXPECT_EQ(t.strAltitudeZenith, "18.36");
+    EXPECT_EQ(t.strHeureZenith, "11");
+    EXPECT_EQ(t.strMinuteZenith, "51");
 
     s.site.m_dLatitude = 80;
     info.ChoisirDate(11); // 21 june: the sun never sets
     EXPECT_NEAR(info.m_dDureeJour, 24, 1e-9);
     EXPECT_NEAR(info.m_dDureeJourPourcent, 100, 1e-9);
+    EXPECT_EQ(info.Montrer().strDureeJourPourcent, "100");
     info.ChoisirDate(23); // 21 december: it never rises
     EXPECT_EQ(info.m_dDureeJour, 0.0);
     EXPECT_EQ(info.m_dDureeJourPourcent, 0.0);
