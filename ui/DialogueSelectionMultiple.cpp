@@ -13,6 +13,7 @@ CDialogueSelectionMultiple::CDialogueSelectionMultiple(CSelectionMultiple::CTamp
         m_ui->selection->addItem(DepuisCp1252(tampon.libelles[j]));
         m_ui->selection->item(static_cast<int>(j))->setSelected(tampon.selection[j]);
     }
+    m_ui->selection->setFocus();
     connect(m_ui->valider, &QPushButton::clicked, this, &CDialogueSelectionMultiple::Valider);
     connect(m_ui->annuler, &QPushButton::clicked, this, &QDialog::reject);
 }

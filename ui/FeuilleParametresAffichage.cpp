@@ -3,7 +3,9 @@
 #include "ui/Texte.h"
 #include "ui_ParametresAffichage.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QTabBar>
 
 namespace {
 
@@ -51,6 +53,18 @@ CFeuilleParametresAffichage::CFeuilleParametresAffichage(CParametresAffichage& p
         }
     }
     Associer(P::kChampDistance, u.strDistance);
+    // The pages take the grey of the program's dialogs, their white texts
+    // with it; the tabs keep the standard colours their labels are read on.
+    for (int i = 0; i < u.pages->count(); ++i) {
+        u.pages->widget(i)->setAutoFillBackground(true);
+    }
+    const QPalette standard = QApplication::palette(u.pages->tabBar());
+    QPalette onglets = u.pages->tabBar()->palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText}) {
+        onglets.setColor(role, standard.color(role));
+    }
+    u.pages->tabBar()->setPalette(onglets);
     // The two check boxes whose text stands on their left toggle from it too.
     u.libelleBrillance->installEventFilter(this);
     u.libelleGrosNoeuds->installEventFilter(this);
