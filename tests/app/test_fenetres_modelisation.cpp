@@ -148,14 +148,6 @@ TEST_F(FenetresModelisation, ViewParametersCheckEachPageAndStoreOnlyOnOk) {
              Bouton(f, "Cancel");
          },
          "Please enter a number between 0 and 1000.", false},
-        {"Cancel after edits on every page",
-         [](QDialog* f) {
-             Taper(f, "strTitre", "Terrace");
-             Page(f, 1);
-             Taper(f, "strRepetition", "5");
-             Bouton(f, "Cancel");
-         },
-         "", false},
         {"OK on two pages",
          [](QDialog* f) {
              Taper(f, "strTitre", QString::fromUtf8("Caf\u00e9 \u20ac"));
