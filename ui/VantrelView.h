@@ -25,6 +25,8 @@ public:
     // new or opened document and by "Standard orientation", not on resize.
     void InitialiserVue();
     bool InitialisationEnAttente() const { return m_bInitialisationEnAttente; }
+    // Where the click selection reaches the modeless editors.
+    CEditeursDocument& Editeurs() { return m_editeurs; }
 
 protected:
     void paintEvent(QPaintEvent* pEvenement) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/Vecteur.h"
+#include "platform/Validation.h"
 
 #include <string>
 
@@ -24,6 +25,16 @@ public:
     int m_bBrillance = 1; // highlight of the selected face
     int m_bGrosNoeuds = 0;
 
+    // The page's fields; the title in Windows-1252.
+    struct CTampon {
+        std::string strTitre;
+        bool bTriedreCentral, bTriedreInformatif, bDirectionNord, bElementsTextuels, bBrillance,
+            bGrosNoeuds;
+    };
+    CTampon Ouvrir() const;
+    CResultatValidation Verifier(const CTampon& tampon) const;
+    void Stocker(const CTampon& tampon); // an accepted page
+
     // Overlays (view/DessinAffichage.cpp). Each selects the pen it needs and
     // leaves it selected.
     // strFaceSelectionnee: the selected face's label, LibelleFace(-1).
@@ -44,6 +55,16 @@ public:
     CVecteur m_vecteur1 = CVecteur(1, 0, 0);
     CVecteur m_vecteur2 = CVecteur(0, 1, 0);
 
+    // The page's fields: the edits as typed, X, Y, Z of each point.
+    struct CTampon {
+        bool bAfficher, bSignaler;
+        std::string strRepetition;
+        std::string strCentre[3], strVecteur1[3], strVecteur2[3];
+    };
+    CTampon Ouvrir() const;
+    CResultatValidation Verifier(const CTampon& tampon) const;
+    void Stocker(const CTampon& tampon);
+
     void Dessiner(CDC* pDC) const; // view/DessinAffichage.cpp
 };
 
@@ -54,6 +75,15 @@ public:
     int m_bRayonProche = 1;
     CVecteur m_pointCible = CVecteur(0, 0, 0);
     double m_dDistance = 10.0; // m
+
+    struct CTampon {
+        bool bSoleilProche, bRayonProche;
+        std::string strCible[3];
+        std::string strDistance;
+    };
+    CTampon Ouvrir() const;
+    CResultatValidation Verifier(const CTampon& tampon) const;
+    void Stocker(const CTampon& tampon);
 
     // The close sun and its ray (view/DessinAffichage.cpp).
     void Dessiner(CDC* pDC, const CDonneesSoleil& soleil) const;
@@ -68,4 +98,45 @@ public:
     CAffGeneral m_pageGeneral;
     CAffQuadrillage m_pageQuadrillage;
     CAffSoleil m_pageSoleil;
+
+    // Fields the checks may refuse; a point's X, Y, Z follow its first id.
+    enum EChamp : int {
+        kChampTitre,
+        kChampRepetition,
+        kChampCentre,
+        kChampVecteur1 = kChampCentre + 3,
+        kChampVecteur2 = kChampVecteur1 + 3,
+        kChampCible = kChampVecteur2 + 3,
+        kChampDistance = kChampCible + 3,
+    };
+    static constexpr int kLongueurTitre = 30;
+};
+
+// One run of the "View parameters" sheet. A page takes the stored members
+// into its buffers the first time it is shown; leaving a page checks its
+// fields; OK checks every page shown and stores them all, or nothing. A
+// sheet dropped without OK (Cancel) stores nothing.
+class CFeuilleParametres {
+public:
+    enum EPage { kPageGeneral, kPageQuadrillage, kPageSoleil };
+
+    explicit CFeuilleParametres(CParametresAffichage& parametres) : m_parametres(parametres) {}
+
+    CAffGeneral::CTampon m_general{};
+    CAffQuadrillage::CTampon m_quadrillage{};
+    CAffSoleil::CTampon m_soleil{};
+
+    // The page is about to be shown: true the first time, when its buffers
+    // have just been filled.
+    bool Montrer(EPage page);
+    bool Montree(EPage page) const { return m_bMontree[page]; }
+    // The user leaves the page: its buffers are checked.
+    CResultatValidation Quitter(EPage page) const;
+    // OK: every page shown is checked, and only when all are accepted are
+    // they stored.
+    CResultatValidation Valider();
+
+private:
+    CParametresAffichage& m_parametres;
+    bool m_bMontree[3] = {false, false, false};
 };

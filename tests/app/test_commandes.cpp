@@ -62,9 +62,8 @@ TEST_F(FenetreTest, CommandsFollowTheDocumentLive) {
 TEST_F(FenetreTest, CommandsWhoseWindowsAreNotThereYetStayDisabled) {
     OuvrirMaison();
     for (const int nId :
-         {ID_PARAMETRES_AFFICHAGE, ID_SELECTIONNER_FACE, ID_INSERER_FACE, ID_INSERER_PRISME,
-          ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE, ID_PROPRIETES, ID_COPIER_PROPRIETES,
-          ID_OUVERTURES, ID_POINTS_PRINCIPAUX, ID_TRANSFORMATIONS, ID_POSITION_SOLEIL,
+         {ID_SELECTIONNER_FACE, ID_INSERER_FACE, ID_INSERER_PRISME, ID_INSERER_PARALLELEPIPEDE,
+          ID_INVERSER_FACE, ID_PROPRIETES, ID_COPIER_PROPRIETES, ID_OUVERTURES, ID_POSITION_SOLEIL,
           ID_ECLAIREMENT, ID_BILAN_JOURNALIER, ID_GEOMETRIE_FACE}) {
         EXPECT_FALSE(Active(nId)) << nId;
     }
@@ -89,7 +88,10 @@ TEST_F(FenetreTest, CommandsWhoseWindowsAreNotThereYetStayDisabled) {
                           ID_CONFIGURATION_GEOGRAPHIQUE,
                           ID_CALCULS_PRATIQUES,
                           ID_INFORMATIONS_SOLAIRES,
-                          ID_PROBLEME_INVERSE}) {
+                          ID_PROBLEME_INVERSE,
+                          ID_PARAMETRES_AFFICHAGE,
+                          ID_POINTS_PRINCIPAUX,
+                          ID_TRANSFORMATIONS}) {
         EXPECT_TRUE(Active(nId)) << nId;
     }
 }
