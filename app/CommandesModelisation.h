@@ -16,6 +16,19 @@ public:
     void FermerFenetre(EFenetre fenetre);
 
 private:
+    // The modal dialogs: faces, prisms, boxes, properties, openings and the
+    // face geometry report.
+    void BrancherDialoguesModaux(Gestionnaires& gestionnaires);
+    void SelectionnerFace();
+    void InsererFace();
+    void InsererPrisme();
+    void InsererParallelepipede();
+    void InverserFace();
+    void Proprietes();
+    void CopierProprietes();
+    void Ouvertures();
+    void GeometrieFace();
+
     CMainFrame& m_fenetre;
     CVantrelDoc& m_doc;
     CInteractionQt& m_interaction;

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <map>
+#include <optional>
 #include <string>
 
 class CInteraction;
@@ -27,6 +28,13 @@ public:
     // has the focus.
     bool Refuse(const CResultatValidation& resultat);
 
+    // The edit of a field read as the platform reads it before the core
+    // checks it: nothing, after the refusal, when its text is not a number,
+    // not an integer, or holds a character that Windows-1252 cannot store.
+    std::optional<double> ReelDuChamp(int nChamp);
+    std::optional<long> EntierDuChamp(int nChamp);
+    std::optional<std::string> TexteDuChamp(int nChamp);
+
 protected:
     CInteraction& m_interaction;
 
@@ -37,6 +45,10 @@ private:
 // The grey RGB(128,128,128) background and white static texts of the
 // program's tool windows.
 void AppliquerCouleursOutil(QWidget* pFenetre);
+
+// Read-only edits (results, fixed values) on the grey of the window, so that
+// they do not look typable.
+void GriserLectureSeule(QWidget* pFenetre);
 
 // An edit's text for a numeric buffer of the core, and back. Characters the
 // code page lacks become '?', which no number reads.
