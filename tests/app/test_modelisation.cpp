@@ -21,7 +21,18 @@ void Cliquer(QDialog* pDialogue, const char* szTexte) {
     ADD_FAILURE() << "no button " << szTexte;
 }
 
-const auto kAnnuler = [](QDialog* pDialogue) { Cliquer(pDialogue, "Cancel"); };
+// Changes every field and every list, then cancels.
+const auto kAnnuler = [](QDialog* pDialogue) {
+    for (QLineEdit* pEdit : pDialogue->findChildren<QLineEdit*>()) {
+        if (!pEdit->isReadOnly()) {
+            pEdit->setText(QStringLiteral("1"));
+        }
+    }
+    for (QListWidget* pListe : pDialogue->findChildren<QListWidget*>()) {
+        pListe->selectAll();
+    }
+    Cliquer(pDialogue, "Cancel");
+};
 
 TEST_F(FenetreTest, ModellingDialogsFromTheMenuMarkTheDocumentAsTheirCommandsSay) {
     struct CEtape {
@@ -70,17 +81,25 @@ TEST_F(FenetreTest, ModellingDialogsFromTheMenuMarkTheDocumentAsTheirCommandsSay
     for (const CEtape& e : etapes) {
         SCOPED_TRACE(e.nId);
         m_doc.SetModifiedFlag(false);
+        m_ui.m_nRedessins = 0;
         ExecuterModal(e.nId, e.gestes);
         EXPECT_EQ(m_doc.IsModified(), e.bModifie);
+        // The report alone leaves the views as they are.
+        EXPECT_EQ(m_ui.m_nRedessins, e.nId == ID_GEOMETRIE_FACE ? 0 : 1);
         EXPECT_EQ(g_nFaces, e.nFaces);
         // The window follows every change: a face to remove once there is one.
         EXPECT_EQ(Active(ID_SUPPRIMER_FACE), g_nFaces > 0);
     }
     // Box 3, selected, was copied to box 1; the inversion swapped the two and
     // the new face took the selected place.
-    EXPECT_EQ(m_doc.Face(0)->m_proprietes.m_strNom, "box 3");
-    EXPECT_EQ(m_doc.Face(2)->m_proprietes.m_strNom, "no name");
-    EXPECT_EQ(m_doc.Face(3)->m_proprietes.m_strNom, "box 3 (c)");
+    // Nothing cancelled was kept.
+    std::string noms;
+    for (int i = 0; i < g_nFaces; ++i) {
+        noms += m_doc.Face(i)->m_proprietes.m_strNom + ",";
+        EXPECT_TRUE(m_doc.Face(i)->m_ouvertures.m_faces.empty());
+        EXPECT_EQ(m_doc.Face(i)->m_proprietes.m_dMailleRelative, 2.0);
+    }
+    EXPECT_EQ(noms, "box 3,box 2,no name,box 3 (c),box 4,box 5,box 6,");
 }
 
 } // namespace
