@@ -131,14 +131,6 @@ TEST_F(DialoguesProprietes, DetailChangesTheLawAtOnceEvenIfThePropertiesAreCance
     EXPECT_TRUE(pTaux->isEnabled());
     EXPECT_TRUE(m_doc.IsModified());
 
-    // A cancelled detail changes nothing, not even the enabling.
-    DansLeDialogue([&](QDialog* pDetail) {
-        Appuyer(pDetail, "mode2");
-        Cliquer(pDetail, "Cancel");
-    });
-    Appuyer(&dialogue, "detailTransmittivite");
-    EXPECT_TRUE(pTaux->isEnabled());
-
     Cliquer(&dialogue, "Cancel");
     const CCorrelationPhysique& c = f->m_proprietes.m_correlationTransmittivite;
     EXPECT_EQ(c.m_nMode, CCorrelationPhysique::Uniforme);
