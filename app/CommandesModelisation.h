@@ -43,6 +43,18 @@ private:
     void BasculerTransformations();
     // A window made for the editor shows where the previous one was.
     void Montrer(QDialog* pFenetre, const std::optional<QPoint>& position);
+    // The modal dialogs: faces, prisms, boxes, properties, openings and the
+    // face geometry report.
+    void BrancherDialoguesModaux(Gestionnaires& gestionnaires);
+    void SelectionnerFace();
+    void InsererFace();
+    void InsererPrisme();
+    void InsererParallelepipede();
+    void InverserFace();
+    void Proprietes();
+    void CopierProprietes();
+    void Ouvertures();
+    void GeometrieFace();
 
     CMainFrame& m_fenetre;
     CVantrelDoc& m_doc;

@@ -25,7 +25,8 @@ public:
         CVecteur sommet1;
         CVecteur sommet2;
     };
-    enum EChamp { ChampNom };
+    // A vertex's X field, followed by its Y and Z fields.
+    enum EChamp { ChampNom, ChampSommet1, ChampSommet2 = ChampSommet1 + 3 };
 
     // The defaults, at every opening.
     CTampon Ouvrir();

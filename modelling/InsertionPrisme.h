@@ -32,7 +32,14 @@ public:
         CVecteur sommetBase;
         CVecteur centreBase;
     };
-    enum EChamp { ChampNom, ChampCotes };
+    // A point's X field, followed by its Y and Z fields.
+    enum EChamp {
+        ChampNom,
+        ChampCotes,
+        ChampHauteur,
+        ChampSommetBase = ChampHauteur + 3,
+        ChampCentreBase = ChampSommetBase + 3
+    };
 
     // The defaults, at every opening.
     CTampon Ouvrir();

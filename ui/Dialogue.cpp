@@ -46,6 +46,31 @@ bool CDialogueVantrel::Refuse(const CResultatValidation& resultat) {
     return true;
 }
 
+std::optional<double> CDialogueVantrel::ReelDuChamp(int nChamp) {
+    const auto d = LireReel(TexteChamp(qobject_cast<QLineEdit*>(Champ(nChamp))));
+    if (!d) {
+        Refuse(CRefus{nChamp, MessageNombreInvalide()});
+    }
+    return d;
+}
+
+std::optional<long> CDialogueVantrel::EntierDuChamp(int nChamp) {
+    const auto n = LireEntier(TexteChamp(qobject_cast<QLineEdit*>(Champ(nChamp))));
+    if (!n) {
+        Refuse(CRefus{nChamp, MessageEntierInvalide()});
+    }
+    return n;
+}
+
+std::optional<std::string> CDialogueVantrel::TexteDuChamp(int nChamp) {
+    const QString texte = qobject_cast<QLineEdit*>(Champ(nChamp))->text();
+    if (const auto refus = RefusCp1252(texte)) {
+        Refuse(CRefus{nChamp, *refus});
+        return std::nullopt;
+    }
+    return VersCp1252(texte);
+}
+
 void AppliquerCouleursOutil(QWidget* pFenetre) {
     QPalette palette = pFenetre->palette();
     palette.setColor(QPalette::Window, QColor(128, 128, 128));

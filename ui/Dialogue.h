@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <map>
+#include <optional>
 #include <string>
 
 class CInteraction;
@@ -26,6 +27,13 @@ public:
     // True when the core refused: the message has been shown and the field
     // has the focus.
     bool Refuse(const CResultatValidation& resultat);
+
+    // The edit of a field read as the platform reads it before the core
+    // checks it: nothing, after the refusal, when its text is not a number,
+    // not an integer, or holds a character that Windows-1252 cannot store.
+    std::optional<double> ReelDuChamp(int nChamp);
+    std::optional<long> EntierDuChamp(int nChamp);
+    std::optional<std::string> TexteDuChamp(int nChamp);
 
 protected:
     CInteraction& m_interaction;

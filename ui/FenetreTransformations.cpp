@@ -2,7 +2,7 @@
 
 #include "document/VantrelDoc.h"
 #include "ui/ChampsCoordonnees.h"
-#include "ui/DialogueSelectionMultiple.h"
+#include "ui/DialoguesFaces.h"
 #include "ui_Transformations.h"
 
 #include <QFocusEvent>

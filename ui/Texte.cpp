@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <cstdio>
+
 QString DepuisCp1252(const std::string& cp1252) {
     return QString::fromStdString(Cp1252VersUtf8(cp1252));
 }
@@ -27,6 +29,18 @@ std::string VersCp1252Affichage(const QString& texte) {
         r += o ? *o : std::string("?");
     }
     return r;
+}
+
+std::optional<std::string> RefusCp1252(const QString& texte) {
+    for (const char32_t c : texte.toUcs4()) {
+        if (!Utf8VersCp1252(QString::fromUcs4(&c, 1).toStdString())) {
+            char szCode[16];
+            std::snprintf(szCode, sizeof szCode, "U+%04X", static_cast<unsigned>(c));
+            return std::string("The character ") + szCode +
+                   " cannot be stored: it is not in the Windows-1252 character set.";
+        }
+    }
+    return std::nullopt;
 }
 
 std::string CheminLocal(const QString& chemin) {

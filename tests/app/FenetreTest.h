@@ -29,6 +29,7 @@ public:
     std::vector<CMessage> m_messages;
     std::vector<CMessage> m_questionsEnregistrement;
     std::vector<CChoixFichier> m_choixFichiers;
+    int m_nRedessins = 0;
 
     EReponse Message(const std::string& strTexte, const std::string& strTitre, EIcone icone,
                      EBoutons boutons) override;
@@ -36,6 +37,10 @@ public:
                                     const std::string& strTitre) override;
     std::optional<std::string> ChoisirFichierEnregistrement(const CChoixFichier& choix) override;
     std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) override;
+    void RedessinerVues() override {
+        ++m_nRedessins;
+        CInteractionQt::RedessinerVues();
+    }
 
 private:
     std::optional<std::string> Fichier(const CChoixFichier& choix);

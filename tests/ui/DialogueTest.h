@@ -31,7 +31,15 @@ protected:
         pEdit->setFocus();
         pEdit->selectAll();
         QTest::keyClick(pEdit, Qt::Key_Delete);
-        QTest::keyClicks(pEdit, texte);
+        for (const QChar c : texte) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(pEdit, c.toLatin1());
+            } else {
+                // What a keyboard layout or an input method sends for it.
+                QTest::sendKeyEvent(QTest::Click, pEdit, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+            }
+        }
     }
     static QString Texte(QWidget* pDialogue, const char* szNom) {
         return Widget<QLineEdit>(pDialogue, szNom)->text();
