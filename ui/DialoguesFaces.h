@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modelling/SelectionMultiple.h"
 #include "ui/Dialogue.h"
 
 #include <memory>
@@ -10,7 +11,6 @@ class QListWidget;
 class CInsertionFace;
 class CInversionFace;
 class CSelectionFace;
-class CSelectionMultiple;
 namespace Ui {
 class InsertionFace;
 class InversionFace;
