@@ -16,6 +16,9 @@
 EReponse CInteractionTest::Message(const std::string& strTexte, const std::string& strTitre,
                                    EIcone icone, EBoutons boutons) {
     m_messages.push_back({strTexte, strTitre, icone, boutons});
+    if (m_pendantMessage) {
+        m_pendantMessage();
+    }
     if (m_reponses.empty()) {
         return boutons == EBoutons::OuiNon
                    ? EReponse::Non
@@ -91,20 +94,26 @@ void FenetreTest::Executer(int nId) {
 }
 
 void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
+    // The command may turn the event loop before its dialog shows (the
+    // "Mesh generation..." window is painted first): wait for the dialog.
     bool bVu = false;
-    QTimer::singleShot(0, &m_fenetre, [&] {
+    QTimer attente;
+    QObject::connect(&attente, &QTimer::timeout, &m_fenetre, [&] {
         auto* pDialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        bVu = pDialogue != nullptr;
         if (pDialogue == nullptr) {
             return;
         }
+        attente.stop();
+        bVu = true;
         gestes(pDialogue);
         if (pDialogue->isVisible()) {
             ADD_FAILURE() << "the dialog was left open";
             pDialogue->reject();
         }
     });
+    attente.start(0);
     Executer(nId);
+    attente.stop();
     EXPECT_TRUE(bVu) << "no modal dialog for " << nId;
 }
 

@@ -29,6 +29,8 @@ public:
     std::vector<CMessage> m_messages;
     std::vector<CMessage> m_questionsEnregistrement;
     std::vector<CChoixFichier> m_choixFichiers;
+    // Runs while each message is shown (what else is on the screen then).
+    std::function<void()> m_pendantMessage;
 
     EReponse Message(const std::string& strTexte, const std::string& strTitre, EIcone icone,
                      EBoutons boutons) override;

@@ -63,14 +63,30 @@ TEST_F(FenetreTest, CommandsWhoseWindowsAreNotThereYetStayDisabled) {
          {ID_PARAMETRES_AFFICHAGE, ID_CONFIGURATION_GEOGRAPHIQUE, ID_SELECTIONNER_FACE,
           ID_INSERER_FACE, ID_INSERER_PRISME, ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE,
           ID_PROPRIETES, ID_COPIER_PROPRIETES, ID_OUVERTURES, ID_POINTS_PRINCIPAUX,
-          ID_TRANSFORMATIONS, ID_POSITION_SOLEIL, ID_ECLAIREMENT, ID_BILAN_JOURNALIER,
-          ID_GEOMETRIE_FACE, ID_CALCULS_PRATIQUES, ID_INFORMATIONS_SOLAIRES, ID_PROBLEME_INVERSE}) {
+          ID_TRANSFORMATIONS, ID_GEOMETRIE_FACE, ID_CALCULS_PRATIQUES, ID_INFORMATIONS_SOLAIRES,
+          ID_PROBLEME_INVERSE}) {
         EXPECT_FALSE(Active(nId)) << nId;
     }
-    for (const int nId : {ID_NOUVEAU, ID_OUVRIR, ID_ENREGISTRER, ID_ENREGISTRER_SOUS, ID_QUITTER,
-                          ID_BARRE_OUTILS, ID_BARRE_ETAT, ID_ORIENTATION_STANDARD, ID_COORDONNEES,
-                          ID_COTE_ETUDE, ID_SUPPRIMER_FACE, ID_RECEPTEUR, ID_COTE_INVERSE, ID_AIDE,
-                          ID_SITE, ID_CONTACT, ID_A_PROPOS, ID_OPTIONS_CALCUL}) {
+    for (const int nId : {ID_NOUVEAU,
+                          ID_OUVRIR,
+                          ID_ENREGISTRER,
+                          ID_ENREGISTRER_SOUS,
+                          ID_QUITTER,
+                          ID_BARRE_OUTILS,
+                          ID_BARRE_ETAT,
+                          ID_ORIENTATION_STANDARD,
+                          ID_COORDONNEES,
+                          ID_COTE_ETUDE,
+                          ID_SUPPRIMER_FACE,
+                          ID_RECEPTEUR,
+                          ID_COTE_INVERSE,
+                          ID_AIDE,
+                          ID_SITE,
+                          ID_CONTACT,
+                          ID_A_PROPOS,
+                          ID_OPTIONS_CALCUL,
+                          ID_POSITION_SOLEIL,
+                          ID_BILAN_JOURNALIER}) {
         EXPECT_TRUE(Active(nId)) << nId;
     }
 }
