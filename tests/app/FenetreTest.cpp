@@ -7,8 +7,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <fstream>
 #include <iterator>
@@ -134,4 +136,24 @@ void FenetreTest::OuvrirMaison() {
 std::vector<unsigned char> LireOctets(const std::string& chemin) {
     std::ifstream f(chemin, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a) {
+    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(de), pVue->mapToGlobal(QPointF(de)), bouton,
+                      bouton, Qt::NoModifier);
+    QApplication::sendEvent(pVue, &appui);
+    QMouseEvent deplacement(QEvent::MouseMove, QPointF(a), pVue->mapToGlobal(QPointF(a)),
+                            Qt::NoButton, bouton, Qt::NoModifier);
+    QApplication::sendEvent(pVue, &deplacement);
+    QMouseEvent relache(QEvent::MouseButtonRelease, QPointF(a), pVue->mapToGlobal(QPointF(a)),
+                        bouton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(pVue, &relache);
+}
+
+void VueDeTroisQuarts(QWidget* pVue) {
+    QWheelEvent molette(QPointF(10, 10), pVue->mapToGlobal(QPointF(10, 10)), QPoint(),
+                        QPoint(0, -2160), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pVue, &molette);
+    Glisser(pVue, Qt::LeftButton, QPoint(300, 265), QPoint(230, 300));
+    Glisser(pVue, Qt::RightButton, QPoint(500, 300), QPoint(380, 420));
 }

@@ -76,3 +76,9 @@ protected:
 };
 
 std::vector<unsigned char> LireOctets(const std::string& chemin);
+
+// A drag in the view with one button held.
+void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a);
+// The house, farther and turned to show two facades, in the middle of a
+// 1024 x 720 main window's view.
+void VueDeTroisQuarts(QWidget* pVue);

@@ -5,10 +5,14 @@
 #include "ui/DialogueBilanJournalier.h"
 #include "ui/FenetreEclairement.h"
 #include "ui/FenetrePositionSoleil.h"
+#include "ui/VantrelView.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -16,7 +20,9 @@
 #include <QWindow>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -374,5 +380,163 @@ TEST_F(Etude, DayReportComputesStopsAndExports) {
         EXPECT_EQ(d->result(), QDialog::Rejected);
         EXPECT_EQ(bilan.m_dEquivalentMoyen, dMoyen);
     });
+    EXPECT_TRUE(SansMaillage(m_doc));
+}
+
+namespace {
+
+// What the built command-line tool prints for `arguments`.
+std::string Cli(const QStringList& arguments) {
+    QProcess processus;
+    processus.start(QStringLiteral(VANTREL_CLI), arguments);
+    EXPECT_TRUE(processus.waitForFinished(120000));
+    EXPECT_EQ(processus.exitCode(), 0) << processus.readAllStandardError().toStdString();
+    return processus.readAllStandardOutput().toStdString();
+}
+
+// A number of the tool's JSON output, by its key (the first one met).
+double NombreJson(const std::string& json, const std::string& strCle) {
+    const std::size_t n = json.find("\"" + strCle + "\": ");
+    EXPECT_NE(n, std::string::npos) << strCle;
+    return n == std::string::npos ? 0 : std::stod(json.substr(n + strCle.size() + 4));
+}
+
+// The main window with its tool windows where they stand, as the screen shows them.
+QImage Ecran(QWidget* pPrincipale, const std::vector<QWidget*>& outils) {
+    QRect zone = pPrincipale->frameGeometry();
+    for (const QWidget* w : outils) {
+        zone = zone.united(w->frameGeometry());
+    }
+    QImage image(zone.size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.drawPixmap(pPrincipale->frameGeometry().topLeft() - zone.topLeft(),
+                       pPrincipale->grab());
+    for (QWidget* w : outils) {
+        painter.drawPixmap(w->frameGeometry().topLeft() - zone.topLeft(), w->grab());
+    }
+    return image;
+}
+
+void Garder(const QImage& image, const char* szNom) {
+    const QString dossier = QStringLiteral(VANTREL_ARTEFACTS);
+    ASSERT_TRUE(QDir().mkpath(dossier));
+    const QString chemin = QDir(dossier).filePath(QString::fromLatin1(szNom));
+    ASSERT_TRUE(image.save(chemin));
+    std::printf("Screenshot: %s\n", qPrintable(chemin));
+}
+
+} // namespace
+
+// A first study as the user guide tells it, with the keyboard and the mouse.
+// It also takes the guide's pictures; after a change of these windows,
+// refresh the copies beside the guide with
+//   QT_QPA_PLATFORM=offscreen build/dev/tests/app/test_app --gtest_filter='*WholeStudy*'
+//   cp build/dev/tests/app/artefacts/guide-*.png app/aide/
+TEST_F(Etude, AWholeStudyFromTheKeyboard) {
+    m_fenetre.resize(1024, 720);
+    m_fenetre.move(0, 0);
+    m_fenetre.show();
+    const auto activer = [this] {
+        m_fenetre.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_fenetre));
+    };
+    activer();
+    const auto ctrl = [this](Qt::Key touche) {
+        QTest::keyClick(&m_fenetre, touche, Qt::ControlModifier);
+    };
+    m_ui.m_fichiers.push_back(m_strMaison);
+    ctrl(Qt::Key_O);
+    ASSERT_EQ(m_doc.Chemin(), m_strMaison);
+
+    ctrl(Qt::Key_L);
+    ASSERT_NE(Soleil(), nullptr);
+    Cliquer(Soleil(), "calculer");
+    EXPECT_EQ(Champ(Soleil(), "strAzimut"), "180.63");
+    activer();
+    ctrl(Qt::Key_E);
+    ASSERT_NE(Eclairement(), nullptr);
+    Cliquer(Eclairement(), "bAutoCalcul");
+    QString lu = Equivalent() + ' ' + Champ(Eclairement(), "strIncidence");
+    for (int k = 0; k < 3; ++k) {
+        Cliquer(Soleil(), "avancer");
+        const QString suivant = Equivalent() + ' ' + Champ(Eclairement(), "strIncidence");
+        EXPECT_NE(suivant, lu) << k;
+        lu = suivant;
+    }
+    EXPECT_EQ(Champ(Soleil(), "strMinute"), "30");
+    const std::string json = Cli({"lighting", QString::fromStdString(m_strMaison), "--date",
+                                  "21 march", "--time", "12:30", "--json"});
+    EXPECT_EQ(Equivalent().toStdString(), TexteResultat(NombreJson(json, "equivalent")));
+    EXPECT_EQ(Champ(Eclairement(), "strIncidence").toStdString(),
+              TexteResultat(NombreJson(json, "incidence")));
+
+    // A face picked with the mouse: the windows stay as they are.
+    CVantrelView* pVue = m_fenetre.Vue();
+    VueDeTroisQuarts(pVue);
+    const CPointEcran coin = m_doc.Face(4)->m_ecran[2];
+    QTest::mouseClick(pVue, Qt::LeftButton, Qt::ShiftModifier, QPoint(coin.x, coin.y));
+    EXPECT_NE(g_nFaceSelectionnee, 0);
+    EXPECT_TRUE(m_doc.m_bEclairementOuvert && m_doc.m_bPositionSoleilOuverte);
+    EXPECT_TRUE(Eclairement()->isVisible());
+    EXPECT_EQ(Equivalent() + ' ' + Champ(Eclairement(), "strIncidence"), lu);
+
+    // The nodes in their grey levels, from black (shade) to yellow (sun).
+    Soleil()->move(m_fenetre.frameGeometry().right() + 8, 0);
+    Eclairement()->move(Soleil()->x(), Soleil()->frameGeometry().bottom() + 8);
+    const QImage vue = pVue->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::map<int, int> niveaux; // level -> pixels
+    for (int y = 0; y < vue.height(); ++y) {
+        for (int x = 0; x < vue.width(); ++x) {
+            const QRgb p = vue.pixel(x, y);
+            if (qRed(p) == qGreen(p) && qBlue(p) == 0) {
+                ++niveaux[qRed(p)];
+            }
+        }
+    }
+    EXPECT_GT(niveaux[0], 300);    // nodes in the shade of the canopy
+    EXPECT_GT(niveaux[255], 1000); // nodes of the windows in full sun
+    int nGris = 0;
+    for (const auto& [nNiveau, nPixels] : niveaux) {
+        nGris += nNiveau > 0 && nNiveau < 255 ? nPixels : 0;
+    }
+    EXPECT_GT(nGris, 1000); // the walls and the roof, lit at a slant
+    const QImage ecran = Ecran(&m_fenetre, {Soleil(), Eclairement()});
+    Garder(ecran, "main-window-lighting.png");
+    Garder(ecran, "guide-lighting.png");
+
+    Cliquer(Soleil(), "fermer");
+    EXPECT_EQ(Eclairement(), nullptr);
+    EXPECT_TRUE(SansMaillage(m_doc));
+
+    // The day report, from its accelerator; its export is the tool's.
+    const std::string exporte = Temporaire("study.txt");
+    const std::string attendu = Temporaire("study-cli.txt");
+    m_ui.m_fichiers.push_back(exporte);
+    bool bVu = false;
+    QTimer attente;
+    QObject::connect(&attente, &QTimer::timeout, [&] {
+        QWidget* d = QApplication::activeModalWidget();
+        if (d == nullptr) {
+            return;
+        }
+        attente.stop();
+        bVu = true;
+        EXPECT_EQ(W<QComboBox>(d, "nIndexDate")->currentText(), "21 march");
+        Cliquer(d, "calculer");
+        EXPECT_EQ(m_doc.m_bilanJournalier.m_nEchantillons, 144);
+        Cliquer(d, "exporter");
+        Garder(d->grab().toImage(), "guide-day-report.png");
+        Cliquer(d, "fermer");
+    });
+    attente.start(0);
+    activer();
+    ctrl(Qt::Key_J);
+    attente.stop();
+    EXPECT_TRUE(bVu);
+    Cli({"day-report", QString::fromStdString(m_strMaison), "--date", "21 march", "--export",
+         QString::fromStdString(attendu)});
+    EXPECT_EQ(LireOctets(exporte), LireOctets(attendu));
+    EXPECT_GT(LireOctets(exporte).size(), 144u * 10);
     EXPECT_TRUE(SansMaillage(m_doc));
 }
