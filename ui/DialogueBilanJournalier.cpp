@@ -49,12 +49,16 @@ void CDialogueBilanJournalier::reject() {
 
 void CDialogueBilanJournalier::ActualiserProgression() {
     m_ui->progression->setValue(m_bilan.Progression());
+    // The curves grow with the samples.
+    update();
 }
 
 void CDialogueBilanJournalier::Activer(bool bActif) {
     m_ui->calculer->setEnabled(bActif);
     m_ui->nIndexDate->setEnabled(bActif);
     m_ui->exporter->setEnabled(bActif);
+    // The focus stays on a button that works: "Close / Stop" while computing.
+    (bActif ? m_ui->calculer : m_ui->fermer)->setFocus();
 }
 
 void CDialogueBilanJournalier::Calculer() {
