@@ -3,12 +3,19 @@
 #include "app/MainFrame.h"
 #include "document/Commandes.h"
 #include "document/VantrelDoc.h"
+#include "ui/DialogueBilanJournalier.h"
 #include "ui/DialogueCalculsPratiques.h"
 #include "ui/DialogueConfigurationGeographique.h"
 #include "ui/DialogueInformationsSolaires.h"
 #include "ui/DialogueOptionsCalcul.h"
 #include "ui/DialogueProblemeInverse.h"
+#include "ui/FenetreEclairement.h"
+#include "ui/FenetreGenerationMaillage.h"
+#include "ui/FenetrePositionSoleil.h"
 #include "ui/InteractionQt.h"
+#include "ui/VantrelView.h"
+
+#include <QScreen>
 
 CCommandesEtude::CCommandesEtude(CMainFrame& fenetre, CVantrelDoc& doc, CInteractionQt& interaction)
     : QObject(&fenetre), m_fenetre(fenetre), m_doc(doc), m_interaction(interaction) {}
@@ -16,9 +23,8 @@ CCommandesEtude::CCommandesEtude(CMainFrame& fenetre, CVantrelDoc& doc, CInterac
 void CCommandesEtude::Brancher(Gestionnaires& gestionnaires) {
     gestionnaires[ID_OPTIONS_CALCUL] = [this] { OptionsCalcul(); };
     BrancherOutilsModaux(gestionnaires);
+    BrancherSoleilEclairement(gestionnaires);
 }
-
-void CCommandesEtude::FermerFenetre(EFenetre) {}
 
 void CCommandesEtude::OptionsCalcul() {
     CDialogueOptionsCalcul dialogue(m_doc.m_optionsCalcul, m_interaction, &m_fenetre);
@@ -55,4 +61,98 @@ void CCommandesEtude::ProblemeInverse() {
 void CCommandesEtude::CalculsPratiques() {
     CDialogueCalculsPratiques dialogue(m_doc.m_calculsPratiques, m_interaction, &m_fenetre);
     dialogue.exec();
+}
+
+// ----- The sun, the lighting and the day report
+
+void CCommandesEtude::BrancherSoleilEclairement(Gestionnaires& gestionnaires) {
+    gestionnaires[ID_POSITION_SOLEIL] = [this] { PositionSoleil(); };
+    gestionnaires[ID_ECLAIREMENT] = [this] { Eclairement(); };
+    gestionnaires[ID_BILAN_JOURNALIER] = [this] { BilanJournalier(); };
+}
+
+CFenetrePositionSoleil* CCommandesEtude::FenetrePositionSoleil() const {
+    return m_pPositionSoleil;
+}
+
+CFenetreEclairement* CCommandesEtude::FenetreEclairement() const {
+    return m_pEclairement;
+}
+
+void CCommandesEtude::FermerFenetre(EFenetre fenetre) {
+    QPointer<QDialog> pFenetre;
+    switch (fenetre) {
+    case EFenetre::PositionSoleil:
+        pFenetre = m_pPositionSoleil.data();
+        m_pPositionSoleil.clear();
+        break;
+    case EFenetre::Eclairement:
+        pFenetre = m_pEclairement.data();
+        m_pEclairement.clear();
+        break;
+    default:
+        break;
+    }
+    if (pFenetre) {
+        // Its own button may be what closes it: it goes once that is over.
+        pFenetre->hide();
+        pFenetre->deleteLater();
+    }
+}
+
+void CCommandesEtude::Placer(QWidget* pOutil, const QWidget* pAuDessus) const {
+    // Beside the main window when the screen leaves room, else over the
+    // right edge of the view.
+    pOutil->adjustSize();
+    const CVantrelView* pVue = m_fenetre.Vue();
+    QPoint coin(m_fenetre.frameGeometry().right() + 8, pVue->mapToGlobal(QPoint(0, 0)).y());
+    const QScreen* pEcran = m_fenetre.screen();
+    if (pEcran == nullptr || coin.x() + pOutil->width() > pEcran->availableGeometry().right()) {
+        coin = pVue->mapToGlobal(QPoint(pVue->width() - pOutil->width() - 12, 12));
+    }
+    if (pAuDessus != nullptr) {
+        coin.setY(pAuDessus->frameGeometry().bottom() + 12);
+    }
+    pOutil->move(coin);
+}
+
+void CCommandesEtude::PositionSoleil() {
+    if (m_doc.m_bPositionSoleilOuverte) {
+        m_doc.FermerPositionSoleil();
+        return;
+    }
+    const CTamponPositionSoleil tampon = m_doc.OuvrirPositionSoleil();
+    m_pPositionSoleil = new CFenetrePositionSoleil(m_doc, m_interaction, tampon, &m_fenetre);
+    connect(m_pPositionSoleil, &CFenetrePositionSoleil::SoleilDeplace, this, [this] {
+        if (m_pEclairement) {
+            m_pEclairement->Montrer();
+        }
+    });
+    Placer(m_pPositionSoleil, nullptr);
+    m_pPositionSoleil->show();
+}
+
+void CCommandesEtude::Eclairement() {
+    if (m_doc.m_bEclairementOuvert) {
+        m_doc.FermerEclairement();
+        return;
+    }
+    if (!GenererSousFenetre(&m_fenetre, [this] { return m_doc.BasculerEclairement(); })) {
+        return;
+    }
+    m_pEclairement = new CFenetreEclairement(m_doc, m_interaction, &m_fenetre);
+    Placer(m_pEclairement, m_pPositionSoleil);
+    m_pEclairement->show();
+}
+
+void CCommandesEtude::BilanJournalier() {
+    if (!GenererSousFenetre(&m_fenetre, [this] { return m_doc.GenererMaillages(); })) {
+        return;
+    }
+    {
+        CDialogueBilanJournalier dialogue(m_doc, m_interaction, &m_fenetre);
+        dialogue.exec();
+    }
+    m_doc.DetruireMaillages();
+    m_doc.RedessinerVues();
 }

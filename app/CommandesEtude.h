@@ -3,10 +3,14 @@
 #include "platform/Interaction.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <map>
 
+class CDialogueBilanJournalier;
+class CFenetreEclairement;
+class CFenetrePositionSoleil;
 class CInteractionQt;
 class CMainFrame;
 class CVantrelDoc;
@@ -26,6 +30,10 @@ public:
     // The document has closed one of these windows: its widget goes.
     void FermerFenetre(EFenetre fenetre);
 
+    // The modeless windows while they are open (null otherwise).
+    CFenetrePositionSoleil* FenetrePositionSoleil() const;
+    CFenetreEclairement* FenetreEclairement() const;
+
 private:
     void OptionsCalcul();
 
@@ -35,8 +43,18 @@ private:
     void InformationsSolaires();
     void ProblemeInverse();
     void CalculsPratiques();
+    // ----- The sun, the lighting and the day report
+    void BrancherSoleilEclairement(Gestionnaires& gestionnaires);
+    void PositionSoleil();
+    void Eclairement();
+    void BilanJournalier();
+    // Places a tool window at the top right of the view, below `pAuDessus`
+    // when given.
+    void Placer(QWidget* pOutil, const QWidget* pAuDessus) const;
 
     CMainFrame& m_fenetre;
     CVantrelDoc& m_doc;
     CInteractionQt& m_interaction;
+    QPointer<CFenetrePositionSoleil> m_pPositionSoleil;
+    QPointer<CFenetreEclairement> m_pEclairement;
 };

@@ -87,6 +87,14 @@ std::string CBilanJournalier::TexteExport() const {
     return texte;
 }
 
+CChoixFichier CBilanJournalier::ChoixExport() {
+    return CChoixFichier{.strTitre = "Export data to",
+                         .strNomInitial = "results",
+                         .strExtension = "txt",
+                         .strFiltre = "",
+                         .bConfirmerEcrasement = true};
+}
+
 bool CBilanJournalier::Exporter(const std::string& chemin, std::string& strErreur) const {
     // Written beside and renamed over, so a failure leaves any old file whole.
     return EnregistrerTexte(chemin, TexteExport(), strErreur);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lighting/EclairementRecepteurs.h"
+#include "platform/Interaction.h"
 
 #include <array>
 #include <functional>
@@ -58,6 +59,9 @@ public:
     std::string TexteExport() const;
     // Nothing to export below two samples.
     bool PeutExporter() const { return m_nEchantillons >= 2; }
+    // The save dialog of "Export...": "Export data to", "results", ".txt",
+    // no filter, asking before an existing file is replaced.
+    static CChoixFichier ChoixExport();
     // Writes the export text to `chemin`; false with a message on failure.
     bool Exporter(const std::string& chemin, std::string& strErreur) const;
 

@@ -7,8 +7,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <fstream>
 #include <iterator>
@@ -16,6 +18,9 @@
 EReponse CInteractionTest::Message(const std::string& strTexte, const std::string& strTitre,
                                    EIcone icone, EBoutons boutons) {
     m_messages.push_back({strTexte, strTitre, icone, boutons});
+    if (m_pendantMessage) {
+        m_pendantMessage();
+    }
     if (m_reponses.empty()) {
         return boutons == EBoutons::OuiNon
                    ? EReponse::Non
@@ -91,20 +96,26 @@ void FenetreTest::Executer(int nId) {
 }
 
 void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
+    // The command may turn the event loop before its dialog shows (the
+    // "Mesh generation..." window is painted first): wait for the dialog.
     bool bVu = false;
-    QTimer::singleShot(0, &m_fenetre, [&] {
+    QTimer attente;
+    QObject::connect(&attente, &QTimer::timeout, &m_fenetre, [&] {
         auto* pDialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        bVu = pDialogue != nullptr;
         if (pDialogue == nullptr) {
             return;
         }
+        attente.stop();
+        bVu = true;
         gestes(pDialogue);
         if (pDialogue->isVisible()) {
             ADD_FAILURE() << "the dialog was left open";
             pDialogue->reject();
         }
     });
+    attente.start(0);
     Executer(nId);
+    attente.stop();
     EXPECT_TRUE(bVu) << "no modal dialog for " << nId;
 }
 
@@ -125,4 +136,24 @@ void FenetreTest::OuvrirMaison() {
 std::vector<unsigned char> LireOctets(const std::string& chemin) {
     std::ifstream f(chemin, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a) {
+    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(de), pVue->mapToGlobal(QPointF(de)), bouton,
+                      bouton, Qt::NoModifier);
+    QApplication::sendEvent(pVue, &appui);
+    QMouseEvent deplacement(QEvent::MouseMove, QPointF(a), pVue->mapToGlobal(QPointF(a)),
+                            Qt::NoButton, bouton, Qt::NoModifier);
+    QApplication::sendEvent(pVue, &deplacement);
+    QMouseEvent relache(QEvent::MouseButtonRelease, QPointF(a), pVue->mapToGlobal(QPointF(a)),
+                        bouton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(pVue, &relache);
+}
+
+void VueDeTroisQuarts(QWidget* pVue) {
+    QWheelEvent molette(QPointF(10, 10), pVue->mapToGlobal(QPointF(10, 10)), QPoint(),
+                        QPoint(0, -2160), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pVue, &molette);
+    Glisser(pVue, Qt::LeftButton, QPoint(300, 265), QPoint(230, 300));
+    Glisser(pVue, Qt::RightButton, QPoint(500, 300), QPoint(380, 420));
 }

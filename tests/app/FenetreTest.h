@@ -30,6 +30,8 @@ public:
     std::vector<CMessage> m_questionsEnregistrement;
     std::vector<CChoixFichier> m_choixFichiers;
     int m_nRedessins = 0;
+    // Runs while each message is shown (what else is on the screen then).
+    std::function<void()> m_pendantMessage;
 
     EReponse Message(const std::string& strTexte, const std::string& strTitre, EIcone icone,
                      EBoutons boutons) override;
@@ -79,3 +81,9 @@ protected:
 };
 
 std::vector<unsigned char> LireOctets(const std::string& chemin);
+
+// A drag in the view with one button held.
+void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a);
+// The house, farther and turned to show two facades, in the middle of a
+// 1024 x 720 main window's view.
+void VueDeTroisQuarts(QWidget* pVue);

@@ -22,18 +22,6 @@ int Compter(const QImage& image, QRgb couleur) {
     return n;
 }
 
-void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a) {
-    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(de), pVue->mapToGlobal(QPointF(de)), bouton,
-                      bouton, Qt::NoModifier);
-    QApplication::sendEvent(pVue, &appui);
-    QMouseEvent deplacement(QEvent::MouseMove, QPointF(a), pVue->mapToGlobal(QPointF(a)),
-                            Qt::NoButton, bouton, Qt::NoModifier);
-    QApplication::sendEvent(pVue, &deplacement);
-    QMouseEvent relache(QEvent::MouseButtonRelease, QPointF(a), pVue->mapToGlobal(QPointF(a)),
-                        bouton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(pVue, &relache);
-}
-
 } // namespace
 
 // The main window on the house example, kept as a picture of what a user sees.
@@ -45,12 +33,7 @@ TEST_F(FenetreTest, ScreenshotOfTheHouse) {
     Executer(ID_COTE_ETUDE);
     Executer(ID_COORDONNEES);
     CVantrelView* pVue = m_fenetre.Vue();
-    // Farther, turned to show two facades, and brought to the middle.
-    QWheelEvent molette(QPointF(10, 10), pVue->mapToGlobal(QPointF(10, 10)), QPoint(),
-                        QPoint(0, -2160), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(pVue, &molette);
-    Glisser(pVue, Qt::LeftButton, QPoint(300, 265), QPoint(230, 300));
-    Glisser(pVue, Qt::RightButton, QPoint(500, 300), QPoint(380, 420));
+    VueDeTroisQuarts(pVue);
 
     const QImage image = m_fenetre.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString dossier = QStringLiteral(VANTREL_ARTEFACTS);

@@ -189,11 +189,14 @@ TEST_F(FenetreTest, StatusBarShowsThePromptOfTheMenuItemUnderTheMouse) {
     QMenu* pCalcul = m_fenetre.menuBar()->actions()[3]->menu();
     pCalcul->popup(m_fenetre.mapToGlobal(QPoint(50, 50)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(pCalcul));
-    // "Sun position..." waits for its window: disabled, with its prompt.
-    QAction* pSoleil = m_fenetre.Action(ID_POSITION_SOLEIL);
-    EXPECT_FALSE(pSoleil->isEnabled());
-    QTest::mouseMove(pCalcul, pCalcul->actionGeometry(pSoleil).center());
-    EXPECT_EQ(m_fenetre.PaneMessage()->text(), Q(Commande(ID_POSITION_SOLEIL)->szInvite));
+    // "Receivers lighting..." waits for the sun window: disabled, with its prompt.
+    QAction* pEclairement = m_fenetre.Action(ID_ECLAIREMENT);
+    EXPECT_FALSE(pEclairement->isEnabled());
+    // From the last item first: the menu takes a move only once the mouse
+    // has left the place where it popped up.
+    QTest::mouseMove(pCalcul, pCalcul->actionGeometry(pCalcul->actions().constLast()).center());
+    QTest::mouseMove(pCalcul, pCalcul->actionGeometry(pEclairement).center());
+    EXPECT_EQ(m_fenetre.PaneMessage()->text(), Q(Commande(ID_ECLAIREMENT)->szInvite));
     pCalcul->hide();
     EXPECT_EQ(m_fenetre.PaneMessage()->text(), Q(kTexteRepos));
 }

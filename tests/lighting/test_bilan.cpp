@@ -127,6 +127,13 @@ TEST_F(Bilan, ExportLinesByteForByte) {
     EXPECT_TRUE(B().PeutExporter());
     B().m_nEchantillons = 1;
     EXPECT_FALSE(B().PeutExporter());
+
+    const CChoixFichier choix = CBilanJournalier::ChoixExport();
+    EXPECT_EQ(choix.strTitre, "Export data to");
+    EXPECT_EQ(choix.strNomInitial, "results");
+    EXPECT_EQ(choix.strExtension, "txt");
+    EXPECT_EQ(choix.strFiltre, "");
+    EXPECT_TRUE(choix.bConfirmerEcrasement);
 }
 
 TEST_F(Bilan, FailedExportIsReported) {
