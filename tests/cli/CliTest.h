@@ -4,11 +4,13 @@
 #include "platform/InteractionScriptee.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
+
+using Json = nlohmann::ordered_json;
 
 // What one run of vantrel-cli gave.
 struct CResultatCli {
@@ -17,35 +19,20 @@ struct CResultatCli {
     std::string erreurs;
 };
 
-// Runs the built vantrel-cli with `arguments` (no shell), its working folder
-// `dossier`. With bTerminal its standard error is a pseudo-terminal; with
-// szSortie its standard output goes to that file instead of a pipe.
+// Runs the built vantrel-cli with `arguments` (no shell) in `dossier`. With
+// bTerminal its standard error is a pseudo-terminal; with szSortie its
+// standard output goes to that file instead of a pipe.
 CResultatCli LancerCli(const std::vector<std::string>& arguments, const std::string& dossier,
                        bool bTerminal = false, const char* szSortie = nullptr);
 
-// A parsed JSON value, for checking the machine-readable output.
-struct CJsonLu {
-    enum EType { Nul, Booleen, Nombre, Chaine, Tableau, Objet };
-    EType type = Nul;
-    bool b = false;
-    double d = 0;
-    std::string s;
-    std::vector<CJsonLu> elements;
-    std::vector<std::pair<std::string, CJsonLu>> membres;
-
-    // A member or an element; a failed test assertion and a null value when absent.
-    const CJsonLu& operator[](const std::string& strCle) const;
-    const CJsonLu& operator[](std::size_t i) const;
-    std::vector<std::string> Cles() const;
-    std::size_t Taille() const { return type == Tableau ? elements.size() : membres.size(); }
-};
-
-// Strict parse of a whole text; throws std::runtime_error on malformed JSON.
-CJsonLu LireJson(const std::string& texte);
-
+std::vector<std::string> Cles(const Json& objet);
 std::vector<std::uint8_t> LireOctets(const std::string& chemin);
 std::string LireTexte(const std::string& chemin);
+void EcrireOctets(const std::string& chemin, const std::vector<std::uint8_t>& octets);
 bool Existe(const std::string& chemin);
+// What the user reads of a result rounded to n decimals: the double nearest
+// to that decimal ("15.76" for 15.760000000000003).
+double Lu(double dArrondi, int n);
 
 // Each test works in a folder of its own, with a fresh document of the core
 // for the reference values.
@@ -60,10 +47,11 @@ protected:
     }
     // Writes an example with the CLI, checking that it succeeded; its path.
     std::string EcrireExemple(const std::string& strNom);
-    // Loads a scene into the reference document.
     void Charger(const std::string& chemin);
     // Runs a command that must succeed with JSON output, and parses it.
-    CJsonLu Json(std::vector<std::string> arguments);
+    Json Lire(std::vector<std::string> arguments);
+    // The reference sun of the loaded document.
+    CPositionSoleil& Soleil(int nIndexDate, int nHeure, int nMinute);
 
     std::string m_dossier;
     CInteractionScriptee m_ui;
@@ -71,5 +59,5 @@ protected:
 };
 
 // A failure: the code, no output, and one line on standard error that starts
-// with the program's name.
+// with the program's name (then the command's usage for a usage error).
 void VerifierEchec(const CResultatCli& r, int nCode);

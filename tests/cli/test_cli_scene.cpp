@@ -6,29 +6,16 @@
 #include "modelling/Exemples.h"
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 
-namespace {
-
-void EcrireOctets(const std::string& chemin, const std::vector<std::uint8_t>& octets) {
-    std::ofstream f(chemin, std::ios::binary);
-    f.write(reinterpret_cast<const char*>(octets.data()),
-            static_cast<std::streamsize>(octets.size()));
-}
-
-} // namespace
-
 TEST_F(CliTest, ExamplesAreTheCoreScenesAndResaveByteForByte) {
-    const CResultatCli liste = Cli({"example", "--list"});
-    EXPECT_EQ(liste.nCode, 0);
-    const CJsonLu json = Json({"example", "--list"});
-    ASSERT_EQ(json["examples"].Taille(), Exemples().size());
+    const Json liste = Lire({"example", "--list"});
+    ASSERT_EQ(liste["examples"].size(), Exemples().size());
     for (std::size_t i = 0; i < Exemples().size(); ++i) {
         const CExemple& e = Exemples()[i];
-        EXPECT_EQ(json["examples"][i]["name"].s, e.szNom);
-        EXPECT_NE(liste.sortie.find(e.szNom), std::string::npos);
-
+        EXPECT_EQ(liste["examples"][i],
+                  (Json{{"name", e.szNom}, {"description", e.szDescription}}));
+        EXPECT_NE(Cli({"example", "--list"}).sortie.find(e.szNom), std::string::npos);
         const std::string chemin = EcrireExemple(e.szNom);
         // The CLI builds each example into a new document.
         m_doc.NouveauDocument();
@@ -39,9 +26,10 @@ TEST_F(CliTest, ExamplesAreTheCoreScenesAndResaveByteForByte) {
         EXPECT_EQ(LireOctets(chemin), m_doc.Ecrire()) << e.szNom;
 
         const std::string copie = Chemin(std::string(e.szNom) + "-copy.vtl");
-        const CJsonLu r = Json({"resave", chemin, copie});
-        EXPECT_EQ(r["faces"].d, g_nFaces);
-        EXPECT_EQ(r["bytes"].d, static_cast<double>(LireOctets(chemin).size()));
+        EXPECT_EQ(Lire({"resave", chemin, copie}), (Json{{"input", chemin},
+                                                         {"output", copie},
+                                                         {"faces", g_nFaces},
+                                                         {"bytes", m_doc.Ecrire().size()}}));
         EXPECT_EQ(LireOctets(copie), LireOctets(chemin)) << e.szNom;
     }
 }
@@ -49,73 +37,59 @@ TEST_F(CliTest, ExamplesAreTheCoreScenesAndResaveByteForByte) {
 TEST_F(CliTest, InfoGivesEveryFaceAsTheCoreHoldsIt) {
     const std::string chemin = EcrireExemple("house");
     Charger(chemin);
-    const CJsonLu json = Json({"info", chemin});
-    EXPECT_EQ(json.Cles(), (std::vector<std::string>{"title", "site", "options", "faces"}));
-    EXPECT_EQ(json["title"].s, "House with a south canopy");
-    EXPECT_EQ(json["site"].Cles(),
-              (std::vector<std::string>{"place", "latitude", "longitude", "ignore_longitude",
-                                        "north", "horizon"}));
-    EXPECT_EQ(json["site"]["place"].s, "PARIS");
-    EXPECT_EQ(json["site"]["latitude"].d, 48.9);
-    EXPECT_EQ(json["site"]["longitude"].d, -2.3);
-    EXPECT_EQ(json["site"]["ignore_longitude"].type, CJsonLu::Booleen);
-    EXPECT_EQ(json["options"].Cles(),
-              (std::vector<std::string>{"cadence", "max_weight", "year", "step_minutes"}));
-    EXPECT_EQ(json["options"]["max_weight"].d, 50);
-    EXPECT_EQ(json["options"]["year"].d, 2003);
-    EXPECT_EQ(json["options"]["step_minutes"].d, 10);
-
-    const CJsonLu& faces = json["faces"];
-    ASSERT_EQ(faces.Taille(), static_cast<std::size_t>(g_nFaces));
-    const std::vector<std::string> cles = {"index",
-                                           "kind",
-                                           "name",
-                                           "receiver",
-                                           "hidden",
-                                           "reversed",
-                                           "transmittivity",
-                                           "absorptivity",
-                                           "transmittivity_mode",
-                                           "absorptivity_mode",
-                                           "area",
-                                           "net_area",
-                                           "orientation",
-                                           "inclination",
-                                           "points",
-                                           "openings"};
+    Json json = Lire({"info", chemin});
+    const CConfigurationGeographique& site = m_doc.m_configurationGeographique;
+    Json attendu = {{"title", "House with a south canopy"},
+                    {"site",
+                     {{"place", "PARIS"},
+                      {"latitude", 48.9},
+                      {"longitude", -2.3},
+                      {"ignore_longitude", site.m_bIgnorerLongitude != 0},
+                      {"north", 0},
+                      {"horizon", site.m_dLigneHorizon}}},
+                    {"options",
+                     {{"cadence", m_doc.m_optionsCalcul.m_dCadence},
+                      {"max_weight", 50},
+                      {"year", 2003},
+                      {"step_minutes", 10}}},
+                    {"faces", Json::array()}};
     for (int i = 0; i < g_nFaces; ++i) {
-        const CJsonLu& jf = faces[static_cast<std::size_t>(i)];
         CFace& f = *m_doc.Face(i);
+        const CProprietes& p = f.m_proprietes;
         CGeometrieFace& g = m_doc.m_geometrieFace;
         g.Calculer(f, 0);
-        EXPECT_EQ(jf.Cles(), cles);
-        EXPECT_EQ(jf["index"].d, i);
-        EXPECT_EQ(jf["kind"].s, f.NomClasse());
-        EXPECT_EQ(jf["name"].s, f.m_proprietes.m_strNom);
-        EXPECT_EQ(jf["receiver"].b, f.m_proprietes.m_bRecepteur != 0);
-        EXPECT_EQ(jf["transmittivity"].d, f.m_proprietes.m_dTransmittivite);
-        EXPECT_EQ(jf["transmittivity_mode"].d, f.m_proprietes.m_correlationTransmittivite.m_nMode);
-        EXPECT_EQ(jf["area"].d, g.m_dAire);
-        EXPECT_EQ(jf["net_area"].d, g.m_dAireRetenue);
-        EXPECT_EQ(jf["orientation"].d, g.m_dOrientation);
-        EXPECT_EQ(jf["inclination"].d, g.m_dInclinaison);
-        ASSERT_EQ(jf["points"].Taille(), 4u);
-        for (std::size_t k = 0; k < 4; ++k) {
-            EXPECT_EQ(jf["points"][k][0].d, f.m_points[k].m_x);
-            EXPECT_EQ(jf["points"][k][1].d, f.m_points[k].m_y);
-            EXPECT_EQ(jf["points"][k][2].d, f.m_points[k].m_z);
+        Json points = Json::array(), ouvertures = Json::array();
+        for (const CVecteur& pt : f.m_points) {
+            points.push_back({pt.m_x, pt.m_y, pt.m_z});
         }
-        ASSERT_EQ(jf["openings"].Taille(), f.m_ouvertures.m_faces.size());
+        for (const CFace* o : f.m_ouvertures.m_faces) {
+            ouvertures.push_back(m_doc.Indice(o));
+        }
+        attendu["faces"].push_back({{"index", i},
+                                    {"kind", f.NomClasse()},
+                                    {"name", p.m_strNom},
+                                    {"receiver", p.m_bRecepteur != 0},
+                                    {"hidden", p.m_bMasquee != 0},
+                                    {"reversed", p.m_bCoteInverse != 0},
+                                    {"transmittivity", p.m_dTransmittivite},
+                                    {"absorptivity", p.m_dAbsorptivite},
+                                    {"transmittivity_mode", p.m_correlationTransmittivite.m_nMode},
+                                    {"absorptivity_mode", p.m_correlationAbsorptivite.m_nMode},
+                                    {"area", Lu(g.m_dAire, 4)},
+                                    {"net_area", Lu(g.m_dAireRetenue, 4)},
+                                    {"orientation", Lu(g.m_dOrientation, 4)},
+                                    {"inclination", Lu(g.m_dInclinaison, 4)},
+                                    {"points", points},
+                                    {"openings", ouvertures}});
     }
+    EXPECT_EQ(json, attendu);
     // The south wall and its two windows; the roof of 10 x 5 m tilted by
     // atan(3/4) shows its study side 53.1301 deg from the vertical.
-    EXPECT_EQ(faces[0]["openings"][0].d, 1);
-    EXPECT_EQ(faces[0]["openings"][1].d, 2);
-    EXPECT_EQ(faces[0]["area"].d, 60);
-    EXPECT_EQ(faces[0]["net_area"].d, 52);
-    EXPECT_EQ(faces[0]["orientation"].d, 180);
-    EXPECT_EQ(faces[9]["name"].s, "south roof");
-    EXPECT_NEAR(faces[9]["inclination"].d, 53.1301, 1e-9);
+    Json& mur = json["faces"][0];
+    EXPECT_EQ(mur["openings"], (Json{1, 2}));
+    EXPECT_EQ((Json{mur["area"], mur["net_area"], mur["orientation"]}), (Json{60, 52, 180}));
+    EXPECT_EQ(json["faces"][9]["name"], "south roof");
+    EXPECT_EQ(json["faces"][9]["inclination"], 53.1301);
 
     const CResultatCli table = Cli({"info", chemin});
     EXPECT_EQ(table.nCode, 0);
@@ -133,17 +107,16 @@ TEST_F(CliTest, StoredTextsAreUtf8InJsonAndHarmlessOnATerminal) {
     std::string strErreur;
     ASSERT_TRUE(m_doc.Enregistrer(Chemin("texts.vtl"), strErreur)) << strErreur;
 
-    const CJsonLu json = Json({"info", Chemin("texts.vtl")});
-    EXPECT_EQ(json["title"].s, "Caf\xC3\xA9 \"A\"\\");
-    EXPECT_EQ(json["faces"][0]["name"].s, "wall\x1B[31m\n\xE2\x82\xAC");
-
+    const Json json = Lire({"info", Chemin("texts.vtl")});
+    EXPECT_EQ(json["title"], "Caf\xC3\xA9 \"A\"\\");
+    EXPECT_EQ(json["faces"][0]["name"], "wall\x1B[31m\n\xE2\x82\xAC");
     const CResultatCli table = Cli({"info", Chemin("texts.vtl")});
     EXPECT_EQ(table.nCode, 0);
     EXPECT_EQ(table.sortie.find('\x1B'), std::string::npos);
     EXPECT_NE(table.sortie.find("wall?[31m?\xE2\x82\xAC"), std::string::npos);
 }
 
-TEST_F(CliTest, UnreadableFilesFailWithCode2AndWriteNothing) {
+TEST_F(CliTest, FilesThatCannotBeReadOrWrittenFailWithCode2AndWriteNothing) {
     const std::string maison = EcrireExemple("house");
     std::vector<std::uint8_t> octets = LireOctets(maison);
     EcrireOctets(Chemin("truncated.vtl"), {octets.begin(), octets.begin() + 2000});
@@ -155,54 +128,43 @@ TEST_F(CliTest, UnreadableFilesFailWithCode2AndWriteNothing) {
     EcrireOctets(Chemin("garbage.vtl"), hasard);
     EcrireOctets(Chemin("empty.vtl"), {});
     std::filesystem::create_directory(Chemin("folder.vtl"));
-    // An output that exists keeps its content when the command fails.
-    EcrireOctets(Chemin("kept.vtl"), {1, 2, 3});
-
+    EcrireOctets(Chemin("kept.vtl"), {1, 2, 3}); // an existing output keeps its content
     for (const char* nom :
          {"truncated.vtl", "garbage.vtl", "empty.vtl", "missing.vtl", "folder.vtl"}) {
-        SCOPED_TRACE(nom);
-        const std::string chemin = Chemin(nom);
-        const std::vector<std::vector<std::string>> commandes = {
-            {"info", chemin},
-            {"sun", chemin, "--date", "5", "--time", "12:00"},
-            {"lighting", chemin, "--date", "5", "--time", "12:00", "--nodes", Chemin("n.csv")},
-            {"day-report", chemin, "--date", "5", "--export", Chemin("r.txt")},
-            {"solar-info", chemin, "--date", "5"},
-            {"reversed", chemin},
-            {"resave", chemin, Chemin("out.vtl")},
-            {"resave", chemin, Chemin("kept.vtl")}};
-        for (const auto& commande : commandes) {
+        const std::string c = Chemin(nom);
+        for (const std::vector<std::string>& commande : std::vector<std::vector<std::string>>{
+                 {"info", c},
+                 {"sun", c, "--date", "5", "--time", "12:00"},
+                 {"lighting", c, "--date", "5", "--time", "12:00", "--nodes", Chemin("n.csv")},
+                 {"day-report", c, "--date", "5", "--export", Chemin("r.txt")},
+                 {"solar-info", c, "--date", "5"},
+                 {"reversed", c},
+                 {"resave", c, Chemin("out.vtl")},
+                 {"resave", c, Chemin("kept.vtl")}}) {
             const CResultatCli r = Cli(commande);
             VerifierEchec(r, 2);
             EXPECT_NE(r.erreurs.find(nom), std::string::npos) << r.erreurs;
         }
-        EXPECT_FALSE(Existe(Chemin("n.csv")));
-        EXPECT_FALSE(Existe(Chemin("r.txt")));
-        EXPECT_FALSE(Existe(Chemin("out.vtl")));
-        EXPECT_EQ(LireOctets(Chemin("kept.vtl")), (std::vector<std::uint8_t>{1, 2, 3}));
     }
-    const CResultatCli tronque = Cli({"info", Chemin("truncated.vtl")});
-    EXPECT_NE(tronque.erreurs.find("is not a valid scene file"), std::string::npos);
-}
+    EXPECT_NE(Cli({"info", Chemin("truncated.vtl")}).erreurs.find("is not a valid scene file"),
+              std::string::npos);
 
-TEST_F(CliTest, UnwritableOutputsFailWithCode2) {
-    const std::string maison = EcrireExemple("house");
     const std::string absent = Chemin("no-such-folder/out");
-    VerifierEchec(Cli({"example", "house", absent}), 2);
-    VerifierEchec(Cli({"resave", maison, absent}), 2);
-    VerifierEchec(Cli({"resave", maison, m_dossier}), 2);
-    VerifierEchec(Cli({"lighting", maison, "--date", "11", "--time", "12:00", "--nodes", absent}),
-                  2);
-    VerifierEchec(Cli({"day-report", maison, "--date", "11", "--export", absent}), 2);
-    EXPECT_FALSE(Existe(Chemin("no-such-folder")));
-}
-
-TEST_F(CliTest, AFullStandardOutputIsAFailure) {
-    if (!Existe("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full";
+    for (const std::vector<std::string>& commande : std::vector<std::vector<std::string>>{
+             {"example", "house", absent},
+             {"resave", maison, absent},
+             {"resave", maison, m_dossier},
+             {"lighting", maison, "--date", "11", "--time", "12:00", "--nodes", absent},
+             {"day-report", maison, "--date", "11", "--export", absent}}) {
+        VerifierEchec(Cli(commande), 2);
     }
-    const std::string maison = EcrireExemple("house");
-    const CResultatCli r = LancerCli({"info", maison, "--json"}, m_dossier, false, "/dev/full");
-    EXPECT_EQ(r.nCode, 2);
-    EXPECT_EQ(r.erreurs, "vantrel-cli: info: cannot write to the standard output\n");
+    for (const char* sortie : {"n.csv", "r.txt", "out.vtl", "no-such-folder"}) {
+        EXPECT_FALSE(Existe(Chemin(sortie))) << sortie;
+    }
+    EXPECT_EQ(LireOctets(Chemin("kept.vtl")), (std::vector<std::uint8_t>{1, 2, 3}));
+    if (Existe("/dev/full")) {
+        const CResultatCli r = LancerCli({"info", maison, "--json"}, m_dossier, false, "/dev/full");
+        EXPECT_EQ(r.nCode, 2);
+        EXPECT_EQ(r.erreurs, "vantrel-cli: info: cannot write to the standard output\n");
+    }
 }

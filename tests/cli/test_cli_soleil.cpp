@@ -1,156 +1,121 @@
 // The sun and the solar tools through the CLI: sun, solar-info, reversed,
-// practical.
+// practical. Rounded results come as the decimals the user reads.
 #include "CliTest.h"
 
-#include <cmath>
-
-TEST_F(CliTest, SunOfTheWorkedExampleAtTheDefaultSite) {
-    // 2003, "21 march", 12:00 at Paris.
-    const CJsonLu json = Json({"sun", "--date", "21 march", "--time", "12:00"});
-    EXPECT_EQ(json.Cles(), (std::vector<std::string>{"azimuth", "altitude", "direction"}));
-    EXPECT_NEAR(json["azimuth"].d, 180.63, 1e-9);
-    EXPECT_NEAR(json["altitude"].d, 41.28, 1e-9);
-    // Exactly the core's values, direction included.
-    CPositionSoleil& soleil = m_doc.m_positionSoleil;
-    soleil.m_nIndexDate = 5;
-    soleil.m_nHeure = 12;
-    soleil.m_nMinute = 0;
-    soleil.CalculerPosition();
-    soleil.CalculerDirection();
-    EXPECT_EQ(json["azimuth"].d, soleil.m_dAzimut);
-    EXPECT_EQ(json["altitude"].d, soleil.m_dAltitude);
-    ASSERT_EQ(json["direction"].Taille(), 3u);
-    EXPECT_EQ(json["direction"][0].d, soleil.m_direction.m_x);
-    EXPECT_EQ(json["direction"][1].d, soleil.m_direction.m_y);
-    EXPECT_EQ(json["direction"][2].d, soleil.m_direction.m_z);
-
+TEST_F(CliTest, SunOfTheWorkedExampleAndItsOverrides) {
+    // 2003, "21 march", 12:00 at Paris: exactly the decimals the program shows.
+    const CResultatCli texte = Cli({"sun", "--date", "21 march", "--time", "12:00", "--json"});
+    EXPECT_NE(texte.sortie.find("\"azimuth\": 180.63,\n  \"altitude\": 41.28,"), std::string::npos)
+        << texte.sortie;
+    Json json = Json::parse(texte.sortie);
+    EXPECT_EQ(Cles(json), (std::vector<std::string>{"azimuth", "altitude", "direction"}));
+    const CPositionSoleil& soleil = Soleil(5, 12, 0);
+    EXPECT_EQ(json["azimuth"], Lu(soleil.m_dAzimut, 2));
+    EXPECT_EQ(json["direction"],
+              (Json{soleil.m_direction.m_x, soleil.m_direction.m_y, soleil.m_direction.m_z}));
     const CResultatCli table = Cli({"sun", "--date", "21 march", "--time", "12:00"});
-    EXPECT_EQ(table.nCode, 0);
-    EXPECT_NE(table.sortie.find("azimuth    180.63 deg"), std::string::npos) << table.sortie;
-    EXPECT_NE(table.sortie.find("altitude   41.28 deg"), std::string::npos) << table.sortie;
+    EXPECT_NE(table.sortie.find("azimuth    180.63 deg\naltitude   41.28 deg"), std::string::npos);
 
-    const CJsonLu juin = Json({"sun", "--date", "21 june", "--time", "12:00"});
-    EXPECT_NEAR(juin["azimuth"].d, 184.0, 1e-9);
-    EXPECT_NEAR(juin["altitude"].d, 64.49, 1e-9);
-}
-
-TEST_F(CliTest, SunDateFormsAndOverrides) {
-    const std::string attendu = Cli({"sun", "--date", "21 march", "--time", "12:00"}).sortie;
-    for (const char* date : {"5", "05", "21 March", "  21   MARCH ", "21 march"}) {
-        EXPECT_EQ(Cli({"sun", "--date", date, "--time", "12:00"}).sortie, attendu) << date;
+    const struct {
+        std::vector<std::string> options;
+        double dAzimut, dAltitude, dTolerance;
+    } cas[] = {
+        {{"--date", "21 june"}, 184.0, 64.49, 0},
+        // 2001, the equator, longitude ignored: the sun is near the zenith.
+        {{"--date", "21 march", "--year", "2001", "--lat", "0", "--ignore-longitude"},
+         78.2,
+         88.2,
+         0.05},
+    };
+    for (const auto& c : cas) {
+        std::vector<std::string> arguments = {"sun", "--time", "12:00"};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        json = Lire(arguments);
+        EXPECT_NEAR(json["azimuth"].get<double>(), c.dAzimut, c.dTolerance) << c.options[1];
+        EXPECT_NEAR(json["altitude"].get<double>(), c.dAltitude, c.dTolerance) << c.options[1];
     }
-    EXPECT_EQ(Cli({"sun", "--date=5", "--time=12:00"}).sortie, attendu);
-    EXPECT_EQ(Cli({"sun", "--date", "4 january", "--time", "0:00"}).sortie,
-              Cli({"sun", "--date", "0", "--time", "00:00"}).sortie);
-
-    // 2001, the equator, longitude ignored: the sun is near the zenith.
-    const CJsonLu equateur = Json({"sun", "--date", "21 march", "--time", "12:00", "--year", "2001",
-                                   "--lat", "0", "--ignore-longitude"});
-    EXPECT_NEAR(equateur["azimuth"].d, 78.2, 0.05);
-    EXPECT_NEAR(equateur["altitude"].d, 88.2, 0.05);
-
     // The north turns the direction, not the azimuth.
-    const CJsonLu tourne = Json({"sun", "--date", "5", "--time", "12:00", "--north", "90"});
-    const CJsonLu droit = Json({"sun", "--date", "5", "--time", "12:00"});
-    EXPECT_EQ(tourne["azimuth"].d, droit["azimuth"].d);
-    EXPECT_NEAR(tourne["direction"][0].d, droit["direction"][1].d, 1e-12);
-    EXPECT_NEAR(tourne["direction"][1].d, -droit["direction"][0].d, 1e-12);
+    const Json tourne = Lire({"sun", "--date", "5", "--time", "12:00", "--north", "90"});
+    EXPECT_EQ(tourne["azimuth"], 180.63);
+    EXPECT_NEAR(tourne["direction"][0].get<double>(), soleil.m_direction.m_y, 1e-12);
+    EXPECT_NEAR(tourne["direction"][1].get<double>(), -soleil.m_direction.m_x, 1e-12);
 }
 
-TEST_F(CliTest, SunAtTheSiteOfAFile) {
+TEST_F(CliTest, SunAndSolarInformationAtTheSiteOfAFile) {
     const std::string panneaux = EcrireExemple("panels");
     Charger(panneaux);
-    CPositionSoleil& soleil = m_doc.m_positionSoleil;
-    soleil.m_nIndexDate = 11;
-    soleil.m_nHeure = 9;
-    soleil.m_nMinute = 30;
-    soleil.CalculerPosition();
-    const CJsonLu json = Json({"sun", panneaux, "--date", "21 june", "--time", "09:30"});
-    EXPECT_EQ(json["azimuth"].d, soleil.m_dAzimut);
-    EXPECT_EQ(json["altitude"].d, soleil.m_dAltitude);
-    // Marseille is not the default site.
-    const CJsonLu paris = Json({"sun", "--date", "21 june", "--time", "09:30"});
-    EXPECT_NE(json["altitude"].d, paris["altitude"].d);
-    // An override beats the file.
-    const CJsonLu force = Json({"sun", panneaux, "--date", "21 june", "--time", "09:30", "--lat",
-                                "48.9", "--lon", "-2.3"});
-    EXPECT_EQ(force["altitude"].d, paris["altitude"].d);
-}
+    const CPositionSoleil& soleil = Soleil(11, 9, 30);
+    Json json = Lire({"sun", panneaux, "--date", "21 june", "--time", "09:30"});
+    EXPECT_EQ(json["azimuth"], Lu(soleil.m_dAzimut, 2));
+    EXPECT_EQ(json["altitude"], Lu(soleil.m_dAltitude, 2));
+    // Marseille is not the default site, and an override beats the file.
+    const Json paris = Lire({"sun", "--date", "21 june", "--time", "09:30"});
+    EXPECT_NE(json["altitude"], paris["altitude"]);
+    EXPECT_EQ(Lire({"sun", panneaux, "--date", "21 june", "--time", "09:30", "--lat", "48.9",
+                    "--lon", "-2.3"})["altitude"],
+              paris["altitude"]);
 
-TEST_F(CliTest, SolarInformationOfADate) {
     const std::string maison = EcrireExemple("house");
     Charger(maison);
     CInformationsSolaires& infos = m_doc.m_informationsSolaires;
     infos.ChoisirDate(11);
-    const CJsonLu json = Json({"solar-info", maison, "--date", "21 june"});
-    EXPECT_EQ(json.Cles(),
-              (std::vector<std::string>{"daylight_hours", "daylight_percent", "zenith_altitude",
-                                        "zenith_hour", "zenith_minute"}));
-    EXPECT_EQ(json["daylight_hours"].d, infos.m_dDureeJour);
-    EXPECT_EQ(json["daylight_percent"].d, infos.m_dDureeJourPourcent);
-    EXPECT_EQ(json["zenith_altitude"].d, infos.m_dAltitudeZenith);
-    EXPECT_EQ(json["zenith_hour"].d, infos.m_nHeureZenith);
-    EXPECT_EQ(json["zenith_minute"].d, infos.m_nMinuteZenith);
+    json = Lire({"solar-info", maison, "--date", "21 june"});
     // A long day at Paris, the sun highest a little before noon UT.
-    EXPECT_NEAR(json["daylight_hours"].d, 15.96, 1e-9);
-    EXPECT_EQ(json["zenith_hour"].d, 11);
+    EXPECT_EQ(json, (Json{{"daylight_hours", 15.96},
+                          {"daylight_percent", Lu(infos.m_dDureeJourPourcent, 2)},
+                          {"zenith_altitude", Lu(infos.m_dAltitudeZenith, 2)},
+                          {"zenith_hour", 11},
+                          {"zenith_minute", infos.m_nMinuteZenith}}));
+    EXPECT_EQ(Lu(infos.m_dDureeJour, 2), 15.96);
 }
 
 TEST_F(CliTest, ReversedProblemDurations) {
     const std::string maison = EcrireExemple("house");
     Charger(maison);
     CProblemeInverse& probleme = m_doc.m_problemeInverse;
-    probleme.CalculerDurees(); // the dialog's default cone
-    const CJsonLu json = Json({"reversed", maison});
-    EXPECT_EQ(json.Cles(), std::vector<std::string>{"durations"});
-    ASSERT_EQ(json["durations"].Taille(), 24u);
-    for (std::size_t i = 0; i < 24; ++i) {
-        EXPECT_EQ(json["durations"][i].d, probleme.m_dDurees[i]) << i;
+    const struct {
+        std::vector<std::string> options;
+        double dAzimutMin, dAzimutMax, dAltitudeMin, dAltitudeMax;
+    } cas[] = {
+        {{}, 160, 200, 30, 70}, // the dialog's default cone
+        {{"--azimuth", "90", "270", "--altitude", "-10", "10"}, 90, 270, -10, 10},
+        {{"--azimuth", "200", "160"}, 200, 160, 30, 70}, // no wrap past the north: nothing
+    };
+    for (const auto& c : cas) {
+        std::vector<std::string> arguments = {"reversed", maison};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        const Json json = Lire(arguments);
+        probleme.m_dAzimutMin = c.dAzimutMin;
+        probleme.m_dAzimutMax = c.dAzimutMax;
+        probleme.m_dAltitudeMin = c.dAltitudeMin;
+        probleme.m_dAltitudeMax = c.dAltitudeMax;
+        probleme.CalculerDurees();
+        EXPECT_EQ(json, (Json{{"durations", probleme.m_dDurees}})) << c.dAzimutMin;
     }
     // Midwinter never enters the default cone; spring does.
-    EXPECT_EQ(json["durations"][0].d, 0);
-    EXPECT_GT(json["durations"][5].d, 60);
-
-    probleme.m_dAzimutMin = 90;
-    probleme.m_dAzimutMax = 270;
-    probleme.m_dAltitudeMin = -10;
-    probleme.m_dAltitudeMax = 10;
-    probleme.CalculerDurees();
-    const CJsonLu cone =
-        Json({"reversed", maison, "--azimuth", "90", "270", "--altitude", "-10", "10"});
-    for (std::size_t i = 0; i < 24; ++i) {
-        EXPECT_EQ(cone["durations"][i].d, probleme.m_dDurees[i]) << i;
-    }
-    // The azimuth interval does not wrap past the north.
-    const CJsonLu inverse = Json({"reversed", maison, "--azimuth", "200", "160"});
-    for (std::size_t i = 0; i < 24; ++i) {
-        EXPECT_EQ(inverse["durations"][i].d, 0);
-    }
+    const Json json = Lire({"reversed", maison});
+    EXPECT_EQ(json["durations"][0], 0);
+    EXPECT_GT(json["durations"][5].get<double>(), 60);
+    EXPECT_EQ(Lire({"reversed", maison, "--azimuth", "200", "160"})["durations"],
+              Json(std::vector<double>(24, 0.0)));
 }
 
 TEST_F(CliTest, PracticalCalculations) {
-    const CJsonLu json = Json({"practical"});
-    EXPECT_EQ(json.Cles(), (std::vector<std::string>{"winter_inclination", "summer_inclination",
-                                                     "shadow_descent", "spacing"}));
+    const Json json = Lire({"practical"});
     // Exactly what the dialog computes at 48.9, which it shows as 21.1.
-    EXPECT_EQ(json["winter_inclination"].d, 90 - (48.9 + 20));
-    EXPECT_NEAR(json["winter_inclination"].d, 21.1, 1e-9);
-    EXPECT_NEAR(json["summer_inclination"].d, 61.1, 1e-9);
-    EXPECT_NEAR(json["shadow_descent"].d, 1, 1e-12);
-    EXPECT_NEAR(json["spacing"].d, 1.414, 1e-12);
-
+    EXPECT_EQ(json, (Json{{"winter_inclination", 90 - (48.9 + 20)},
+                          {"summer_inclination", 61.1},
+                          {"shadow_descent", 1},
+                          {"spacing", 1.414}}));
     const CResultatCli table = Cli({"practical"});
     EXPECT_NE(table.sortie.find("21.1 deg"), std::string::npos) << table.sortie;
     EXPECT_NE(table.sortie.find("1.414 m"), std::string::npos) << table.sortie;
 
-    const CJsonLu nord = Json({"practical", "--lat", "75"});
-    EXPECT_EQ(nord["winter_inclination"].d, 0);
-    const CJsonLu sud = Json({"practical", "--lat", "-30"});
-    EXPECT_EQ(sud["summer_inclination"].d, 90);
-
-    const CJsonLu auvent =
-        Json({"practical", "--overhang", "2", "--canopy-altitude", "60", "--panel-size", "2",
+    EXPECT_EQ(Lire({"practical", "--lat", "75"})["winter_inclination"], 0);
+    EXPECT_EQ(Lire({"practical", "--lat", "-30"})["summer_inclination"], 90);
+    const Json auvent =
+        Lire({"practical", "--overhang", "2", "--canopy-altitude", "60", "--panel-size", "2",
               "--panel-altitude", "30", "--panel-inclination", "30"});
-    EXPECT_NEAR(auvent["shadow_descent"].d, 3.464, 1e-12); // 2 tan 60
-    EXPECT_NEAR(auvent["spacing"].d, 4.0, 1e-12);          // (cos 30 / tan 30 + sin 30) * 2
+    EXPECT_EQ(auvent["shadow_descent"], 3.464); // 2 tan 60
+    EXPECT_EQ(auvent["spacing"], 4);            // (cos 30 / tan 30 + sin 30) * 2
 }
