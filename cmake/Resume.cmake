@@ -12,8 +12,12 @@ function(vantrel_resume_ligne label built why)
     message(STATUS "  ${label} ${dots} ${state}")
 endfunction()
 
+set(type "${CMAKE_BUILD_TYPE}")
+if(NOT type)
+    set(type "no build type")
+endif()
 message(STATUS "")
-message(STATUS "Vantrel ${PROJECT_VERSION} (${CMAKE_BUILD_TYPE}) will build:")
+message(STATUS "Vantrel ${PROJECT_VERSION} (${type}) will build:")
 vantrel_resume_ligne("desktop program (vantrel)" "${VANTREL_GUI}"
                      "VANTREL_GUI=OFF: no Qt 6 asked for")
 vantrel_resume_ligne("command-line tool (vantrel-cli)" ON "")
