@@ -1,13 +1,8 @@
 #include "CliTest.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include <sys/wait.h>
-
-namespace fs = std::filesystem;
 
 CResultatCli LancerCli(const std::vector<std::string>& arguments, const std::string& dossier,
                        const char* szSortie) {
@@ -30,89 +25,6 @@ CResultatCli LancerCli(const std::vector<std::string>& arguments, const std::str
     std::filesystem::remove(dossier + "/.stdout");
     std::filesystem::remove(dossier + "/.stderr");
     return r;
-}
-
-std::string Cles(const Json& objet) {
-    std::string cles;
-    for (const auto& [cle, valeur] : objet.items()) {
-        cles += (cles.empty() ? "" : " ") + cle;
-    }
-    return cles;
-}
-
-Json Valeurs(const Json& objet) {
-    Json valeurs = Json::array();
-    for (const auto& [cle, valeur] : objet.items()) {
-        valeurs.push_back(valeur);
-    }
-    return valeurs;
-}
-
-std::vector<std::uint8_t> LireOctets(const std::string& chemin) {
-    const std::string texte = LireTexte(chemin);
-    return std::vector<std::uint8_t>(texte.begin(), texte.end());
-}
-
-std::string LireTexte(const std::string& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-bool Existe(const std::string& chemin) {
-    std::error_code ec;
-    return fs::exists(chemin, ec);
-}
-
-double Lu(double dArrondi, int n) {
-    char tampon[512];
-    std::snprintf(tampon, sizeof tampon, "%.*f", n, dArrondi);
-    return std::strtod(tampon, nullptr);
-}
-
-void CliTest::SetUp() {
-    std::string modele = (fs::temp_directory_path() / "vantrel-cli-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(modele.data()), nullptr);
-    m_dossier = modele;
-}
-
-void CliTest::TearDown() {
-    std::error_code ec;
-    fs::remove_all(m_dossier, ec);
-}
-
-std::string CliTest::EcrireExemple(const std::string& strNom) {
-    const CResultatCli r = Cli({"example", strNom, Chemin(strNom + ".vtl")});
-    EXPECT_EQ(r.nCode, 0) << r.erreurs;
-    return Chemin(strNom + ".vtl");
-}
-
-void CliTest::Charger(const std::string& chemin) {
-    std::string strErreur;
-    ASSERT_TRUE(m_doc.Charger(chemin, strErreur)) << strErreur;
-}
-
-std::string CliTest::Enregistrer(const std::string& nom) {
-    std::string strErreur;
-    EXPECT_TRUE(m_doc.Enregistrer(Chemin(nom), strErreur)) << strErreur;
-    return Chemin(nom);
-}
-
-Json CliTest::Lire(std::vector<std::string> arguments) {
-    arguments.push_back("--json");
-    const CResultatCli r = Cli(arguments);
-    EXPECT_EQ(r.nCode, 0) << r.erreurs;
-    EXPECT_EQ(r.erreurs, "");
-    return Json::parse(r.sortie); // a malformed text throws, and fails the test
-}
-
-CPositionSoleil& CliTest::Soleil(int nIndexDate, int nHeure, int nMinute) {
-    CPositionSoleil& soleil = m_doc.m_positionSoleil;
-    soleil.m_nIndexDate = nIndexDate;
-    soleil.m_nHeure = nHeure;
-    soleil.m_nMinute = nMinute;
-    soleil.CalculerPosition();
-    soleil.CalculerDirection();
-    return soleil;
 }
 
 void VerifierEchec(const CResultatCli& r, int nCode) {
