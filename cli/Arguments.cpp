@@ -1,8 +1,10 @@
 #include "cli/Arguments.h"
 
-#include "cli/Console.h"
+#include "document/OptionsCalcul.h"
 #include "platform/Validation.h"
 #include "solar/PositionSoleil.h"
+
+#include <CLI/CLI.hpp>
 
 #include <cctype>
 #include <sstream>
@@ -11,21 +13,6 @@ namespace {
 
 std::string Cite(const std::string& s) {
     return "\"" + s + "\"";
-}
-
-const COptionCli* Trouver(const std::vector<COptionCli>& options, const std::string& strNom) {
-    static const COptionCli s_communes[] = {{"--json", 0}, {"--help", 0}};
-    for (const COptionCli& o : s_communes) {
-        if (strNom == o.szNom) {
-            return &o;
-        }
-    }
-    for (const COptionCli& o : options) {
-        if (strNom == o.szNom) {
-            return &o;
-        }
-    }
-    return nullptr;
 }
 
 // Lower case, words split on blanks.
@@ -60,69 +47,51 @@ std::string SansZerosDeTete(const std::string& s) {
     return i == std::string::npos ? "0" : s.substr(i);
 }
 
+CLI::Validator Validateur(std::function<std::string(const std::string&)> verifier) {
+    return CLI::Validator([verifier](std::string& s) { return verifier(s); }, "");
+}
+
 } // namespace
 
-CArguments CArguments::Analyser(const std::vector<std::string>& mots,
-                                const std::vector<COptionCli>& options) {
-    CArguments a;
-    bool bFinOptions = false;
-    for (std::size_t i = 0; i < mots.size(); ++i) {
-        const std::string& mot = mots[i];
-        if (bFinOptions || mot.size() < 2 || mot[0] != '-') {
-            a.m_positionnels.push_back(mot);
-            continue;
-        }
-        if (mot == "--") {
-            bFinOptions = true;
-            continue;
-        }
-        std::string strNom = mot;
-        std::optional<std::string> enLigne;
-        if (const std::size_t egal = mot.find('=');
-            mot.rfind("--", 0) == 0 && egal != std::string::npos) {
-            strNom = mot.substr(0, egal);
-            enLigne = mot.substr(egal + 1);
-        }
-        const COptionCli* pOption = Trouver(options, strNom);
-        if (pOption == nullptr) {
-            ErreurUsage("unknown option " + Cite(strNom));
-        }
-        std::vector<std::string> valeurs;
-        if (enLigne) {
-            if (pOption->nValeurs != 1) {
-                ErreurUsage("the option " + strNom + " does not take \"=value\"");
-            }
-            valeurs.push_back(*enLigne);
-        } else {
-            for (int k = 0; k < pOption->nValeurs; ++k) {
-                if (i + 1 >= mots.size()) {
-                    ErreurUsage("the option " + strNom + " needs " +
-                                std::to_string(pOption->nValeurs) +
-                                (pOption->nValeurs == 1 ? " value" : " values"));
-                }
-                valeurs.push_back(mots[++i]);
-            }
-        }
-        a.m_options[strNom] = std::move(valeurs);
-    }
-    return a;
+bool CArguments::Present(const std::string& strNom) const {
+    return m_commande.get_option(strNom)->count() != 0;
 }
 
 std::optional<std::string> CArguments::Valeur(const std::string& strNom) const {
-    const auto it = m_options.find(strNom);
-    if (it == m_options.end() || it->second.empty()) {
+    const std::vector<std::string> valeurs = Valeurs(strNom);
+    if (valeurs.empty()) {
         return std::nullopt;
     }
-    return it->second.front();
+    return valeurs.back();
 }
 
-const std::vector<std::string>& CArguments::Valeurs(const std::string& strNom) const {
-    static const std::vector<std::string> s_aucune;
-    const auto it = m_options.find(strNom);
-    return it == m_options.end() ? s_aucune : it->second;
+std::vector<std::string> CArguments::Valeurs(const std::string& strNom) const {
+    const CLI::Option* pOption = m_commande.get_option(strNom);
+    if (pOption->count() == 0) {
+        return {};
+    }
+    return pOption->reduced_results();
 }
 
-int LireDateCli(const std::string& strOption, const std::string& texte) {
+int CArguments::Date() const {
+    return LireDate(Valeur("--date").value_or("")).value_or(0);
+}
+
+std::pair<int, int> CArguments::Heure() const {
+    return LireHeure(Valeur("--time").value_or("")).value_or(std::pair{0, 0});
+}
+
+std::optional<double> CArguments::Reel(const std::string& strNom) const {
+    const std::optional<std::string> v = Valeur(strNom);
+    return v ? LireReel(*v) : std::nullopt;
+}
+
+std::optional<long> CArguments::Entier(const std::string& strNom) const {
+    const std::optional<std::string> v = Valeur(strNom);
+    return v ? LireEntier(*v) : std::nullopt;
+}
+
+std::optional<int> LireDate(const std::string& texte) {
     const std::vector<std::string> mots = Mots(texte);
     if (mots.size() == 1 && QueDesChiffres(mots[0])) {
         const std::string n = SansZerosDeTete(mots[0]);
@@ -137,50 +106,75 @@ int LireDateCli(const std::string& strOption, const std::string& texte) {
             }
         }
     }
-    ErreurUsage(strOption + ": " + Cite(texte) +
-                " is not a date of the list (an index 0 to 23, or a date such as \"21 june\";"
-                " the days are the 4th and the 21st of each month)");
+    return std::nullopt;
 }
 
-void LireHeureCli(const std::string& strOption, const std::string& texte, int& nHeure,
-                  int& nMinute) {
+std::optional<std::pair<int, int>> LireHeure(const std::string& texte) {
     const std::size_t deuxPoints = texte.find(':');
-    if (deuxPoints != std::string::npos) {
-        const std::string h = texte.substr(0, deuxPoints);
-        const std::string m = texte.substr(deuxPoints + 1);
-        if (QueDesChiffres(h) && QueDesChiffres(m) && h.size() <= 2 && m.size() == 2) {
-            const int nH = std::stoi(h);
-            const int nM = std::stoi(m);
-            if (nH <= 23 && nM <= 59) {
-                nHeure = nH;
-                nMinute = nM;
-                return;
+    if (deuxPoints == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::string h = texte.substr(0, deuxPoints);
+    const std::string m = texte.substr(deuxPoints + 1);
+    if (!QueDesChiffres(h) || !QueDesChiffres(m) || h.size() > 2 || m.size() != 2) {
+        return std::nullopt;
+    }
+    const int nH = std::stoi(h);
+    const int nM = std::stoi(m);
+    if (nH > 23 || nM > 59) {
+        return std::nullopt;
+    }
+    return std::pair{nH, nM};
+}
+
+CLI::Validator ValidateurDate() {
+    return Validateur([](const std::string& s) -> std::string {
+        if (LireDate(s)) {
+            return "";
+        }
+        return Cite(s) + " is not a date of the list (an index 0 to 23, or a date such as "
+                         "\"21 june\"; the days are the 4th and the 21st of each month)";
+    });
+}
+
+CLI::Validator ValidateurHeure() {
+    return Validateur([](const std::string& s) -> std::string {
+        return LireHeure(s) ? ""
+                            : Cite(s) + " is not a time HH:MM (hours 00 to 23, minutes 00 to 59)";
+    });
+}
+
+CLI::Validator ValidateurReel(double dMin, double dMax) {
+    return Validateur([dMin, dMax](const std::string& s) -> std::string {
+        const std::optional<double> d = LireReel(s);
+        if (!d) {
+            return Cite(s) + " is not a number";
+        }
+        const CResultatValidation refus = VerifierReel(0, *d, dMin, dMax);
+        return refus ? refus->strMessage : "";
+    });
+}
+
+CLI::Validator ValidateurEntier(long nMin, long nMax) {
+    return Validateur([nMin, nMax](const std::string& s) -> std::string {
+        const std::optional<long> n = LireEntier(s);
+        if (!n) {
+            return Cite(s) + " is not a whole number";
+        }
+        const CResultatValidation refus = VerifierEntier(0, *n, nMin, nMax);
+        return refus ? refus->strMessage : "";
+    });
+}
+
+CLI::Validator ValidateurPas() {
+    return Validateur([](const std::string& s) -> std::string {
+        const std::optional<long> n = LireEntier(s);
+        for (const int nMinutes : COptionsCalcul::s_minutesPas) {
+            if (n && *n == nMinutes) {
+                return "";
             }
         }
-    }
-    ErreurUsage(strOption + ": " + Cite(texte) +
-                " is not a time HH:MM (hours 00 to 23, minutes 00 to 59)");
-}
-
-double LireReelCli(const std::string& strOption, const std::string& texte, double dMin,
-                   double dMax) {
-    const std::optional<double> d = LireReel(texte);
-    if (!d) {
-        ErreurUsage(strOption + ": " + Cite(texte) + " is not a number");
-    }
-    if (auto refus = VerifierReel(0, *d, dMin, dMax)) {
-        ErreurUsage(strOption + ": " + refus->strMessage);
-    }
-    return *d;
-}
-
-int LireEntierCli(const std::string& strOption, const std::string& texte, int nMin, int nMax) {
-    const std::optional<long> n = LireEntier(texte);
-    if (!n) {
-        ErreurUsage(strOption + ": " + Cite(texte) + " is not a whole number");
-    }
-    if (auto refus = VerifierEntier(0, *n, nMin, nMax)) {
-        ErreurUsage(strOption + ": " + refus->strMessage);
-    }
-    return static_cast<int>(*n);
+        return Cite(s) + " is not a step of the list (1, 2, 3, 4, 5, 6, 10, 12, 15, 20 or 30 "
+                         "minutes)";
+    });
 }

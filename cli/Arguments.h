@@ -1,46 +1,47 @@
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-// An option of a command and the number of values that follow it.
-struct COptionCli {
-    const char* szNom; // "--date"
-    int nValeurs;      // 0 for a flag
-};
+namespace CLI {
+class App;
+class Validator;
+} // namespace CLI
 
-// The words of a command line after the command's name: its positional
-// arguments and its options with their values. Every command takes --json
-// and --help besides its own options.
+// The values of one parsed command, as the command reads them. The parser
+// has already refused every value its checks below refuse.
 class CArguments {
 public:
-    std::vector<std::string> m_positionnels;
-    std::map<std::string, std::vector<std::string>> m_options; // the last occurrence wins
+    explicit CArguments(const CLI::App& commande) : m_commande(commande) {}
 
-    // Splits `mots` against the command's options; an unknown option or a
-    // missing value is a usage error. "--name=value" is accepted for options
-    // with one value; "--" ends the options.
-    static CArguments Analyser(const std::vector<std::string>& mots,
-                               const std::vector<COptionCli>& options);
-
-    bool Present(const std::string& strNom) const { return m_options.count(strNom) != 0; }
-    // The first value of an option, when given.
+    bool Present(const std::string& strNom) const;
+    // The value of an option or a positional argument, when given (the last
+    // occurrence wins).
     std::optional<std::string> Valeur(const std::string& strNom) const;
-    const std::vector<std::string>& Valeurs(const std::string& strNom) const;
+    std::vector<std::string> Valeurs(const std::string& strNom) const;
     bool Json() const { return Present("--json"); }
+
+    int Date() const;                  // --date
+    std::pair<int, int> Heure() const; // --time: hours, minutes
+    std::optional<double> Reel(const std::string& strNom) const;
+    std::optional<long> Entier(const std::string& strNom) const;
+
+private:
+    const CLI::App& m_commande;
 };
 
-// Parsing the values; each refuses with a usage error naming the option.
-
 // A date of the list: its index 0 to 23 or its text ("21 june", "4 January").
-int LireDateCli(const std::string& strOption, const std::string& texte);
+std::optional<int> LireDate(const std::string& texte);
 // "HH:MM", hours 0 to 23 and minutes 0 to 59.
-void LireHeureCli(const std::string& strOption, const std::string& texte, int& nHeure,
-                  int& nMinute);
-// A number within [dMin, dMax].
-double LireReelCli(const std::string& strOption, const std::string& texte, double dMin,
-                   double dMax);
-// A whole number within [nMin, nMax].
-int LireEntierCli(const std::string& strOption, const std::string& texte, int nMin, int nMax);
+std::optional<std::pair<int, int>> LireHeure(const std::string& texte);
+
+// The parser's checks of option values; each message follows the option's name.
+CLI::Validator ValidateurDate();
+CLI::Validator ValidateurHeure();
+// A number, or a whole number, within the range of the program's dialog.
+CLI::Validator ValidateurReel(double dMin, double dMax);
+CLI::Validator ValidateurEntier(long nMin, long nMax);
+// A step of the day report's list of minutes.
+CLI::Validator ValidateurPas();

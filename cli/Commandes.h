@@ -18,25 +18,10 @@ struct CContexte {
 // with --json); it throws CErreurCli on failure, before writing anything.
 using FonctionCommande = std::string (*)(CContexte& contexte, const CArguments& arguments);
 
-struct CCommandeCli {
-    const char* szNom;
-    const char* szSynopsis; // after "vantrel-cli "
-    const char* szResume;   // one line for the list of commands
-    const char* szAide;     // what --help says before the options
-    const char* szOptions;  // the command's own options, for --help
-    int nPositionnelsMin;
-    int nPositionnelsMax;
-    std::vector<COptionCli> options;
-    FonctionCommande pExecuter;
-};
-
-const std::vector<CCommandeCli>& CommandesCli();
-const CCommandeCli* CommandeCli(const std::string& strNom);
-
 // Runs a whole command line (the words after the program name): writes the
 // output or the help to standard output, and a one-line message on failure
 // to standard error, with the usage for a usage error. Returns the exit code.
-int ExecuterLigneCommande(const std::vector<std::string>& mots, CContexte& contexte);
+int ExecuterLigneCommande(std::vector<std::string> mots, CContexte& contexte);
 
 // ----- The commands (one file per family)
 std::string CommandeInfo(CContexte& contexte, const CArguments& arguments);
@@ -54,8 +39,6 @@ std::string CommandeBilanJournalier(CContexte& contexte, const CArguments& argum
 void ChargerScene(CContexte& contexte, const std::string& chemin);
 // Saves the document (safely: nothing is left at the path on failure).
 void EnregistrerScene(CContexte& contexte, const std::string& chemin);
-// The value of a required option.
-std::string ValeurExigee(const CArguments& arguments, const std::string& strOption);
 // The sun's date and time from --date and --time (both required).
 void ReglerDateHeure(CContexte& contexte, const CArguments& arguments);
 // Every receiver's mesh; a refusal carries the program's message.

@@ -1,14 +1,13 @@
 // Commands that light the receivers: lighting, day-report.
 #include "cli/Commandes.h"
 #include "cli/Json.h"
+#include "cli/Progression.h"
 
 #include "document/Fichier.h"
 #include "document/VantrelDoc.h"
 #include "geometry/Arrondi.h"
 
 #include <cstdio>
-
-#include <unistd.h>
 
 void GenererMaillages(CContexte& c) {
     c.interaction.m_messages.clear();
@@ -30,67 +29,34 @@ std::string TexteNoeuds(const CVantrelDoc& doc) {
         for (int k = 0; k < pMaillage->Taille(); ++k) {
             const auto n = static_cast<std::size_t>(k);
             texte += std::to_string(i) + ',' + std::to_string(k) + ',' +
-                     TexteNombreJson(pMaillage->m_x[n]) + ',' + TexteNombreJson(pMaillage->m_y[n]) +
-                     ',' + TexteNombreJson(pMaillage->m_z[n]) + ',' +
-                     TexteNombreJson(pMaillage->m_valeurs[n]) + '\n';
+                     TexteExact(pMaillage->m_x[n]) + ',' + TexteExact(pMaillage->m_y[n]) + ',' +
+                     TexteExact(pMaillage->m_z[n]) + ',' + TexteExact(pMaillage->m_valeurs[n]) +
+                     '\n';
         }
     }
     return texte;
 }
-
-// The day report's progress on a terminal, on one line redrawn in place.
-class CProgression {
-public:
-    explicit CProgression(int nEchantillons)
-        : m_bActive(::isatty(STDERR_FILENO) == 1), m_nEchantillons(nEchantillons) {}
-    ~CProgression() { Effacer(); }
-    CProgression(const CProgression&) = delete;
-    CProgression& operator=(const CProgression&) = delete;
-
-    void Avancer() {
-        ++m_nFaits;
-        const int nPourcent = m_nFaits * 100 / m_nEchantillons;
-        if (m_bActive && nPourcent != m_nPourcent) {
-            m_nPourcent = nPourcent;
-            std::fprintf(stderr, "\rday report: %3d %%", nPourcent);
-            std::fflush(stderr);
-        }
-    }
-
-private:
-    void Effacer() {
-        if (m_bActive && m_nPourcent >= 0) {
-            std::fprintf(stderr, "\r                  \r");
-            std::fflush(stderr);
-        }
-    }
-
-    bool m_bActive;
-    int m_nEchantillons;
-    int m_nFaits = 0;
-    int m_nPourcent = -1;
-};
 
 } // namespace
 
 std::string CommandeEclairement(CContexte& c, const CArguments& arguments) {
     ReglerDateHeure(c, arguments);
     const std::optional<std::string> noeuds = arguments.Valeur("--nodes");
-    ChargerScene(c, arguments.m_positionnels[0]);
+    ChargerScene(c, *arguments.Valeur("FILE"));
     CVantrelDoc& doc = c.doc;
     CPositionSoleil& soleil = doc.m_positionSoleil;
     soleil.CalculerPosition();
     soleil.CalculerDirection();
+    CProgression progression("lighting");
     GenererMaillages(c);
     doc.CalculerEclairement();
     const CEclairementRecepteurs& scene = doc.m_eclairementRecepteurs;
 
-    CJson json = CJson::Objet();
-    json.Ajouter("azimuth", soleil.m_dAzimut);
-    json.Ajouter("altitude", soleil.m_dAltitude);
-    json.Ajouter("equivalent", scene.m_dEquivalent);
-    json.Ajouter("incidence", scene.m_dIncidence);
-    CJson& recepteurs = json.Ajouter("receivers", CJson::Tableau());
+    CJson json = {{"azimuth", Decimale(soleil.m_dAzimut, 2)},
+                  {"altitude", Decimale(soleil.m_dAltitude, 2)},
+                  {"equivalent", Decimale(scene.m_dEquivalent, 2)},
+                  {"incidence", Decimale(scene.m_dIncidence, 2)},
+                  {"receivers", CJson::array()}};
     CTableau tableau({"#", "receiver", "equivalent %", "incidence deg", "net area m2", "nodes"},
                      {true, false, true, true, true, true});
     for (int i = 0; i < g_nFaces; ++i) {
@@ -103,13 +69,12 @@ std::string CommandeEclairement(CContexte& c, const CArguments& arguments) {
         const double dIncidence = Arrondi(f.m_dIncidence, 2);
         const double dAireNette = f.AireNette();
         const int nNoeuds = f.m_pNoeuds ? f.m_pNoeuds->Taille() : 0;
-        CJson& r = recepteurs.Ajouter(CJson::Objet());
-        r.Ajouter("index", i);
-        r.Ajouter("name", TexteUtf8(f.m_proprietes.m_strNom));
-        r.Ajouter("equivalent", dEquivalent);
-        r.Ajouter("incidence", dIncidence);
-        r.Ajouter("net_area", dAireNette);
-        r.Ajouter("nodes", nNoeuds);
+        json["receivers"].push_back({{"index", i},
+                                     {"name", TexteUtf8(f.m_proprietes.m_strNom)},
+                                     {"equivalent", Decimale(dEquivalent, 2)},
+                                     {"incidence", Decimale(dIncidence, 2)},
+                                     {"net_area", dAireNette},
+                                     {"nodes", nNoeuds}});
         tableau.AjouterLigne({std::to_string(i), TexteAffiche(f.m_proprietes.m_strNom),
                               TexteNombre(dEquivalent), TexteNombre(dIncidence),
                               TexteNombre(Arrondi(dAireNette, 4)), std::to_string(nNoeuds)});
@@ -123,7 +88,7 @@ std::string CommandeEclairement(CContexte& c, const CArguments& arguments) {
     doc.DetruireMaillages();
 
     if (arguments.Json()) {
-        return json.Texte();
+        return TexteJson(json);
     }
     std::string texte = "sun        " +
                         TexteDateHeure(soleil.m_nIndexDate, soleil.m_nHeure, soleil.m_nMinute) +
@@ -135,23 +100,17 @@ std::string CommandeEclairement(CContexte& c, const CArguments& arguments) {
 }
 
 std::string CommandeBilanJournalier(CContexte& c, const CArguments& arguments) {
-    const int nIndexDate = LireDateCli("--date", ValeurExigee(arguments, "--date"));
-    int nIndexPas = -1;
-    if (const auto v = arguments.Valeur("--step")) {
-        const std::optional<long> n = LireEntier(*v);
-        for (int i = 0; n && i < COptionsCalcul::kNombrePas; ++i) {
+    const int nIndexDate = arguments.Date();
+    int nIndexPas = -1; // the parser let only the steps of the list through
+    if (const std::optional<long> n = arguments.Entier("--step")) {
+        for (int i = 0; i < COptionsCalcul::kNombrePas; ++i) {
             if (COptionsCalcul::s_minutesPas[static_cast<std::size_t>(i)] == *n) {
                 nIndexPas = i;
             }
         }
-        if (nIndexPas < 0) {
-            ErreurUsage("--step: \"" + *v +
-                        "\" is not a step of the list (1, 2, 3, 4, 5, 6, 10, 12, 15, 20 or 30 "
-                        "minutes)");
-        }
     }
     const std::optional<std::string> export_ = arguments.Valeur("--export");
-    ChargerScene(c, arguments.m_positionnels[0]);
+    ChargerScene(c, *arguments.Valeur("FILE"));
     CVantrelDoc& doc = c.doc;
     if (nIndexPas >= 0) {
         doc.m_optionsCalcul.m_nIndexPas = nIndexPas;
@@ -164,7 +123,8 @@ std::string CommandeBilanJournalier(CContexte& c, const CArguments& arguments) {
     bilan.Ouvrir();
     GenererMaillages(c);
     {
-        CProgression progression(CBilanJournalier::kEchantillonsMax / bilan.PasMinutes());
+        CProgression progression("day report",
+                                 CBilanJournalier::kEchantillonsMax / bilan.PasMinutes());
         bilan.Calculer(doc.Faces(), [&progression] { progression.Avancer(); });
     }
     doc.DetruireMaillages();
@@ -182,29 +142,26 @@ std::string CommandeBilanJournalier(CContexte& c, const CArguments& arguments) {
         }
     }
 
-    CJson json = CJson::Objet();
-    CJson& echantillons = json.Ajouter("samples", CJson::Tableau());
+    CJson json = {{"samples", CJson::array()}};
     CTableau tableau({"time", "equivalent %", "incidence deg", "altitude deg"},
                      {false, true, true, true});
     for (int k = 0; k < bilan.m_nEchantillons; ++k) {
         const CEchantillon& e = bilan.m_echantillons[static_cast<std::size_t>(k)];
-        CJson& je = echantillons.Ajouter(CJson::Objet());
-        je.Ajouter("hour", e.m_nHeure);
-        je.Ajouter("minute", e.m_nMinute);
-        je.Ajouter("equivalent", e.m_dEquivalent);
-        je.Ajouter("incidence", e.m_dIncidence);
-        je.Ajouter("altitude", e.m_dAltitude);
+        json["samples"].push_back({{"hour", e.m_nHeure},
+                                   {"minute", e.m_nMinute},
+                                   {"equivalent", Decimale(e.m_dEquivalent, 2)},
+                                   {"incidence", Decimale(e.m_dIncidence, 2)},
+                                   {"altitude", Decimale(e.m_dAltitude, 2)}});
         char heure[16];
         std::snprintf(heure, sizeof heure, "%02d:%02d", e.m_nHeure, e.m_nMinute);
         tableau.AjouterLigne({heure, TexteNombre(e.m_dEquivalent), TexteNombre(e.m_dIncidence),
                               TexteNombre(e.m_dAltitude)});
     }
-    CJson& moyennes = json.Ajouter("averages", CJson::Objet());
-    moyennes.Ajouter("equivalent", bilan.m_dEquivalentMoyen);
-    moyennes.Ajouter("incidence", bilan.m_dIncidenceMoyenne);
-    moyennes.Ajouter("altitude", bilan.m_dAltitudeMoyenne);
+    json["averages"] = {{"equivalent", Decimale(bilan.m_dEquivalentMoyen, 2)},
+                        {"incidence", Decimale(bilan.m_dIncidenceMoyenne, 2)},
+                        {"altitude", Decimale(bilan.m_dAltitudeMoyenne, 2)}};
     if (arguments.Json()) {
-        return json.Texte();
+        return TexteJson(json);
     }
     std::string texte =
         "day report " +

@@ -18,14 +18,6 @@ const char* OuiNon(int b) {
     return b ? "yes" : "no";
 }
 
-CJson Point(const CVecteur& p) {
-    CJson point = CJson::Tableau();
-    point.Ajouter(p.m_x);
-    point.Ajouter(p.m_y);
-    point.Ajouter(p.m_z);
-    return point;
-}
-
 std::string TextePoint(const CVecteur& p) {
     // Appended piece by piece: the chained form trips a false -Wrestrict in GCC 12.
     std::string texte = "(";
@@ -41,11 +33,11 @@ std::string TextePoint(const CVecteur& p) {
 // What a written file holds, for the report of example and resave.
 std::string CompteRendu(const CArguments& arguments, CJson json, const std::string& chemin,
                         std::size_t nOctets) {
-    json.Ajouter("output", chemin);
-    json.Ajouter("faces", g_nFaces);
-    json.Ajouter("bytes", static_cast<long long>(nOctets));
+    json["output"] = chemin;
+    json["faces"] = g_nFaces;
+    json["bytes"] = nOctets;
     if (arguments.Json()) {
-        return json.Texte();
+        return TexteJson(json);
     }
     return "wrote " + Cite(chemin) + ": " + std::to_string(g_nFaces) + " faces, " +
            std::to_string(nOctets) + " bytes\n";
@@ -72,26 +64,25 @@ void EnregistrerScene(CContexte& c, const std::string& chemin) {
 }
 
 std::string CommandeInfo(CContexte& c, const CArguments& arguments) {
-    ChargerScene(c, arguments.m_positionnels[0]);
+    ChargerScene(c, *arguments.Valeur("FILE"));
     CVantrelDoc& doc = c.doc;
     const CConfigurationGeographique& site = doc.m_configurationGeographique;
     const COptionsCalcul& options = doc.m_optionsCalcul;
 
-    CJson json = CJson::Objet();
-    json.Ajouter("title", TexteUtf8(doc.Titre()));
-    CJson& jsonSite = json.Ajouter("site", CJson::Objet());
-    jsonSite.Ajouter("place", TexteUtf8(site.m_strLieu));
-    jsonSite.Ajouter("latitude", site.m_dLatitude);
-    jsonSite.Ajouter("longitude", site.m_dLongitude);
-    jsonSite.Ajouter("ignore_longitude", site.m_bIgnorerLongitude != 0);
-    jsonSite.Ajouter("north", site.m_dDirectionNord);
-    jsonSite.Ajouter("horizon", site.m_dLigneHorizon);
-    CJson& jsonOptions = json.Ajouter("options", CJson::Objet());
-    jsonOptions.Ajouter("cadence", options.m_dCadence);
-    jsonOptions.Ajouter("max_weight", options.m_nPoidsMax);
-    jsonOptions.Ajouter("year", options.m_nAnnee);
-    jsonOptions.Ajouter("step_minutes", options.m_nPasMinutes);
-    CJson& jsonFaces = json.Ajouter("faces", CJson::Tableau());
+    CJson json = {{"title", TexteUtf8(doc.Titre())},
+                  {"site",
+                   {{"place", TexteUtf8(site.m_strLieu)},
+                    {"latitude", site.m_dLatitude},
+                    {"longitude", site.m_dLongitude},
+                    {"ignore_longitude", site.m_bIgnorerLongitude != 0},
+                    {"north", site.m_dDirectionNord},
+                    {"horizon", site.m_dLigneHorizon}}},
+                  {"options",
+                   {{"cadence", options.m_dCadence},
+                    {"max_weight", options.m_nPoidsMax},
+                    {"year", options.m_nAnnee},
+                    {"step_minutes", options.m_nPasMinutes}}},
+                  {"faces", CJson::array()}};
 
     CTableau faces({"#", "kind", "name", "receiver", "hidden", "reversed", "T %", "A %", "T law",
                     "A law", "area", "net area", "orient.", "incl.", "openings"},
@@ -105,36 +96,37 @@ std::string CommandeInfo(CContexte& c, const CArguments& arguments) {
         CGeometrieFace& geometrie = doc.m_geometrieFace;
         geometrie.Calculer(f, site.m_dDirectionNord);
 
-        CJson& jf = jsonFaces.Ajouter(CJson::Objet());
-        jf.Ajouter("index", i);
-        jf.Ajouter("kind", f.NomClasse());
-        jf.Ajouter("name", TexteUtf8(p.m_strNom));
-        jf.Ajouter("receiver", p.m_bRecepteur != 0);
-        jf.Ajouter("hidden", p.m_bMasquee != 0);
-        jf.Ajouter("reversed", p.m_bCoteInverse != 0);
-        jf.Ajouter("transmittivity", p.m_dTransmittivite);
-        jf.Ajouter("absorptivity", p.m_dAbsorptivite);
-        jf.Ajouter("transmittivity_mode", p.m_correlationTransmittivite.m_nMode);
-        jf.Ajouter("absorptivity_mode", p.m_correlationAbsorptivite.m_nMode);
-        jf.Ajouter("area", geometrie.m_dAire);
-        jf.Ajouter("net_area", geometrie.m_dAireRetenue);
-        jf.Ajouter("orientation", geometrie.m_dOrientation);
-        jf.Ajouter("inclination", geometrie.m_dInclinaison);
-        CJson& jp = jf.Ajouter("points", CJson::Tableau());
+        CJson sommets = CJson::array();
         for (const CVecteur& pt : f.m_points) {
-            jp.Ajouter(Point(pt));
+            sommets.push_back({pt.m_x, pt.m_y, pt.m_z});
         }
-        CJson& jo = jf.Ajouter("openings", CJson::Tableau());
+        CJson ouvertures = CJson::array();
         std::string strOuvertures;
         for (const CFace* pOuverture : f.m_ouvertures.m_faces) {
             const int k = doc.Indice(pOuverture);
-            jo.Ajouter(k);
+            ouvertures.push_back(k);
             if (!strOuvertures.empty()) {
                 strOuvertures += ',';
             }
             strOuvertures += std::to_string(k);
         }
 
+        json["faces"].push_back({{"index", i},
+                                 {"kind", f.NomClasse()},
+                                 {"name", TexteUtf8(p.m_strNom)},
+                                 {"receiver", p.m_bRecepteur != 0},
+                                 {"hidden", p.m_bMasquee != 0},
+                                 {"reversed", p.m_bCoteInverse != 0},
+                                 {"transmittivity", p.m_dTransmittivite},
+                                 {"absorptivity", p.m_dAbsorptivite},
+                                 {"transmittivity_mode", p.m_correlationTransmittivite.m_nMode},
+                                 {"absorptivity_mode", p.m_correlationAbsorptivite.m_nMode},
+                                 {"area", Decimale(geometrie.m_dAire, 4)},
+                                 {"net_area", Decimale(geometrie.m_dAireRetenue, 4)},
+                                 {"orientation", Decimale(geometrie.m_dOrientation, 4)},
+                                 {"inclination", Decimale(geometrie.m_dInclinaison, 4)},
+                                 {"points", std::move(sommets)},
+                                 {"openings", std::move(ouvertures)}});
         faces.AjouterLigne(
             {std::to_string(i), f.NomClasse(), TexteAffiche(p.m_strNom), OuiNon(p.m_bRecepteur),
              OuiNon(p.m_bMasquee), OuiNon(p.m_bCoteInverse), TexteNombre(p.m_dTransmittivite),
@@ -147,7 +139,7 @@ std::string CommandeInfo(CContexte& c, const CArguments& arguments) {
                              TextePoint(f.m_points[3])});
     }
     if (arguments.Json()) {
-        return json.Texte();
+        return TexteJson(json);
     }
 
     std::string texte = "title     " + TexteAffiche(doc.Titre()) + "\n";
@@ -171,24 +163,21 @@ std::string CommandeInfo(CContexte& c, const CArguments& arguments) {
 
 std::string CommandeExemple(CContexte& c, const CArguments& arguments) {
     if (arguments.Present("--list")) {
-        if (!arguments.m_positionnels.empty()) {
+        if (arguments.Present("NAME")) {
             ErreurUsage("--list takes no NAME or OUT");
         }
-        CJson json = CJson::Objet();
-        CJson& liste = json.Ajouter("examples", CJson::Tableau());
+        CJson json = {{"examples", CJson::array()}};
         CTableau tableau({"name", "description"});
         for (const CExemple& e : Exemples()) {
-            CJson& je = liste.Ajouter(CJson::Objet());
-            je.Ajouter("name", e.szNom);
-            je.Ajouter("description", e.szDescription);
+            json["examples"].push_back({{"name", e.szNom}, {"description", e.szDescription}});
             tableau.AjouterLigne({e.szNom, e.szDescription});
         }
-        return arguments.Json() ? json.Texte() : tableau.Texte();
+        return arguments.Json() ? TexteJson(json) : tableau.Texte();
     }
-    if (arguments.m_positionnels.size() != 2) {
+    if (!arguments.Present("OUT")) {
         ErreurUsage("example needs NAME and OUT, or --list");
     }
-    const std::string& strNom = arguments.m_positionnels[0];
+    const std::string strNom = *arguments.Valeur("NAME");
     const CExemple* pExemple = Exemple(strNom);
     if (pExemple == nullptr) {
         std::string noms;
@@ -198,19 +187,15 @@ std::string CommandeExemple(CContexte& c, const CArguments& arguments) {
         ErreurUsage("no example is named " + Cite(strNom) + " (the examples: " + noms + ")");
     }
     pExemple->pConstruire(c.doc);
-    const std::string& chemin = arguments.m_positionnels[1];
+    const std::string chemin = *arguments.Valeur("OUT");
     EnregistrerScene(c, chemin);
-    CJson json = CJson::Objet();
-    json.Ajouter("example", pExemple->szNom);
-    return CompteRendu(arguments, std::move(json), chemin, c.doc.Ecrire().size());
+    return CompteRendu(arguments, {{"example", pExemple->szNom}}, chemin, c.doc.Ecrire().size());
 }
 
 std::string CommandeReenregistrer(CContexte& c, const CArguments& arguments) {
-    const std::string& entree = arguments.m_positionnels[0];
-    const std::string& sortie = arguments.m_positionnels[1];
+    const std::string entree = *arguments.Valeur("IN");
+    const std::string sortie = *arguments.Valeur("OUT");
     ChargerScene(c, entree);
     EnregistrerScene(c, sortie);
-    CJson json = CJson::Objet();
-    json.Ajouter("input", entree);
-    return CompteRendu(arguments, std::move(json), sortie, c.doc.Ecrire().size());
+    return CompteRendu(arguments, {{"input", entree}}, sortie, c.doc.Ecrire().size());
 }

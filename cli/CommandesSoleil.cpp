@@ -1,10 +1,12 @@
 // Commands on the sun alone: sun, solar-info, reversed, practical.
 #include "cli/Commandes.h"
 #include "cli/Json.h"
+#include "cli/Progression.h"
 
 #include "document/VantrelDoc.h"
 
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -29,50 +31,24 @@ std::string TexteDateHeure(int nIndexDate, int nHeure, int nMinute) {
     return TexteDate(nIndexDate) + heure;
 }
 
-std::string ValeurExigee(const CArguments& arguments, const std::string& strOption) {
-    const std::optional<std::string> valeur = arguments.Valeur(strOption);
-    if (!valeur) {
-        ErreurUsage("the option " + strOption + " is required");
-    }
-    return *valeur;
-}
-
 void ReglerDateHeure(CContexte& c, const CArguments& arguments) {
-    // Both are read before the sun changes, so a refusal leaves it alone.
-    const int nIndexDate = LireDateCli("--date", ValeurExigee(arguments, "--date"));
-    int nHeure = 0;
-    int nMinute = 0;
-    LireHeureCli("--time", ValeurExigee(arguments, "--time"), nHeure, nMinute);
     CPositionSoleil& soleil = c.doc.m_positionSoleil;
-    soleil.m_nIndexDate = nIndexDate;
-    soleil.m_nHeure = nHeure;
-    soleil.m_nMinute = nMinute;
+    soleil.m_nIndexDate = arguments.Date();
+    std::tie(soleil.m_nHeure, soleil.m_nMinute) = arguments.Heure();
 }
 
 std::string CommandeSoleil(CContexte& c, const CArguments& arguments) {
-    // The date, time and overrides are checked before the file is read, so
-    // that a usage error is reported as such whatever the file.
-    const int nIndexDate = LireDateCli("--date", ValeurExigee(arguments, "--date"));
-    int nHeure = 0;
-    int nMinute = 0;
-    LireHeureCli("--time", ValeurExigee(arguments, "--time"), nHeure, nMinute);
-    const auto reel = [&](const char* szOption, double dMin, double dMax) -> std::optional<double> {
-        if (const auto v = arguments.Valeur(szOption)) {
-            return LireReelCli(szOption, *v, dMin, dMax);
-        }
-        return std::nullopt;
-    };
-    // The ranges of the site and options dialogs.
-    const std::optional<double> latitude = reel("--lat", -89.9, 89.9);
-    const std::optional<double> longitude = reel("--lon", -180, 180);
-    const std::optional<double> nord = reel("--north", 0, 360);
-    std::optional<int> annee;
-    if (const auto v = arguments.Valeur("--year")) {
-        annee = LireEntierCli("--year", *v, 2001, 2040);
-    }
+    // The parser checked the date, time and overrides (with the ranges of
+    // the site and options dialogs) before the file is read.
+    const int nIndexDate = arguments.Date();
+    const auto [nHeure, nMinute] = arguments.Heure();
+    const std::optional<double> latitude = arguments.Reel("--lat");
+    const std::optional<double> longitude = arguments.Reel("--lon");
+    const std::optional<double> nord = arguments.Reel("--north");
+    const std::optional<long> annee = arguments.Entier("--year");
 
-    if (!arguments.m_positionnels.empty()) {
-        ChargerScene(c, arguments.m_positionnels[0]);
+    if (const auto fichier = arguments.Valeur("FILE")) {
+        ChargerScene(c, *fichier);
     }
     CConfigurationGeographique& site = c.doc.m_configurationGeographique;
     if (latitude) {
@@ -89,7 +65,7 @@ std::string CommandeSoleil(CContexte& c, const CArguments& arguments) {
         site.CalculerNord();
     }
     if (annee) {
-        c.doc.m_optionsCalcul.m_nAnnee = *annee;
+        c.doc.m_optionsCalcul.m_nAnnee = static_cast<int>(*annee);
     }
 
     CPositionSoleil& soleil = c.doc.m_positionSoleil;
@@ -100,14 +76,10 @@ std::string CommandeSoleil(CContexte& c, const CArguments& arguments) {
     soleil.CalculerDirection();
 
     if (arguments.Json()) {
-        CJson json = CJson::Objet();
-        json.Ajouter("azimuth", soleil.m_dAzimut);
-        json.Ajouter("altitude", soleil.m_dAltitude);
-        CJson& direction = json.Ajouter("direction", CJson::Tableau());
-        direction.Ajouter(soleil.m_direction.m_x);
-        direction.Ajouter(soleil.m_direction.m_y);
-        direction.Ajouter(soleil.m_direction.m_z);
-        return json.Texte();
+        const CVecteur& d = soleil.m_direction;
+        return TexteJson({{"azimuth", Decimale(soleil.m_dAzimut, 2)},
+                          {"altitude", Decimale(soleil.m_dAltitude, 2)},
+                          {"direction", {d.m_x, d.m_y, d.m_z}}});
     }
     std::string texte = "date       " + TexteDateHeure(nIndexDate, nHeure, nMinute) + " " +
                         soleil.ReferenceTemps() + ", year " +
@@ -124,19 +96,17 @@ std::string CommandeSoleil(CContexte& c, const CArguments& arguments) {
 }
 
 std::string CommandeInformationsSolaires(CContexte& c, const CArguments& arguments) {
-    const int nIndexDate = LireDateCli("--date", ValeurExigee(arguments, "--date"));
-    ChargerScene(c, arguments.m_positionnels[0]);
+    const int nIndexDate = arguments.Date();
+    ChargerScene(c, *arguments.Valeur("FILE"));
     CInformationsSolaires& infos = c.doc.m_informationsSolaires;
     infos.ChoisirDate(nIndexDate);
 
     if (arguments.Json()) {
-        CJson json = CJson::Objet();
-        json.Ajouter("daylight_hours", infos.m_dDureeJour);
-        json.Ajouter("daylight_percent", infos.m_dDureeJourPourcent);
-        json.Ajouter("zenith_altitude", infos.m_dAltitudeZenith);
-        json.Ajouter("zenith_hour", infos.m_nHeureZenith);
-        json.Ajouter("zenith_minute", infos.m_nMinuteZenith);
-        return json.Texte();
+        return TexteJson({{"daylight_hours", Decimale(infos.m_dDureeJour, 2)},
+                          {"daylight_percent", Decimale(infos.m_dDureeJourPourcent, 2)},
+                          {"zenith_altitude", Decimale(infos.m_dAltitudeZenith, 2)},
+                          {"zenith_hour", infos.m_nHeureZenith},
+                          {"zenith_minute", infos.m_nMinuteZenith}});
     }
     char zenith[64];
     std::snprintf(zenith, sizeof zenith, "%02d:%02d", infos.m_nHeureZenith, infos.m_nMinuteZenith);
@@ -154,29 +124,27 @@ std::string CommandeProblemeInverse(CContexte& c, const CArguments& arguments) {
     // The cone starts as the dialog shows it, and the options replace its
     // edits; the dialog's own checks then apply.
     CTamponProblemeInverse tampon = probleme.Ouvrir();
-    if (arguments.Present("--azimuth")) {
-        tampon.strAzimutMin = arguments.Valeurs("--azimuth")[0];
-        tampon.strAzimutMax = arguments.Valeurs("--azimuth")[1];
+    if (const std::vector<std::string> v = arguments.Valeurs("--azimuth"); v.size() == 2) {
+        tampon.strAzimutMin = v[0];
+        tampon.strAzimutMax = v[1];
     }
-    if (arguments.Present("--altitude")) {
-        tampon.strAltitudeMin = arguments.Valeurs("--altitude")[0];
-        tampon.strAltitudeMax = arguments.Valeurs("--altitude")[1];
+    if (const std::vector<std::string> v = arguments.Valeurs("--altitude"); v.size() == 2) {
+        tampon.strAltitudeMin = v[0];
+        tampon.strAltitudeMax = v[1];
     }
     // "Compute" checks and stores the cone (and computes, which is cheap)
     // before the file is read, so that a usage error is reported as such
     // whatever the file; the durations are then those of the file's site.
     Refuser(probleme.Calculer(tampon),
             {"--azimuth (MIN)", "--azimuth (MAX)", "--altitude (MIN)", "--altitude (MAX)"});
-    ChargerScene(c, arguments.m_positionnels[0]);
-    probleme.CalculerDurees();
+    ChargerScene(c, *arguments.Valeur("FILE"));
+    {
+        CProgression progression("reversed problem");
+        probleme.CalculerDurees();
+    }
 
     if (arguments.Json()) {
-        CJson json = CJson::Objet();
-        CJson& durees = json.Ajouter("durations", CJson::Tableau());
-        for (const double d : probleme.m_dDurees) {
-            durees.Ajouter(d);
-        }
-        return json.Texte();
+        return TexteJson({{"durations", probleme.m_dDurees}});
     }
     std::string texte = "position cone: azimuth " + TexteNombre(probleme.m_dAzimutMin) + " to " +
                         TexteNombre(probleme.m_dAzimutMax) + " deg, altitude " +
@@ -191,8 +159,8 @@ std::string CommandeProblemeInverse(CContexte& c, const CArguments& arguments) {
 }
 
 std::string CommandeCalculsPratiques(CContexte& c, const CArguments& arguments) {
-    if (const auto v = arguments.Valeur("--lat")) {
-        c.doc.m_configurationGeographique.m_dLatitude = LireReelCli("--lat", *v, -89.9, 89.9);
+    if (const auto latitude = arguments.Reel("--lat")) {
+        c.doc.m_configurationGeographique.m_dLatitude = *latitude;
     }
     CCalculsPratiques& calculs = c.doc.m_calculsPratiques;
     CTamponCalculsPratiques tampon = calculs.Ouvrir();
@@ -216,12 +184,10 @@ std::string CommandeCalculsPratiques(CContexte& c, const CArguments& arguments) 
     Refuser(calculs.CalculerPanneaux(tampon), options);
 
     if (arguments.Json()) {
-        CJson json = CJson::Objet();
-        json.Ajouter("winter_inclination", calculs.m_dInclinaisonHiver);
-        json.Ajouter("summer_inclination", calculs.m_dInclinaisonEte);
-        json.Ajouter("shadow_descent", calculs.m_dDescenteOmbre);
-        json.Ajouter("spacing", calculs.m_dEspacement);
-        return json.Texte();
+        return TexteJson({{"winter_inclination", calculs.m_dInclinaisonHiver},
+                          {"summer_inclination", calculs.m_dInclinaisonEte},
+                          {"shadow_descent", Decimale(calculs.m_dDescenteOmbre, 3)},
+                          {"spacing", Decimale(calculs.m_dEspacement, 3)}});
     }
     const double dLatitude = c.doc.m_configurationGeographique.m_dLatitude;
     std::string texte = "latitude " + TexteNombre(dLatitude) + " deg\n\n";

@@ -3,8 +3,10 @@
 #include "platform/Cp1252.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 void ErreurUsage(const std::string& strMessage) {
     throw CErreurCli(kSortieUsage, strMessage);
@@ -105,6 +107,34 @@ std::string TexteNombre(double d) {
     std::snprintf(tampon, sizeof tampon, "%.10g", d);
     std::string s = tampon;
     return s == "-0" ? "0" : s;
+}
+
+double Decimale(double dArrondi, int n) {
+    if (!std::isfinite(dArrondi)) {
+        return dArrondi;
+    }
+    char tampon[512];
+    std::snprintf(tampon, sizeof tampon, "%.*f", n, dArrondi);
+    return std::strtod(tampon, nullptr);
+}
+
+namespace {
+
+template <typename T>
+std::string Exact(T v) {
+    char tampon[64];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v);
+    return std::string(tampon, r.ptr);
+}
+
+} // namespace
+
+std::string TexteExact(double d) {
+    return Exact(d);
+}
+
+std::string TexteExact(float f) {
+    return Exact(f);
 }
 
 std::string TexteUtf8(const std::string& cp1252) {

@@ -72,6 +72,13 @@ private:
 // A double for a human: up to 10 significant digits, so that a rounded
 // result such as 41.279999999999994 reads "41.28".
 std::string TexteNombre(double d);
+// A result the program rounded to n decimals, as that decimal: the double
+// nearest to it, which JSON then writes in those digits (15.76, never
+// 15.760000000000003).
+double Decimale(double dArrondi, int n);
+// The shortest text that reads back as the same value, for data files.
+std::string TexteExact(double d);
+std::string TexteExact(float f);
 // Stored text (Windows-1252) as UTF-8, for JSON.
 std::string TexteUtf8(const std::string& cp1252);
 // The same for a terminal: control characters, which a damaged or hostile

@@ -1,6 +1,9 @@
-// The command table, the help, and the dispatch of a command line.
+// The commands, their options and help, and the run of a command line.
 #include "cli/Commandes.h"
 
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <exception>
@@ -9,62 +12,250 @@ namespace {
 
 constexpr const char* kProgramme = "vantrel-cli";
 
-const char* const kAideDate =
-    "  --date D          a date of the list: an index 0 to 23, or its text (\"04 january\",\n"
-    "                    \"21 january\", ... \"21 december\"; the day may be written \"4\")\n";
-const char* const kAideHeure =
-    "  --time HH:MM      the time of day, UT (or the Greenwich mean solar time when the\n"
-    "                    site ignores the longitude)\n";
-const char* const kAideJson =
-    "  --json            machine-readable output; doubles round-trip exactly\n";
+// How the parser checks an option's value.
+enum class EValeur { Texte, Date, Heure, Reel, Entier, Pas };
 
-std::string Usage(const CCommandeCli& commande) {
-    return std::string("usage: ") + kProgramme + " " + commande.szSynopsis + "\n";
+// An option, or a positional argument when its name has no leading dash.
+struct COptionCli {
+    const char* szNom;     // "--date", "FILE"
+    const char* szValeurs; // what follows the option ("D", "MIN MAX"); "" for a flag
+    const char* szAide;
+    bool bRequise = false;
+    EValeur valeur = EValeur::Texte;
+    double dMin = 0;
+    double dMax = 0;
+};
+
+struct CCommandeCli {
+    const char* szNom;
+    const char* szSynopsis; // after "vantrel-cli "
+    const char* szResume;   // one line for the list of commands
+    const char* szAide;     // what --help says after the summary
+    std::vector<COptionCli> options;
+    FonctionCommande pExecuter;
+};
+
+const COptionCli kFichier = {"FILE", "", "the scene file (.vtl)", true};
+const COptionCli kDate = {"--date", "D",
+                          "a date of the list: an index 0 to 23, or its text (\"04 january\",\n"
+                          "\"21 january\", ... \"21 december\"; the day may be written \"4\")",
+                          true, EValeur::Date};
+const COptionCli kHeure = {"--time", "HH:MM",
+                           "the time of day, UT (or the Greenwich mean solar time when the\n"
+                           "site ignores the longitude)",
+                           true, EValeur::Heure};
+const COptionCli kLatitude = {
+    "--lat", "L", "latitude, -89.9 to 89.9 deg, north positive", false, EValeur::Reel, -89.9, 89.9};
+
+const std::vector<CCommandeCli>& CommandesCli() {
+    static const std::vector<CCommandeCli> s_commandes = {
+        {"info",
+         "info FILE [--json]",
+         "the title, site, options and faces of a scene",
+         "A row per face: index, kind, name, receiver, hidden, study side reversed,\n"
+         "transmittivity and absorptivity (%) with their rate-law modes (0 uniform,\n"
+         "1 modulated by cos(incidence), 2 interpolated), area and net area (m2),\n"
+         "orientation and inclination (deg) as the face geometry report gives them,\n"
+         "the four main points and the indices of its openings.",
+         {kFichier},
+         CommandeInfo},
+        {"sun",
+         "sun [FILE] --date D --time HH:MM [--lat L] [--lon L] [--ignore-longitude]\n"
+         "                   [--north N] [--year Y] [--json]",
+         "the sun's azimuth, altitude and direction",
+         "For the site and year of FILE, or those of a new document (Paris, 2003)\n"
+         "without it.",
+         {{"FILE", "", "the scene file (.vtl) whose site and year are taken"},
+          kDate,
+          kHeure,
+          kLatitude,
+          {"--lon", "L", "longitude, -180 to 180 deg, west positive", false, EValeur::Reel, -180,
+           180},
+          {"--ignore-longitude", "", "use the Greenwich mean solar time"},
+          {"--north", "N", "direction of north, 0 to 360 deg from the Y axis", false, EValeur::Reel,
+           0, 360},
+          {"--year", "Y", "year of reference, 2001 to 2040", false, EValeur::Entier, 2001, 2040}},
+         CommandeSoleil},
+        {"lighting",
+         "lighting FILE --date D --time HH:MM [--nodes CSV] [--json]",
+         "the lighting of the receivers for one sun position",
+         "Builds the receivers' meshes under the file's maximum processor weight and\n"
+         "computes the scene's equivalent lighting (%) and incidence (deg), then each\n"
+         "receiver's own equivalent and incidence, net area and node count. Shows its\n"
+         "progress on standard error when that is a terminal and the work is long.",
+         {kFichier,
+          kDate,
+          kHeure,
+          {"--nodes", "CSV", "writes every node as \"face,node,x,y,z,value\""}},
+         CommandeEclairement},
+        {"day-report",
+         "day-report FILE --date D [--step MIN] [--export TXT] [--json]",
+         "the lighting through a whole day and its averages",
+         "Samples the date from 00:00 every step, as the \"Day report\" dialog does;\n"
+         "shows its progress on standard error when that is a terminal and the work\n"
+         "is long.",
+         {kFichier,
+          kDate,
+          {"--step", "MIN", "1, 2, 3, 4, 5, 6, 10, 12, 15, 20 or 30 (default: the file's)", false,
+           EValeur::Pas},
+          {"--export", "TXT", "writes the samples as the dialog's \"Export...\" does"}},
+         CommandeBilanJournalier},
+        {"solar-info",
+         "solar-info FILE --date D [--json]",
+         "the daylight duration and the zenith point of a date",
+         "At the site of FILE, scanned minute by minute.",
+         {kFichier, kDate},
+         CommandeInformationsSolaires},
+        {"reversed",
+         "reversed FILE [--azimuth MIN MAX] [--altitude MIN MAX] [--json]",
+         "the minutes the sun spends in a cone of the sky, for each date",
+         "At the site of FILE, for the 24 dates of the list; shows its progress on\n"
+         "standard error when that is a terminal and the work is long.",
+         {kFichier,
+          {"--azimuth", "MIN MAX", "0 to 360 deg (default 160 200); no wrap past the north"},
+          {"--altitude", "MIN MAX", "-90 to 90 deg (default 30 70)"}},
+         CommandeProblemeInverse},
+        {"practical",
+         "practical [--lat L] [--overhang M --canopy-altitude A]\n"
+         "                   [--panel-size M --panel-altitude A --panel-inclination I] [--json]",
+         "panel inclinations, canopy shadow and panel row spacing",
+         "The \"Practical calculations\": recommended panel inclinations at the latitude,\n"
+         "how far a canopy's shadow goes down, the minimum spacing of rows of panels.",
+         {{"--lat", "L", "latitude, -89.9 to 89.9 deg (default 48.9)", false, EValeur::Reel, -89.9,
+           89.9},
+          {"--overhang", "M", "canopy overhang, 0 to 100 m (default 1)"},
+          {"--canopy-altitude", "A", "sun altitude, 0.01 to 89.99 deg (default 45)"},
+          {"--panel-size", "M", "0 to 100 m (default 1)"},
+          {"--panel-altitude", "A", "sun altitude, 0.01 to 89.99 deg (default 45)"},
+          {"--panel-inclination", "I", "0 to 90 deg (default 45)"}},
+         CommandeCalculsPratiques},
+        {"example",
+         "example NAME OUT [--json]\n       vantrel-cli example --list [--json]",
+         "writes one of the bundled example scenes",
+         "NAME is house, panels or street; OUT is the .vtl file to write.",
+         {{"NAME", "", "the example: house, panels or street"},
+          {"OUT", "", "the .vtl file to write"},
+          {"--list", "", "lists the examples"}},
+         CommandeExemple},
+        {"resave",
+         "resave IN OUT [--json]",
+         "reads a scene and writes it back",
+         "A file that the program wrote comes back byte for byte.",
+         {{"IN", "", "the scene to read", true}, {"OUT", "", "the file to write", true}},
+         CommandeReenregistrer},
+    };
+    return s_commandes;
 }
 
-bool PrendOption(const CCommandeCli& commande, const std::string& strNom) {
-    for (const COptionCli& o : commande.options) {
-        if (strNom == o.szNom) {
-            return true;
+const CCommandeCli* CommandeCli(const std::string& strNom) {
+    for (const CCommandeCli& c : CommandesCli()) {
+        if (strNom == c.szNom) {
+            return &c;
         }
     }
-    return false;
+    return nullptr;
 }
 
-std::string AideCommande(const CCommandeCli& commande) {
-    std::string resume = commande.szResume;
-    resume[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(resume[0])));
-    std::string texte = Usage(commande) + "\n" + resume + ".\n\n" + commande.szAide + "options:\n";
-    if (PrendOption(commande, "--date")) {
-        texte += kAideDate;
+std::string Usage(const CLI::App* pApp) {
+    const CCommandeCli* pCommande = pApp != nullptr ? CommandeCli(pApp->get_name()) : nullptr;
+    if (pCommande == nullptr) {
+        return std::string("usage: ") + kProgramme + " COMMAND [ARGUMENTS] [--json]\n       " +
+               kProgramme + " COMMAND --help\n       " + kProgramme + " --version\n";
     }
-    if (PrendOption(commande, "--time")) {
-        texte += kAideHeure;
-    }
-    return texte + commande.szOptions + kAideJson + "  --help            this help\n";
+    return std::string("usage: ") + kProgramme + " " + pCommande->szSynopsis + "\n";
 }
 
-std::string AideGenerale() {
-    std::string texte = std::string("usage: ") + kProgramme +
-                        " COMMAND [ARGUMENTS] [--json]\n"
-                        "       " +
-                        kProgramme +
-                        " COMMAND --help\n\n"
-                        "Every computation of Vantrel on .vtl scene files, for batch work and "
-                        "scripts.\n\ncommands:\n";
+// The help starts with the usage, as the usage that follows an error does.
+class CFormeAide : public CLI::Formatter {
+public:
+    CFormeAide() {
+        column_width(25);
+        label("Positionals", "arguments");
+    }
+    std::string make_usage(const CLI::App* pApp, std::string) const override {
+        return Usage(pApp) + "\n";
+    }
+    std::string make_description(const CLI::App* pApp) const override {
+        const CCommandeCli* pCommande = CommandeCli(pApp->get_name());
+        if (pCommande == nullptr) {
+            return CLI::Formatter::make_description(pApp);
+        }
+        std::string resume = pCommande->szResume;
+        resume[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(resume[0])));
+        return resume + ".\n\n" + pCommande->szAide + "\n";
+    }
+    std::string make_help(const CLI::App* pApp, std::string strNom,
+                          CLI::AppFormatMode mode) const override {
+        return make_usage(pApp, strNom) + make_description(pApp) + make_positionals(pApp) +
+               make_groups(pApp, mode) + make_subcommands(pApp, mode) + "\n" + make_footer(pApp);
+    }
+};
+
+CLI::Validator ValidateurOption(const COptionCli& o) {
+    switch (o.valeur) {
+    case EValeur::Date:
+        return ValidateurDate();
+    case EValeur::Heure:
+        return ValidateurHeure();
+    case EValeur::Reel:
+        return ValidateurReel(o.dMin, o.dMax);
+    case EValeur::Entier:
+        return ValidateurEntier(static_cast<long>(o.dMin), static_cast<long>(o.dMax));
+    case EValeur::Pas:
+        return ValidateurPas();
+    case EValeur::Texte:
+        break;
+    }
+    return CLI::Validator();
+}
+
+void Declarer(CLI::App& app) {
+    app.formatter(std::make_shared<CFormeAide>());
+    // "--flag=value" is refused; a repeated option keeps its last value.
+    app.option_defaults()->group("options")->disable_flag_override()->multi_option_policy(
+        CLI::MultiOptionPolicy::TakeLast);
+    app.set_help_flag("-h,--help", "this help");
+    app.set_version_flag("--version", std::string(kProgramme) + " " + VANTREL_VERSION,
+                         "the program's version");
+    app.description("Every computation of Vantrel on .vtl scene files, for batch work and "
+                    "scripts.");
+    app.footer("exit codes: 0 success, 1 bad usage, 2 a file that cannot be read or written,\n"
+               "3 a computation refused.");
+    app.require_subcommand(1);
     for (const CCommandeCli& c : CommandesCli()) {
-        char ligne[256];
-        std::snprintf(ligne, sizeof ligne, "  %-12s %s\n", c.szNom, c.szResume);
-        texte += ligne;
+        CLI::App* pCommande = app.add_subcommand(c.szNom, c.szResume);
+        pCommande->group("commands");
+        pCommande->set_help_flag("-h,--help", "this help");
+        for (const COptionCli& o : c.options) {
+            const std::string strValeurs = o.szValeurs;
+            if (o.szNom[0] == '-' && strValeurs.empty()) {
+                pCommande->add_flag(o.szNom)->description(o.szAide);
+                continue;
+            }
+            CLI::Option* pOption = pCommande->add_option(o.szNom)->description(o.szAide);
+            if (o.szNom[0] == '-') {
+                // "MIN MAX" takes both words each time.
+                const auto nMots = std::count(strValeurs.begin(), strValeurs.end(), ' ') + 1;
+                pOption->type_size(static_cast<int>(nMots));
+                pOption->option_text(strValeurs);
+                pOption->type_name("VALUE"); // "--azimuth: 2 required VALUE missing"
+            } else {
+                pOption->type_name("");
+            }
+            pOption->check(ValidateurOption(o));
+            if (o.bRequise) {
+                pOption->required();
+            }
+        }
+        pCommande->add_flag("--json")->description(
+            "machine-readable output: each result exactly as computed,\n"
+            "or as the decimal it was rounded to");
     }
-    texte += "\nexit codes: 0 success, 1 bad usage, 2 a file that cannot be read or written,\n"
-             "3 a computation refused.\n";
-    return texte;
 }
 
 // Strings written whole, so that a command's output never mixes with a
-// message.
-// False when the stream refused the text (a full disk behind a redirection).
+// message. False when the stream refused the text (a full disk behind a
+// redirection).
 bool Ecrire(std::FILE* flux, const std::string& texte) {
     const std::size_t n = std::fwrite(texte.data(), 1, texte.size(), flux);
     return std::fflush(flux) == 0 && n == texte.size();
@@ -81,185 +272,60 @@ std::string UneLigne(std::string texte) {
 
 } // namespace
 
-const std::vector<CCommandeCli>& CommandesCli() {
-    static const std::vector<CCommandeCli> s_commandes = {
-        {"info",
-         "info FILE [--json]",
-         "the title, site, options and faces of a scene",
-         "A row per face: index, kind, name, receiver, hidden, study side reversed,\n"
-         "transmittivity and absorptivity (%) with their rate-law modes (0 uniform,\n"
-         "1 modulated by cos(incidence), 2 interpolated), area and net area (m2),\n"
-         "orientation and inclination (deg) as the face geometry report gives them,\n"
-         "the four main points and the indices of its openings.\n\n",
-         "",
-         1,
-         1,
-         {},
-         CommandeInfo},
-        {"sun",
-         "sun [FILE] --date D --time HH:MM [--lat L] [--lon L] [--ignore-longitude]\n"
-         "                   [--north N] [--year Y] [--json]",
-         "the sun's azimuth, altitude and direction",
-         "For the site and year of FILE, or those of a new document (Paris, 2003)\n"
-         "without it.\n\n",
-         "  --lat L           latitude, -89.9 to 89.9 deg, north positive\n"
-         "  --lon L           longitude, -180 to 180 deg, west positive\n"
-         "  --ignore-longitude  use the Greenwich mean solar time\n"
-         "  --north N         direction of north, 0 to 360 deg from the Y axis\n"
-         "  --year Y          year of reference, 2001 to 2040\n",
-         0,
-         1,
-         {{"--date", 1},
-          {"--time", 1},
-          {"--lat", 1},
-          {"--lon", 1},
-          {"--ignore-longitude", 0},
-          {"--north", 1},
-          {"--year", 1}},
-         CommandeSoleil},
-        {"lighting",
-         "lighting FILE --date D --time HH:MM [--nodes CSV] [--json]",
-         "the lighting of the receivers for one sun position",
-         "Builds the receivers' meshes under the file's maximum processor weight and\n"
-         "computes the scene's equivalent lighting (%) and incidence (deg), then each\n"
-         "receiver's own equivalent and incidence, net area and node count.\n\n",
-         "  --nodes CSV       writes every node as \"face,node,x,y,z,value\"\n",
-         1,
-         1,
-         {{"--date", 1}, {"--time", 1}, {"--nodes", 1}},
-         CommandeEclairement},
-        {"day-report",
-         "day-report FILE --date D [--step MIN] [--export TXT] [--json]",
-         "the lighting through a whole day and its averages",
-         "Samples the date from 00:00 every step, as the \"Day report\" dialog does;\n"
-         "shows its progress on standard error when that is a terminal.\n\n",
-         "  --step MIN        1, 2, 3, 4, 5, 6, 10, 12, 15, 20 or 30 (default: the file's)\n"
-         "  --export TXT      writes the samples as the dialog's \"Export...\" does\n",
-         1,
-         1,
-         {{"--date", 1}, {"--step", 1}, {"--export", 1}},
-         CommandeBilanJournalier},
-        {"solar-info",
-         "solar-info FILE --date D [--json]",
-         "the daylight duration and the zenith point of a date",
-         "At the site of FILE, scanned minute by minute.\n\n",
-         "",
-         1,
-         1,
-         {{"--date", 1}},
-         CommandeInformationsSolaires},
-        {"reversed",
-         "reversed FILE [--azimuth MIN MAX] [--altitude MIN MAX] [--json]",
-         "the minutes the sun spends in a cone of the sky, for each date",
-         "At the site of FILE, for the 24 dates of the list.\n\n",
-         "  --azimuth MIN MAX   0 to 360 deg (default 160 200); no wrap past the north\n"
-         "  --altitude MIN MAX  -90 to 90 deg (default 30 70)\n",
-         1,
-         1,
-         {{"--azimuth", 2}, {"--altitude", 2}},
-         CommandeProblemeInverse},
-        {"practical",
-         "practical [--lat L] [--overhang M --canopy-altitude A]\n"
-         "                   [--panel-size M --panel-altitude A --panel-inclination I] [--json]",
-         "panel inclinations, canopy shadow and panel row spacing",
-         "The \"Practical calculations\": recommended panel inclinations at the latitude,\n"
-         "how far a canopy's shadow goes down, the minimum spacing of rows of panels.\n\n",
-         "  --lat L                latitude, -89.9 to 89.9 deg (default 48.9)\n"
-         "  --overhang M           canopy overhang, 0 to 100 m (default 1)\n"
-         "  --canopy-altitude A    sun altitude, 0.01 to 89.99 deg (default 45)\n"
-         "  --panel-size M         0 to 100 m (default 1)\n"
-         "  --panel-altitude A     sun altitude, 0.01 to 89.99 deg (default 45)\n"
-         "  --panel-inclination I  0 to 90 deg (default 45)\n",
-         0,
-         0,
-         {{"--lat", 1},
-          {"--overhang", 1},
-          {"--canopy-altitude", 1},
-          {"--panel-size", 1},
-          {"--panel-altitude", 1},
-          {"--panel-inclination", 1}},
-         CommandeCalculsPratiques},
-        {"example",
-         "example NAME OUT [--json]\n       vantrel-cli example --list [--json]",
-         "writes one of the bundled example scenes",
-         "NAME is house, panels or street; OUT is the .vtl file to write.\n\n",
-         "  --list            lists the examples\n",
-         0,
-         2,
-         {{"--list", 0}},
-         CommandeExemple},
-        {"resave",
-         "resave IN OUT [--json]",
-         "reads a scene and writes it back",
-         "A file that the program wrote comes back byte for byte.\n\n",
-         "",
-         2,
-         2,
-         {},
-         CommandeReenregistrer},
-    };
-    return s_commandes;
-}
-
-const CCommandeCli* CommandeCli(const std::string& strNom) {
-    for (const CCommandeCli& c : CommandesCli()) {
-        if (strNom == c.szNom) {
-            return &c;
-        }
-    }
-    return nullptr;
-}
-
-int ExecuterLigneCommande(const std::vector<std::string>& mots, CContexte& contexte) {
+int ExecuterLigneCommande(std::vector<std::string> mots, CContexte& contexte) {
+    CLI::App app(std::string(), kProgramme);
+    Declarer(app);
     if (mots.empty()) {
-        Ecrire(stderr, AideGenerale());
+        Ecrire(stderr, app.help());
         return kSortieUsage;
     }
-    const std::string& strNom = mots[0];
-    if (strNom == "--help" || strNom == "-h" || strNom == "help") {
-        if (mots.size() > 1 && strNom == "help") {
-            if (const CCommandeCli* pCommande = CommandeCli(mots[1])) {
-                Ecrire(stdout, AideCommande(*pCommande));
-                return kSortieSucces;
-            }
-        }
-        Ecrire(stdout, AideGenerale());
-        return kSortieSucces;
+    // "help COMMAND" is "COMMAND --help".
+    if (mots[0] == "help") {
+        mots = mots.size() > 1 && CommandeCli(mots[1]) != nullptr
+                   ? std::vector<std::string>{mots[1], "--help"}
+                   : std::vector<std::string>{"--help"};
     }
-    const CCommandeCli* pCommande = CommandeCli(strNom);
-    if (pCommande == nullptr) {
-        Ecrire(stderr, std::string(kProgramme) + ": unknown command \"" + UneLigne(strNom) +
+    if (mots[0][0] != '-' && CommandeCli(mots[0]) == nullptr) {
+        Ecrire(stderr, std::string(kProgramme) + ": unknown command \"" + UneLigne(mots[0]) +
                            "\" (try \"" + kProgramme + " --help\")\n");
         return kSortieUsage;
     }
-    const std::string prefixe = std::string(kProgramme) + ": " + pCommande->szNom + ": ";
+    const auto commande = [&app]() -> const CLI::App* {
+        const std::vector<CLI::App*> choisies = app.get_subcommands();
+        return choisies.empty() ? nullptr : choisies.front();
+    };
+    const auto prefixe = [&]() {
+        const CLI::App* pCommande = commande();
+        return std::string(kProgramme) + ": " +
+               (pCommande != nullptr ? pCommande->get_name() + ": " : std::string());
+    };
     try {
-        const std::vector<std::string> suite(mots.begin() + 1, mots.end());
-        const CArguments arguments = CArguments::Analyser(suite, pCommande->options);
-        if (arguments.Present("--help")) {
-            Ecrire(stdout, AideCommande(*pCommande));
-            return kSortieSucces;
-        }
-        const int n = static_cast<int>(arguments.m_positionnels.size());
-        if (n < pCommande->nPositionnelsMin) {
-            ErreurUsage("missing arguments");
-        }
-        if (n > pCommande->nPositionnelsMax) {
-            ErreurUsage("unexpected argument \"" + arguments.m_positionnels.back() + "\"");
-        }
-        const std::string sortie = pCommande->pExecuter(contexte, arguments);
+        std::reverse(mots.begin(), mots.end()); // the parser takes the words last first
+        app.parse(mots);
+        const CLI::App* pCommande = commande();
+        const std::string sortie =
+            CommandeCli(pCommande->get_name())->pExecuter(contexte, CArguments(*pCommande));
         if (!Ecrire(stdout, sortie)) {
             ErreurFichier("cannot write to the standard output");
         }
         return kSortieSucces;
+    } catch (const CLI::CallForHelp&) {
+        Ecrire(stdout, app.help());
+        return kSortieSucces;
+    } catch (const CLI::CallForVersion& e) {
+        Ecrire(stdout, std::string(e.what()) + "\n");
+        return kSortieSucces;
+    } catch (const CLI::ParseError& e) {
+        Ecrire(stderr, prefixe() + UneLigne(e.what()) + "\n" + Usage(commande()));
+        return kSortieUsage;
     } catch (const CErreurCli& e) {
-        Ecrire(stderr, prefixe + UneLigne(e.what()) + "\n");
+        Ecrire(stderr, prefixe() + UneLigne(e.what()) + "\n");
         if (e.Code() == kSortieUsage) {
-            Ecrire(stderr, Usage(*pCommande));
+            Ecrire(stderr, Usage(commande()));
         }
         return e.Code();
     } catch (const std::bad_alloc&) {
-        Ecrire(stderr, prefixe + "not enough memory\n");
+        Ecrire(stderr, prefixe() + "not enough memory\n");
         return kSortieRefus;
     }
 }

@@ -4,72 +4,110 @@
 #include "platform/InteractionScriptee.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
-#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
-#include <utility>
 #include <vector>
 
-// What one run of vantrel-cli gave.
+using Json = nlohmann::ordered_json;
+
 struct CResultatCli {
-    int nCode = -1; // exit code; -1 when it did not exit normally
-    std::string sortie;
-    std::string erreurs;
+    int nCode = -1; // -1 when the program did not exit
+    std::string sortie, erreurs;
+    bool operator==(const CResultatCli&) const = default;
+    friend void PrintTo(const CResultatCli& r, std::ostream* pFlux) {
+        *pFlux << "exit " << r.nCode << "\n" << r.sortie << "\n" << r.erreurs;
+    }
 };
 
-// Runs the built vantrel-cli with `arguments` (no shell), its working folder
-// `dossier`. With bTerminal its standard error is a pseudo-terminal; with
-// szSortie its standard output goes to that file instead of a pipe.
+// Runs the built vantrel-cli in `dossier`, its input empty, its standard
+// output to szSortie when given.
 CResultatCli LancerCli(const std::vector<std::string>& arguments, const std::string& dossier,
-                       bool bTerminal = false, const char* szSortie = nullptr);
+                       const char* szSortie = nullptr);
 
-// A parsed JSON value, for checking the machine-readable output.
-struct CJsonLu {
-    enum EType { Nul, Booleen, Nombre, Chaine, Tableau, Objet };
-    EType type = Nul;
-    bool b = false;
-    double d = 0;
-    std::string s;
-    std::vector<CJsonLu> elements;
-    std::vector<std::pair<std::string, CJsonLu>> membres;
+inline std::string LireTexte(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+// An object's keys, blank-separated, and its values in the same order.
+inline std::string Cles(const Json& objet) {
+    std::string cles;
+    for (const auto& [cle, valeur] : objet.items()) {
+        cles += (cles.empty() ? "" : " ") + cle;
+    }
+    return cles;
+}
+inline Json Valeurs(const Json& objet) {
+    Json valeurs = Json::array();
+    for (const auto& [cle, valeur] : objet.items()) {
+        valeurs.push_back(valeur);
+    }
+    return valeurs;
+}
+// What the user reads of a result rounded to n decimals: the double nearest
+// to that decimal (15.76 for 15.760000000000003).
+inline double Lu(double dArrondi, int n) {
+    char tampon[512];
+    std::snprintf(tampon, sizeof tampon, "%.*f", n, dArrondi);
+    return std::strtod(tampon, nullptr);
+}
 
-    // A member or an element; a failed test assertion and a null value when absent.
-    const CJsonLu& operator[](const std::string& strCle) const;
-    const CJsonLu& operator[](std::size_t i) const;
-    std::vector<std::string> Cles() const;
-    std::size_t Taille() const { return type == Tableau ? elements.size() : membres.size(); }
-};
-
-// Strict parse of a whole text; throws std::runtime_error on malformed JSON.
-CJsonLu LireJson(const std::string& texte);
-
-std::vector<std::uint8_t> LireOctets(const std::string& chemin);
-std::string LireTexte(const std::string& chemin);
-bool Existe(const std::string& chemin);
-
-// Each test works in a folder of its own, with a fresh document of the core
-// for the reference values.
+// Each test in a folder of its own, with the core's document for reference values.
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    std::string Chemin(const std::string& nom) const { return m_dossier + "/" + nom; }
-    CResultatCli Cli(const std::vector<std::string>& arguments, bool bTerminal = false) const {
-        return LancerCli(arguments, m_dossier, bTerminal);
+    void SetUp() override {
+        std::string modele = (std::filesystem::temp_directory_path() / "vantrel-cli-XXXXXX");
+        ASSERT_NE(::mkdtemp(modele.data()), nullptr);
+        m_dossier = modele;
     }
-    // Writes an example with the CLI, checking that it succeeded; its path.
-    std::string EcrireExemple(const std::string& strNom);
-    // Loads a scene into the reference document.
-    void Charger(const std::string& chemin);
-    // Runs a command that must succeed with JSON output, and parses it.
-    CJsonLu Json(std::vector<std::string> arguments);
-
+    void TearDown() override { std::filesystem::remove_all(m_dossier); }
+    std::string Chemin(const std::string& nom) const { return m_dossier + "/" + nom; }
+    bool Existe(const std::string& nom) const { return std::filesystem::exists(Chemin(nom)); }
+    CResultatCli Cli(const std::vector<std::string>& arguments) const {
+        return LancerCli(arguments, m_dossier);
+    }
+    std::string EcrireExemple(const std::string& strNom) {
+        EXPECT_EQ(Cli({"example", strNom, Chemin(strNom + ".vtl")}).nCode, 0);
+        return Chemin(strNom + ".vtl");
+    }
+    void Charger(const std::string& chemin) {
+        std::string strErreur;
+        ASSERT_TRUE(m_doc.Charger(chemin, strErreur)) << strErreur;
+    }
+    // The house example, loaded as the reference too.
+    std::string Maison() {
+        Charger(EcrireExemple("house"));
+        return Chemin("house.vtl");
+    }
+    std::string Enregistrer(const std::string& nom) {
+        std::string strErreur;
+        EXPECT_TRUE(m_doc.Enregistrer(Chemin(nom), strErreur)) << strErreur;
+        return Chemin(nom);
+    }
+    // Runs a command that must succeed with JSON output, and parses it (a
+    // malformed text throws, and fails the test).
+    Json Lire(std::vector<std::string> arguments) {
+        arguments.push_back("--json");
+        const CResultatCli r = Cli(arguments);
+        EXPECT_EQ(r, (CResultatCli{0, r.sortie, ""}));
+        return Json::parse(r.sortie);
+    }
+    CPositionSoleil& Soleil(int nIndexDate, int nHeure, int nMinute) {
+        CPositionSoleil& soleil = m_doc.m_positionSoleil;
+        std::tie(soleil.m_nIndexDate, soleil.m_nHeure, soleil.m_nMinute) =
+            std::tuple{nIndexDate, nHeure, nMinute};
+        soleil.CalculerPosition();
+        soleil.CalculerDirection();
+        return soleil;
+    }
     std::string m_dossier;
     CInteractionScriptee m_ui;
     CVantrelDoc m_doc{m_ui};
 };
 
-// A failure: the code, no output, and one line on standard error that starts
-// with the program's name.
+// A failure: the code, no output, one line "vantrel-cli: ..." on standard
+// error, then the command's usage for a usage error.
 void VerifierEchec(const CResultatCli& r, int nCode);

@@ -1,217 +1,140 @@
-// The lighting through the CLI: lighting, day-report, and the computations
-// the mesh guard refuses.
+// The lighting: lighting, day-report, their progress line, and what the mesh guard refuses.
 #include "CliTest.h"
 
+#include "cli/Progression.h"
 #include "geometry/Arrondi.h"
 
 #include <charconv>
-#include <sstream>
 
-namespace {
-
-double Nombre(const std::string& s) {
-    double d = 0;
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), d);
-    EXPECT_EQ(r.ptr, s.data() + s.size()) << s;
-    return d;
-}
-
-std::vector<std::string> Champs(const std::string& ligne) {
-    std::vector<std::string> champs;
-    std::stringstream flux(ligne);
-    std::string champ;
-    while (std::getline(flux, champ, ',')) {
-        champs.push_back(champ);
-    }
-    return champs;
-}
-
-} // namespace
-
-class CliEclairementTest : public CliTest {
-protected:
-    void SetUp() override {
-        CliTest::SetUp();
-        m_maison = EcrireExemple("house");
-        Charger(m_maison);
-    }
-
-    // The reference: the core's lighting of the loaded scene.
-    void Eclairer(int nIndexDate, int nHeure, int nMinute) {
-        CPositionSoleil& soleil = m_doc.m_positionSoleil;
-        soleil.m_nIndexDate = nIndexDate;
-        soleil.m_nHeure = nHeure;
-        soleil.m_nMinute = nMinute;
-        soleil.CalculerPosition();
-        soleil.CalculerDirection();
-        ASSERT_TRUE(m_doc.GenererMaillages());
-        m_doc.CalculerEclairement();
-    }
-
-    // The scene saved under `nom` after a change.
-    std::string Variante(const std::string& nom) {
-        std::string strErreur;
-        EXPECT_TRUE(m_doc.Enregistrer(Chemin(nom), strErreur)) << strErreur;
-        return Chemin(nom);
-    }
-
-    std::string m_maison;
-};
-
-TEST_F(CliEclairementTest, LightingIsTheCoreResultRoundedAsTheDialogShowsIt) {
-    const CJsonLu json = Json({"lighting", m_maison, "--date", "21 june", "--time", "12:00"});
-    Eclairer(11, 12, 0);
-    EXPECT_EQ(json.Cles(), (std::vector<std::string>{"azimuth", "altitude", "equivalent",
-                                                     "incidence", "receivers"}));
-    EXPECT_EQ(json["azimuth"].d, m_doc.m_positionSoleil.m_dAzimut);
-    EXPECT_EQ(json["altitude"].d, m_doc.m_positionSoleil.m_dAltitude);
-    EXPECT_EQ(json["equivalent"].d, m_doc.m_eclairementRecepteurs.m_dEquivalent);
-    EXPECT_EQ(json["incidence"].d, m_doc.m_eclairementRecepteurs.m_dIncidence);
-
-    std::size_t k = 0;
+TEST_F(CliTest, LightingIsTheCoreResultAsTheDialogShowsItAndEveryNodeExactly) {
+    const std::string csv = Chemin("nodes.csv");
+    Json json =
+        Lire({"lighting", Maison(), "--date", "21 june", "--time", "12:00", "--nodes", csv});
+    Soleil(11, 12, 0);
+    ASSERT_TRUE(m_doc.GenererMaillages());
+    m_doc.CalculerEclairement();
+    // At noon in June the canopy shades the second window whole; nothing shades the roof.
+    const Json& r = json["receivers"];
+    EXPECT_EQ((Json{r[2]["name"], r[2]["equivalent"], r[3]["name"], r[3]["equivalent"]}),
+              (Json{"south window 2", 0, "south roof", 100}));
+    EXPECT_EQ(Cles(json), "azimuth altitude equivalent incidence receivers");
+    EXPECT_EQ(Cles(r[0]), "index name equivalent incidence net_area nodes");
+    const CEclairementRecepteurs& e = m_doc.m_eclairementRecepteurs;
+    Json attendu = {184.0, 64.49, Lu(e.m_dEquivalent, 2), Lu(e.m_dIncidence, 2), Json::array()};
+    const auto exact = [](auto v) { // the shortest text that reads back the same
+        char t[32];
+        return std::string(t, std::to_chars(t, t + sizeof t, v).ptr);
+    };
+    std::string noeuds = "face,node,x,y,z,value\n";
     for (int i = 0; i < g_nFaces; ++i) {
         CFace& f = *m_doc.Face(i);
-        if (!f.m_proprietes.m_bRecepteur) {
-            continue;
+        for (int n = 0; f.m_pNoeuds != nullptr && n < f.m_pNoeuds->Taille(); ++n) {
+            const CVecteur p = f.m_pNoeuds->Noeud(n);
+            noeuds += std::to_string(i) + ',' + std::to_string(n) + ',' + exact(p.m_x) + ',' +
+                      exact(p.m_y) + ',' + exact(p.m_z) + ',' + exact(p.m_fValeur) + '\n';
         }
-        const CJsonLu& r = json["receivers"][k++];
-        EXPECT_EQ(r.Cles(), (std::vector<std::string>{"index", "name", "equivalent", "incidence",
-                                                      "net_area", "nodes"}));
-        EXPECT_EQ(r["index"].d, i);
-        EXPECT_EQ(r["name"].s, f.m_proprietes.m_strNom);
-        EXPECT_EQ(r["equivalent"].d, Arrondi(f.m_dEclairement, 2));
-        EXPECT_EQ(r["incidence"].d, Arrondi(f.m_dIncidence, 2));
-        EXPECT_EQ(r["net_area"].d, f.AireNette());
-        EXPECT_EQ(r["nodes"].d, f.m_pNoeuds->Taille());
-    }
-    EXPECT_EQ(json["receivers"].Taille(), k);
-    // At noon in June the canopy shades the second window whole; nothing
-    // shades the roof.
-    EXPECT_EQ(json["receivers"][2]["name"].s, "south window 2");
-    EXPECT_EQ(json["receivers"][2]["equivalent"].d, 0);
-    EXPECT_EQ(json["receivers"][3]["name"].s, "south roof");
-    EXPECT_EQ(json["receivers"][3]["equivalent"].d, 100);
-}
-
-TEST_F(CliEclairementTest, NodesCsvHoldsEveryNodeExactly) {
-    const CResultatCli r = Cli(
-        {"lighting", m_maison, "--date", "5", "--time", "10:20", "--nodes", Chemin("nodes.csv")});
-    ASSERT_EQ(r.nCode, 0) << r.erreurs;
-    Eclairer(5, 10, 20);
-    std::stringstream csv(LireTexte(Chemin("nodes.csv")));
-    std::string ligne;
-    std::getline(csv, ligne);
-    EXPECT_EQ(ligne, "face,node,x,y,z,value");
-    int nLignes = 0;
-    int nTotal = 0;
-    for (int i = 0; i < g_nFaces; ++i) {
-        const CMaillage* m = m_doc.Face(i)->m_pNoeuds.get();
-        for (int n = 0; m != nullptr && n < m->Taille(); ++n) {
-            ++nTotal;
-            if (!std::getline(csv, ligne)) {
-                break;
-            }
-            ++nLignes;
-            const std::vector<std::string> c = Champs(ligne);
-            ASSERT_EQ(c.size(), 6u) << ligne;
-            ASSERT_EQ(c[0], std::to_string(i));
-            ASSERT_EQ(c[1], std::to_string(n));
-            const CVecteur p = m->Noeud(n);
-            ASSERT_EQ(Nombre(c[2]), p.m_x);
-            ASSERT_EQ(Nombre(c[3]), p.m_y);
-            ASSERT_EQ(Nombre(c[4]), p.m_z);
-            float f = 0;
-            std::from_chars(c[5].data(), c[5].data() + c[5].size(), f);
-            ASSERT_EQ(f, p.m_fValeur) << ligne;
+        if (f.m_proprietes.m_bRecepteur) {
+            attendu[4].push_back({i, f.m_proprietes.m_strNom, Lu(Arrondi(f.m_dEclairement, 2), 2),
+                                  Lu(Arrondi(f.m_dIncidence, 2), 2), f.AireNette(),
+                                  f.m_pNoeuds->Taille()});
         }
     }
-    EXPECT_GT(nTotal, 10000);
-    EXPECT_EQ(nLignes, nTotal);
-    EXPECT_FALSE(std::getline(csv, ligne)) << "extra line " << ligne;
+    for (Json& recepteur : json["receivers"]) {
+        recepteur = Valeurs(recepteur);
+    }
+    EXPECT_EQ(Valeurs(json), attendu);
+    EXPECT_GT(std::count(noeuds.begin(), noeuds.end(), '\n'), 10000);
+    EXPECT_TRUE(LireTexte(csv) == noeuds) << LireTexte(csv).substr(0, 300);
 }
 
-TEST_F(CliEclairementTest, DayReportSamplesAveragesAndTheDialogsExport) {
-    const CJsonLu json =
-        Json({"day-report", m_maison, "--date", "21 june", "--export", Chemin("results.txt")});
+TEST_F(CliTest, DayReportSamplesAveragesAndTheDialogsExport) {
+    const std::string maison = Maison(), export_ = Chemin("results.txt");
+    const Json json = Lire({"day-report", maison, "--date", "21 june", "--export", export_});
     ASSERT_TRUE(m_doc.GenererMaillages());
-    CBilanJournalier& bilan = m_doc.m_bilanJournalier;
-    bilan.m_nIndexDate = 11;
-    bilan.Ouvrir();
-    bilan.Calculer(m_doc.Faces(), nullptr);
-    bilan.CalculerMoyennes();
-
-    EXPECT_EQ(json.Cles(), (std::vector<std::string>{"samples", "averages"}));
-    const CJsonLu& e = json["samples"];
-    ASSERT_EQ(e.Taille(), 144u);
-    EXPECT_EQ(e[0].Cles(),
-              (std::vector<std::string>{"hour", "minute", "equivalent", "incidence", "altitude"}));
-    EXPECT_EQ(e[0]["hour"].d, 0);
-    EXPECT_EQ(e[0]["minute"].d, 0);
-    EXPECT_EQ(e[143]["hour"].d, 23);
-    EXPECT_EQ(e[143]["minute"].d, 50);
+    CBilanJournalier& b = m_doc.m_bilanJournalier;
+    b.m_nIndexDate = 11;
+    b.Ouvrir();
+    b.Calculer(m_doc.Faces(), nullptr);
+    b.CalculerMoyennes();
+    EXPECT_EQ(Cles(json), "samples averages");
+    ASSERT_EQ(json["samples"].size(), 144u);
+    EXPECT_EQ(Cles(json["samples"][0]), "hour minute equivalent incidence altitude");
     for (std::size_t k = 0; k < 144; ++k) {
-        const CEchantillon& r = bilan.m_echantillons[k];
-        EXPECT_EQ(e[k]["equivalent"].d, r.m_dEquivalent) << k;
-        EXPECT_EQ(e[k]["incidence"].d, r.m_dIncidence) << k;
-        EXPECT_EQ(e[k]["altitude"].d, r.m_dAltitude) << k;
+        const CEchantillon& e = b.m_echantillons[k];
+        EXPECT_EQ(Valeurs(json["samples"][k]),
+                  (Json{e.m_nHeure, e.m_nMinute, Lu(e.m_dEquivalent, 2), Lu(e.m_dIncidence, 2),
+                        Lu(e.m_dAltitude, 2)}));
     }
-    EXPECT_EQ(json["averages"].Cles(),
-              (std::vector<std::string>{"equivalent", "incidence", "altitude"}));
-    EXPECT_EQ(json["averages"]["equivalent"].d, bilan.m_dEquivalentMoyen);
-    EXPECT_EQ(json["averages"]["incidence"].d, bilan.m_dIncidenceMoyenne);
-    EXPECT_EQ(json["averages"]["altitude"].d, bilan.m_dAltitudeMoyenne);
-    EXPECT_EQ(LireTexte(Chemin("results.txt")), bilan.TexteExport());
-    EXPECT_EQ(LireTexte(Chemin("results.txt")).rfind("0 0 0 0 -17.65\n0 10 0 0 -17.56\n", 0), 0u);
+    EXPECT_EQ((Json{json["samples"][143]["hour"], json["samples"][143]["minute"]}), (Json{23, 50}));
+    EXPECT_EQ(Cles(json["averages"]), "equivalent incidence altitude");
+    EXPECT_EQ(Valeurs(json["averages"]),
+              (Json{Lu(b.m_dEquivalentMoyen, 2), Lu(b.m_dIncidenceMoyenne, 2),
+                    Lu(b.m_dAltitudeMoyenne, 2)}));
+    EXPECT_EQ(LireTexte(export_), b.TexteExport());
+    EXPECT_EQ(b.TexteExport().rfind("0 0 0 0 -17.65\n0 10 0 0 -17.56\n", 0), 0u);
+
+    // Every 30 minutes; a sample agrees with the lighting at its time.
+    const Json pas = Lire({"day-report", maison, "--date", "4 may", "--step", "30"});
+    ASSERT_EQ(pas["samples"].size(), 48u);
+    EXPECT_EQ(pas["samples"][47]["minute"], 30);
+    const Json e = pas["samples"][29],
+               l = Lire({"lighting", maison, "--date", "4 may", "--time", "14:30"});
+    EXPECT_EQ((Json{e["hour"], e["equivalent"], e["incidence"], e["altitude"]}),
+              (Json{14, l["equivalent"], l["incidence"], l["altitude"]}));
 }
 
-TEST_F(CliEclairementTest, DayReportStepAgreesWithTheLightingAtTheSameTime) {
-    const CJsonLu json = Json({"day-report", m_maison, "--date", "4 may", "--step", "30"});
-    const CJsonLu& e = json["samples"];
-    ASSERT_EQ(e.Taille(), 48u);
-    EXPECT_EQ(e[47]["hour"].d, 23);
-    EXPECT_EQ(e[47]["minute"].d, 30);
-    const CJsonLu midi = Json({"lighting", m_maison, "--date", "4 may", "--time", "14:30"});
-    EXPECT_EQ(e[29]["hour"].d, 14);
-    EXPECT_EQ(e[29]["equivalent"].d, midi["equivalent"].d);
-    EXPECT_EQ(e[29]["incidence"].d, midi["incidence"].d);
-    EXPECT_EQ(e[29]["altitude"].d, midi["altitude"].d);
+TEST_F(CliTest, ProgressLineOnlyOnATerminalAndForLongWork) {
+    const struct {
+        int nEtapes;
+        bool bTerminal;
+        std::chrono::milliseconds delai;
+        std::string attendu; // the last state drawn, then erased; "" for nothing at all
+    } cas[] = {
+        {48, true, {}, "\rday report: 100 %\r                 \r"},
+        {0, true, {}, "\rday report: 0 s\r               \r"}, // uncounted work: seconds
+        {48, false, {}, ""},                                   // piped
+        {48, true, std::chrono::hours(1), ""},                 // short work
+    };
+    for (const auto& c : cas) {
+        char* pTexte = nullptr;
+        std::size_t nTaille = 0;
+        std::FILE* pFlux = ::open_memstream(&pTexte, &nTaille);
+        {
+            CProgression progression("day report", c.nEtapes, pFlux, c.bTerminal, c.delai);
+            for (int k = 0; k < c.nEtapes; ++k) {
+                progression.Avancer();
+            }
+        }
+        std::fclose(pFlux);
+        const std::string texte(pTexte, nTaille);
+        std::free(pTexte);
+        EXPECT_TRUE(texte.ends_with(c.attendu) && texte.empty() == c.attendu.empty()) << texte;
+    }
 }
 
-TEST_F(CliEclairementTest, DayReportShowsItsProgressOnlyOnATerminal) {
-    const CResultatCli terminal =
-        Cli({"day-report", m_maison, "--date", "5", "--step", "30", "--json"}, true);
-    EXPECT_EQ(terminal.nCode, 0);
-    EXPECT_NE(terminal.erreurs.find("day report: 100 %"), std::string::npos) << terminal.erreurs;
-    EXPECT_EQ(LireJson(terminal.sortie)["samples"].Taille(), 48u);
-    // Through a pipe standard error stays silent (Json() checks it).
-    Json({"day-report", m_maison, "--date", "5", "--step", "30"});
-}
-
-TEST_F(CliEclairementTest, RefusedComputationsExitWith3AndWriteNothing) {
+TEST_F(CliTest, RefusedComputationsExitWith3AndWriteNothing) {
+    const std::string maison = Maison();
     for (int i = 0; i < g_nFaces; ++i) {
         m_doc.Face(i)->m_proprietes.m_bRecepteur = 0;
     }
-    const std::string sans = Variante("no-receiver.vtl");
+    const std::string sans = Enregistrer("no-receiver.vtl");
     for (const auto& commande : std::vector<std::vector<std::string>>{
              {"lighting", sans, "--date", "5", "--time", "12:00", "--nodes", Chemin("n.csv")},
              {"day-report", sans, "--date", "5", "--export", Chemin("r.txt")}}) {
-        const CResultatCli r = Cli(commande);
-        VerifierEchec(r, 3);
-        EXPECT_EQ(r.erreurs, "vantrel-cli: " + commande[0] +
-                                 ": No face declared as a receiver (mesh not generated). Declare "
-                                 "the faces of interest as receivers\n");
+        EXPECT_EQ(Cli(commande),
+                  (CResultatCli{3, "",
+                                "vantrel-cli: " + commande[0] +
+                                    ": No face declared as a receiver (mesh not generated). "
+                                    "Declare the faces of interest as receivers\n"}));
     }
-    EXPECT_FALSE(Existe(Chemin("n.csv")));
-    EXPECT_FALSE(Existe(Chemin("r.txt")));
-
-    Charger(m_maison);
+    EXPECT_FALSE(Existe("n.csv") || Existe("r.txt"));
+    Charger(maison);
     m_doc.m_optionsCalcul.m_nPoidsMax = 1; // 4999 nodes, fewer than the house needs
-    const CResultatCli lourd =
-        Cli({"lighting", Variante("light.vtl"), "--date", "5", "--time", "12:00"});
-    VerifierEchec(lourd, 3);
-    EXPECT_NE(lourd.erreurs.find("would exceed the maximum weight. Reduce your mesh or increase "
-                                 "the maximum weight allowed\n"),
-              std::string::npos)
-        << lourd.erreurs;
-    EXPECT_EQ(lourd.erreurs.find("   "), std::string::npos);
+    const CResultatCli r =
+        Cli({"lighting", Enregistrer("light.vtl"), "--date", "5", "--time", "12:00"});
+    VerifierEchec(r, 3);
+    EXPECT_TRUE(r.erreurs.ends_with("would exceed the maximum weight. Reduce your mesh or "
+                                    "increase the maximum weight allowed\n"))
+        << r.erreurs;
+    EXPECT_EQ(r.erreurs.find("   "), std::string::npos);
 }
