@@ -56,19 +56,22 @@ std::string CommandeSoleil(CContexte& c, const CArguments& arguments) {
     int nHeure = 0;
     int nMinute = 0;
     LireHeureCli("--time", ValeurExigee(arguments, "--time"), nHeure, nMinute);
-    const auto reel = [&](const char* szOption, double dMin, double dMax) -> std::optional<double> {
+    const auto reel = [&](const char* szOption, const CPlage& plage) -> std::optional<double> {
         if (const auto v = arguments.Valeur(szOption)) {
-            return LireReelCli(szOption, *v, dMin, dMax);
+            return LireReelCli(szOption, *v, plage.dMin, plage.dMax);
         }
         return std::nullopt;
     };
     // The ranges of the site and options dialogs.
-    const std::optional<double> latitude = reel("--lat", -89.9, 89.9);
-    const std::optional<double> longitude = reel("--lon", -180, 180);
-    const std::optional<double> nord = reel("--north", 0, 360);
+    using CSite = CConfigurationGeographique;
+    const std::optional<double> latitude = reel("--lat", CSite::kPlageLatitude);
+    const std::optional<double> longitude = reel("--lon", CSite::kPlageLongitude);
+    const std::optional<double> nord = reel("--north", CSite::kPlageDirectionNord);
     std::optional<int> annee;
     if (const auto v = arguments.Valeur("--year")) {
-        annee = LireEntierCli("--year", *v, 2001, 2040);
+        const CPlageEntier plage = COptionsCalcul::kPlageAnnee;
+        annee =
+            LireEntierCli("--year", *v, static_cast<int>(plage.nMin), static_cast<int>(plage.nMax));
     }
 
     if (!arguments.m_positionnels.empty()) {
@@ -192,7 +195,9 @@ std::string CommandeProblemeInverse(CContexte& c, const CArguments& arguments) {
 
 std::string CommandeCalculsPratiques(CContexte& c, const CArguments& arguments) {
     if (const auto v = arguments.Valeur("--lat")) {
-        c.doc.m_configurationGeographique.m_dLatitude = LireReelCli("--lat", *v, -89.9, 89.9);
+        const CPlage plage = CConfigurationGeographique::kPlageLatitude;
+        c.doc.m_configurationGeographique.m_dLatitude =
+            LireReelCli("--lat", *v, plage.dMin, plage.dMax);
     }
     CCalculsPratiques& calculs = c.doc.m_calculsPratiques;
     CTamponCalculsPratiques tampon = calculs.Ouvrir();
