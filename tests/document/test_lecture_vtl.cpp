@@ -10,6 +10,7 @@
 #include "platform/Cp1252.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -27,6 +28,15 @@ Octets Entier(std::int32_t n) {
     const auto u = static_cast<std::uint32_t>(n);
     return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
             static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+}
+
+Octets Reel(double d) {
+    const auto u = std::bit_cast<std::uint64_t>(d);
+    Octets o;
+    for (int i = 0; i < 8; ++i) {
+        o.push_back(static_cast<std::uint8_t>(u >> (8 * i)));
+    }
+    return o;
 }
 
 // `o` with the bytes from `nPosition` on replaced by `nouveaux`.
@@ -344,7 +354,7 @@ TEST_F(LectureVtl, CountsThatTheBytesCannotBackAllocateNothing) {
             nPlusGrande = suivi.PlusGrande();
         }
         EXPECT_FALSE(bLu);
-        EXPECT_NE(strErreur.find("Data too short"), std::string::npos) << strErreur;
+        EXPECT_NE(strErreur.find("ata too short"), std::string::npos) << strErreur;
         // Far less than the list of faces or indices a count would size.
         EXPECT_LT(nPlusGrande, 64u * 1024) << strErreur;
         EXPECT_TRUE(m_doc.m_faces.empty());
@@ -373,18 +383,20 @@ TEST_F(LectureVtl, OpeningIndicesMustDesignateAFace) {
     const Octets quad = Golden("one_quad.vtl");
     const Octets uneOuverture = Remplacer(quad, kNombreOuvertures, Entier(1));
     ExpectRefus(Ajouter(uneOuverture, Entier(1)),
-                "Opening index 1 is outside the face list, 0 to 0", reglages);
+                "Face 1 of 1 \"no name\": opening index 1 is outside the face list, 0 to 0",
+                reglages);
     ExpectRefus(Ajouter(uneOuverture, Entier(-1)),
-                "Opening index -1 is outside the face list, 0 to 0", reglages);
-    ExpectRefus(Ajouter(uneOuverture, Entier(INT_MIN)), "Opening index -2147483648", reglages);
+                "opening index -1 is outside the face list, 0 to 0", reglages);
+    ExpectRefus(Ajouter(uneOuverture, Entier(INT_MIN)), "opening index -2147483648", reglages);
     ExpectRefus(Ajouter(Remplacer(quad, kNombreOuvertures, Entier(-1)), Entier(0)),
-                "Negative number of openings -1", reglages);
+                "negative number of openings -1", reglages);
 
     const Octets quatre = Golden("openings.vtl");
     // The facade's first opening, 3, turned into 4.
     const std::size_t n = Chercher(quatre, Ajouter(Entier(2), Ajouter(Entier(3), Entier(1))));
     ExpectRefus(Remplacer(quatre, n + 4, Entier(4)),
-                "Opening index 4 is outside the face list, 0 to 3", reglages);
+                "Face 1 of 4 \"facade\": opening index 4 is outside the face list, 0 to 3",
+                reglages);
 }
 
 TEST_F(LectureVtl, NothingMayFollowTheLastOpeningsRecord) {
@@ -425,6 +437,105 @@ TEST_F(LectureVtl, SettingsTheProgramCannotHoldAreRefused) {
     EXPECT_EQ(m_doc.m_optionsCalcul.m_nPasMinutes, 1);
     Charger(Remplacer(Remplacer(vide, kIndexPas, Entier(10)), kPasMinutes, Entier(30)));
     EXPECT_EQ(m_doc.m_optionsCalcul.m_nPasMinutes, 30);
+}
+
+TEST_F(LectureVtl, ValuesTheDialogsRefuseAreRefusedNamingValueAndFace) {
+    const Octets reglages = ReglerAutrement();
+    const Octets vide = Golden("empty.vtl");
+    // Offsets in empty.vtl: A24 and A13, then section B after "PARIS".
+    constexpr std::size_t kDistance = 1 + 8 + 11 * 4 + 9 * 8 + 2 * 4;
+    constexpr std::size_t kCentre = 1 + 8 + 11 * 4;
+    constexpr std::size_t kCible = kDistance + 8;
+    constexpr std::size_t kLatitude = 1 + 8 + 156 + 1 + 5;
+    constexpr std::size_t kNord = kLatitude + 20;
+    constexpr std::size_t kHorizon = kLatitude + 28;
+    constexpr std::size_t kPoids = kOptions + 8;
+    // tri_quad_tri: faces "gable", "south wall", "flat triangle", then three
+    // openings records of 24 bytes.
+    const Octets trois = Golden("tri_quad_tri.vtl");
+    const auto face = [&](const std::string& nom) {
+        Octets motif{static_cast<std::uint8_t>(nom.size())};
+        motif.insert(motif.end(), nom.begin(), nom.end());
+        return Chercher(trois, motif) + motif.size(); // E2
+    };
+    const std::size_t kMur = face("south wall");
+    const std::size_t kPignon = face("gable");
+    const std::size_t kPlat = face("flat triangle");
+    const std::size_t kOuvertures = trois.size() - 3 * 24;
+    // Within a face record, from E2; within an openings record, from F1.
+    constexpr std::size_t kTransmittivite = 12, kAbsorptivite = 20, kRelative = 28, kAbsolue = 36,
+                          kLoiT = 44, kLoiA = 144, kPoints = 244;
+    const double nan = std::nan("");
+    const double inf = HUGE_VAL;
+
+    const struct {
+        Octets o;
+        const char* szMessage;
+    } cas[] = {
+        // Site: non-finite and out of the dialog's ranges.
+        {Remplacer(vide, kLatitude, Reel(nan)), "The latitude nan is not a finite number"},
+        {Remplacer(vide, kLatitude, Reel(90)), "The latitude 90 is outside -89.9 to 89.9"},
+        {Remplacer(vide, kLatitude + 8, Reel(-180.5)),
+         "The longitude -180.5 is outside -180 to 180"},
+        {Remplacer(vide, kNord, Reel(-1)), "The north direction -1 is outside 0 to 360"},
+        {Remplacer(vide, kHorizon, Reel(-inf)), "The horizon line -inf is not a finite number"},
+        // Options.
+        {Remplacer(vide, kOptions, Reel(0.05)), "The animation cadence 0.05 is outside 0.1 to 40"},
+        {Remplacer(vide, kPoids, Entier(INT_MAX)),
+         "The maximum processor weight 2147483647 is outside 1 to 1000"},
+        {Remplacer(vide, kPoids, Entier(0)), "The maximum processor weight 0 is outside"},
+        // View parameters and their coordinates.
+        {Remplacer(vide, kDistance, Reel(1000.5)),
+         "The distance of the close sun 1000.5 is outside 0 to 1000"},
+        {Remplacer(vide, kCentre, Reel(1e300)),
+         "The grid centre has X = 1e+300, outside -1000000 to 1000000"},
+        {Remplacer(vide, kCible + 16, Reel(nan)),
+         "The sun's target point has Z = nan, not a finite number"},
+        // Faces, named by position and name.
+        {Remplacer(trois, kMur + kTransmittivite, Reel(150)),
+         "Face 2 of 3 \"south wall\": the transmittivity 150 is outside 0 to 100"},
+        {Remplacer(trois, kMur + kAbsorptivite, Reel(-1)),
+         "Face 2 of 3 \"south wall\": the absorptivity -1 is outside 0 to 100"},
+        {Remplacer(trois, kMur + kRelative, Reel(0.0001)),
+         "Face 2 of 3 \"south wall\": the relative mesh size 0.0001 is outside 0.1 to 10"},
+        {Remplacer(trois, kMur + kAbsolue, Reel(0.0001)),
+         "Face 2 of 3 \"south wall\": the absolute mesh size 0.0001 is outside 0.01 to 1"},
+        {Remplacer(trois, kMur + kLoiT, Entier(3)),
+         "Face 2 of 3 \"south wall\": the transmittivity rate law mode 3 is outside 0 to 2"},
+        {Remplacer(trois, kMur + kLoiA + 4 + 16, Reel(91)),
+         "Face 2 of 3 \"south wall\": absorptivity rate law has incidence 2 = 91, outside 0 "
+         "to 90"},
+        {Remplacer(trois, kMur + kLoiT + 4 + 5 * 16 + 8, Reel(nan)),
+         "transmittivity rate law has rate 6 = nan, not a finite number"},
+        {Remplacer(trois, kPignon + kPoints, Reel(1e300)),
+         "Face 1 of 3 \"gable\": main point 1 has X = 1e+300, outside -1000000 to 1000000"},
+        {Remplacer(trois, kMur + kPoints + 2 * 24 + 8, Reel(inf)),
+         "Face 2 of 3 \"south wall\": main point 3 has Y = inf, not a finite number"},
+        {Remplacer(trois, kPlat + kPoints + 24, Reel(0)), // P1 onto P0
+         "Face 3 of 3 \"flat triangle\": the first three main points do not span a plane"},
+        // Openings records.
+        {Remplacer(trois, kOuvertures + 24, Entier(3)),
+         "Face 2 of 3 \"south wall\": the openings mode 3 is outside 0 to 2"},
+        {Remplacer(trois, kOuvertures + 48 + 4, Reel(2e6)),
+         "Face 3 of 3 \"flat triangle\": the value subtracted for the openings 2000000 is "
+         "outside -100 to 1000000"},
+        {Remplacer(trois, kOuvertures + 12, Reel(-0.5)),
+         "Face 1 of 3 \"gable\": the forced transmittivity of the openings -0.5 is outside 0 to "
+         "100"},
+    };
+    for (const auto& c : cas) {
+        ExpectRefus(c.o, c.szMessage, reglages);
+    }
+
+    // The limits themselves are accepted.
+    for (const auto& [n, d] :
+         {std::pair{kLatitude, -89.9}, std::pair{kLatitude + 8, 180.0}, std::pair{kNord, 360.0},
+          std::pair{kHorizon, 48.0}, std::pair{kOptions, 40.0}, std::pair{kDistance, 0.0},
+          std::pair{kCentre, -1e6}}) {
+        Charger(Remplacer(vide, n, Reel(d)));
+    }
+    Charger(Remplacer(vide, kPoids, Entier(1000)));
+    Charger(Remplacer(Remplacer(trois, kMur + kRelative, Reel(0.1)), kMur + kAbsolue, Reel(1)));
 }
 
 // ---------------------------------------------------------------- files
@@ -541,7 +652,7 @@ TEST_F(FichierVtl, AFailedOpenLeavesANewDocument) {
     Poser(abime, Octets(o.begin(), o.end() - 1));
     EXPECT_FALSE(m_doc.Charger(abime, strErreur));
     EXPECT_EQ(strErreur.rfind("Cannot open \"" + abime + "\": it is not a valid scene file. " +
-                                  "Unexpected end of data",
+                                  "Face 4 of 4 \"oval window\": unexpected end of data",
                               0),
               0u)
         << strErreur;

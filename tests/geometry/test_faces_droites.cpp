@@ -1,5 +1,7 @@
 #include "geometry/Face3.h"
 #include "geometry/Face4.h"
+#include "geometry/Face5.h"
+#include "geometry/Face6.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +109,30 @@ TEST(FacesDroites, QuadrilateralValidity) {
     EXPECT_FALSE(q.EstValide()); // a zero side
     // Validation never moves the points of the straight kinds.
     ExpectProche(q.m_points[3], 2, 0, 2, 0);
+}
+
+TEST(FacesDroites, NoKindAcceptsACoordinateBeyondTheBound) {
+    // A scene file refuses such coordinates, so no edit may store them.
+    const struct {
+        double dDecalage; // added to every X, the fourth point's too
+        bool bValide;
+    } cas[] = {{kCoordonneeMax - 10, true},
+               {-kCoordonneeMax + 10, true},
+               {kCoordonneeMax + 10, false},
+               {1e300, false},
+               {std::nan(""), false}};
+    for (const auto& c : cas) {
+        CFace3 t;
+        CFace4 q;
+        CFace5 s;
+        CFace6 e;
+        for (CFace* f : std::initializer_list<CFace*>{&t, &q, &s, &e}) {
+            for (CVecteur& p : f->m_points) {
+                p.m_x += c.dDecalage;
+            }
+            EXPECT_EQ(f->EstValide(), c.bValide) << f->NomClasse() << " " << c.dDecalage;
+        }
+    }
 }
 
 TEST(FacesDroites, SquareShapeCoefficientsAndMargin) {

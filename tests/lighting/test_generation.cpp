@@ -60,6 +60,45 @@ TEST_F(Generation, SecondReceiverExhaustingTheBudgetReleasesTheFirst) {
     ExpectRefus(CGenerationMaillage::kMessagePoids);
 }
 
+TEST_F(Generation, TheWorkIsBoundedWhateverTheGeometry) {
+    // Grids of billions of candidates that would make few or no nodes are
+    // refused before they are walked; a large grid within the weight is not.
+    const struct {
+        double dCote;          // side of the square receiver, m
+        double dRelative;      // %
+        double dAbsolue;       // m
+        bool bCouverte;        // by an opening larger than the face
+        const char* szMessage; // null: accepted
+    } cas[] = {
+        {2, 0.0001, 0.0001, true, CGenerationMaillage::kMessagePoids},
+        {2, 0.0001, 0.0001, false, CGenerationMaillage::kMessagePoids},
+        {1e6, 2, 0.04, false, CGenerationMaillage::kMessagePoids},
+        {2, 0.1, 0.01, true, CGenerationMaillage::kMessageAucunNoeud}, // 1003 x 1003, walked
+        {40, 2, 0.04, false, nullptr},                                 // 199 x 199 nodes
+    };
+    for (const auto& c : cas) {
+        m_doc.NouveauDocument();
+        m_ui.m_messages.clear();
+        const double l = c.dCote;
+        CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, l),
+                               CVecteur(0, 0, l));
+        r->m_proprietes.m_bRecepteur = 1;
+        r->m_proprietes.m_dMailleRelative = c.dRelative;
+        r->m_proprietes.m_dMailleAbsolue = c.dAbsolue;
+        if (c.bCouverte) {
+            r->m_ouvertures.m_faces = {
+                AjouterQuad("hole", CVecteur(-1, 0, -1), CVecteur(l + 1, 0, -1),
+                            CVecteur(l + 1, 0, l + 1), CVecteur(-1, 0, l + 1))};
+        }
+        EXPECT_EQ(m_doc.GenererMaillages(), c.szMessage == nullptr) << l;
+        if (c.szMessage != nullptr) {
+            ExpectRefus(c.szMessage);
+        } else {
+            EXPECT_EQ(r->m_pNoeuds->Taille(), 199 * 199);
+        }
+    }
+}
+
 TEST_F(Generation, NoReceiverMeansNoNode) {
     AjouterNommee("a");
     AjouterNommee("b");
