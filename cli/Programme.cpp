@@ -13,7 +13,7 @@
 namespace {
 
 // The ranges of the site and options dialogs.
-using kSite = CConfigurationGeographique;
+using CSite = CConfigurationGeographique;
 
 constexpr const char* kProgramme = "vantrel-cli";
 
@@ -54,8 +54,8 @@ const COptionCli kLatitude = {"--lat",
                               "latitude, -89.9 to 89.9 deg, north positive",
                               false,
                               EValeur::Reel,
-                              kSite::kPlageLatitude.dMin,
-                              kSite::kPlageLatitude.dMax};
+                              CSite::kPlageLatitude.dMin,
+                              CSite::kPlageLatitude.dMax};
 
 const std::vector<CCommandeCli>& CommandesCli() {
     static const std::vector<CCommandeCli> s_commandes = {
@@ -80,10 +80,10 @@ const std::vector<CCommandeCli>& CommandesCli() {
           kHeure,
           kLatitude,
           {"--lon", "L", "longitude, -180 to 180 deg, west positive", false, EValeur::Reel,
-           kSite::kPlageLongitude.dMin, kSite::kPlageLongitude.dMax},
+           CSite::kPlageLongitude.dMin, CSite::kPlageLongitude.dMax},
           {"--ignore-longitude", "", "use the Greenwich mean solar time"},
           {"--north", "N", "direction of north, 0 to 360 deg from the Y axis", false, EValeur::Reel,
-           kSite::kPlageDirectionNord.dMin, kSite::kPlageDirectionNord.dMax},
+           CSite::kPlageDirectionNord.dMin, CSite::kPlageDirectionNord.dMax},
           {"--year", "Y", "year of reference, 2001 to 2040", false, EValeur::Entier,
            static_cast<double>(COptionsCalcul::kPlageAnnee.nMin),
            static_cast<double>(COptionsCalcul::kPlageAnnee.nMax)}},
@@ -134,7 +134,7 @@ const std::vector<CCommandeCli>& CommandesCli() {
          "The \"Practical calculations\": recommended panel inclinations at the latitude,\n"
          "how far a canopy's shadow goes down, the minimum spacing of rows of panels.",
          {{"--lat", "L", "latitude, -89.9 to 89.9 deg (default 48.9)", false, EValeur::Reel,
-           kSite::kPlageLatitude.dMin, kSite::kPlageLatitude.dMax},
+           CSite::kPlageLatitude.dMin, CSite::kPlageLatitude.dMax},
           {"--overhang", "M", "canopy overhang, 0 to 100 m (default 1)"},
           {"--canopy-altitude", "A", "sun altitude, 0.01 to 89.99 deg (default 45)"},
           {"--panel-size", "M", "0 to 100 m (default 1)"},
