@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr int kNoeudsParBloc = 2048;
+constexpr int kNoeudsParBloc = 8192; // 32 KB of values
+constexpr int kLignesParBloc = 64;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 constexpr double kU = kEpsilon / 2; // unit roundoff
 constexpr double kInfini = std::numeric_limits<double>::infinity();
@@ -391,10 +392,15 @@ bool ContraintesRegion(int nType, float k1f, float k2f, const CAffine& a, const 
         Ajouter(v, 0, 1, 0, dB, kInfini, sb + w, a, b, c);
         const double m1 = sa + std::fabs(k1) * sb;
         const double m2 = sb + std::fabs(k2) * sa;
+        // Near a parallelogram the box already is the outer side: the
+        // edges then serve the inner side only.
+        const bool bBoite = std::fabs(k1) <= 1e-3 && std::fabs(k2) <= 1e-3;
         Ajouter(v, 1, k1, 0, 1, m1 + 2 * kU * std::fabs(k1) * (dB + sb + 1),
-                m1 + 2 * kU + 2 * kU * std::fabs(k1) * (dB + w + sb + 1), a, b, c);
+                bBoite ? kInfini : m1 + 2 * kU + 2 * kU * std::fabs(k1) * (dB + w + sb + 1), a, b,
+                c);
         Ajouter(v, k2, 1, 0, 1, m2 + 2 * kU * std::fabs(k2) * (dA + sa + 1),
-                m2 + 2 * kU + 2 * kU * std::fabs(k2) * (dA + w + sa + 1), a, b, c);
+                bBoite ? kInfini : m2 + 2 * kU + 2 * kU * std::fabs(k2) * (dA + w + sa + 1), a, b,
+                c);
         return true;
     }
     default: {
@@ -590,12 +596,137 @@ inline void Resoudre(double g0, double t, double gv, double h, bool bCertain, in
     }
 }
 
-// node value *= transmission, unless the walk has already stopped (<= 0).
-inline void Multiplier(float* valeurs, int k0, int k1, double dTransmission) {
+// The boundary of g <= h across the rows, j*(i) = (h - g0 - i gu) / gv,
+// formed as j0 + i dj with j0 = fl(fl(h - g0) / gv) and dj = fl(-gu / gv).
+// Each of those and of the evaluation is within an ulp of its terms, so
+// over |i| <= iMax the error is below 4 ulps of ((|h| + |g0| + iMax |gu|) /
+// |gv| + |j0| + iMax |dj|): doubled, plus 1e-15 for the rounding of j0 +- e,
+// that is e. Then j > j* + e has g > h for sure (gv > 0), j < j* - e has
+// g <= h; the other way round when gv < 0.
+using CLimite = CMoteurOmbrage::CLimite;
+
+CLimite Limite(const CContrainte& k, int nContrainte, bool bExt, double iMax) {
+    CLimite l{0, 0, nContrainte, k.gv > 0, false};
+    const double h = bExt ? k.hExt : k.hInt;
+    if (k.gv == 0) {
+        return l;
+    }
+    const double j0 = (h - k.g0) / k.gv;
+    l.dj = -k.gu / k.gv;
+    const double e =
+        8 * kU *
+            ((std::fabs(h) + std::fabs(k.g0) + iMax * std::fabs(k.gu)) / std::fabs(k.gv) +
+             std::fabs(j0) + iMax * std::fabs(l.dj)) +
+        1e-15;
+    // Outer ends move out, inner ends move in.
+    l.J = (l.bHaut == bExt) ? j0 + e : j0 - e;
+    l.bRapide = std::isfinite(l.J) && std::isfinite(l.dj) && e < 0.25 &&
+                std::fabs(l.J) + iMax * std::fabs(l.dj) < 1e9;
+    return l;
+}
+
+// Appends the span ends of the region's constraints: outer, then inner.
+void Limites(const std::vector<CContrainte>& c, CMoteurOmbrage::CRegion& region, double iMax,
+             std::vector<CLimite>& limites) {
+    region.nLimites = static_cast<int>(limites.size());
+    for (int n = region.nDebut; n < region.nFin; ++n) {
+        if (c[static_cast<std::size_t>(n)].hExt < kInfini) {
+            limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, true, iMax));
+        }
+    }
+    region.nLimitesExt = static_cast<int>(limites.size());
+    if (region.bInterieur) {
+        for (int n = region.nDebut; n < region.nFin; ++n) {
+            if (c[static_cast<std::size_t>(n)].hInt < kInfini) {
+                limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, false, iMax));
+            }
+        }
+    }
+    region.nLimitesFin = static_cast<int>(limites.size());
+}
+
+// Narrows [x0, x1] (row i) by the ends l .. fin; false when it empties.
+inline bool Borner(const CLimite* l, const CLimite* fin, const std::vector<CContrainte>& c,
+                   double di, bool bExt, int& x0, int& x1) {
+    for (; l < fin; ++l) {
+        if (l->bRapide) {
+            // |lim| < 1e9: the conversion cannot overflow.
+            const double lim = l->J + di * l->dj;
+            const int t = static_cast<int>(lim);
+            if (l->bHaut) {
+                x1 = std::min(x1, t - (lim < t)); // floor
+            } else {
+                x0 = std::max(x0, t + (lim > t)); // ceil
+            }
+        } else {
+            const CContrainte& k = c[static_cast<std::size_t>(l->nContrainte)];
+            Resoudre(k.g0, di * k.gu, k.gv, bExt ? k.hExt : k.hInt, !bExt, x0, x1, x0, x1);
+        }
+        if (x0 > x1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// node value *= transmission, unless the walk has already stopped (<= 0);
+// returns how many walks this stops, and whether all have stopped now.
+inline int Multiplier(float* valeurs, int k0, int k1, double dTransmission, bool& bTous) {
+    int n = 0;
+    int nTous = 1;
     for (int k = k0; k <= k1; ++k) {
         const float x = valeurs[k];
         const float y = static_cast<float>(dTransmission * x);
-        valeurs[k] = x <= 0 ? x : y;
+        const bool bArrete = x <= 0;
+        const float z = bArrete ? x : y;
+        valeurs[k] = z;
+        n += !bArrete && y <= 0;
+        nTous &= z <= 0;
+    }
+    bTous = nTous != 0;
+    return n;
+}
+
+// Adds the columns [a, b], where every walk has stopped, to the row's run.
+inline void Arreter(std::pair<int, int>& arretes, int a, int b) {
+    if (arretes.first > arretes.second) {
+        arretes = {a, b};
+    } else if (a <= arretes.second + 1 && b >= arretes.first - 1) {
+        arretes = {std::min(a, arretes.first), std::max(b, arretes.second)};
+    } else if (b - a > arretes.second - arretes.first) {
+        arretes = {a, b};
+    }
+}
+
+// The ends l .. fin narrow the spans of rows i0 .. i0 + n - 1 at once.
+void BornerLignes(const CLimite* l, const CLimite* fin, const std::vector<CContrainte>& c, int i0,
+                  int n, bool bExt, int* x0, int* x1) {
+    for (; l < fin; ++l) {
+        if (l->bRapide) {
+            const double J = l->J;
+            const double dj = l->dj;
+            if (l->bHaut) {
+                for (int r = 0; r < n; ++r) {
+                    const double lim = J + static_cast<double>(i0 + r) * dj;
+                    const int t = static_cast<int>(lim);
+                    x1[r] = std::min(x1[r], t - (lim < t)); // floor
+                }
+            } else {
+                for (int r = 0; r < n; ++r) {
+                    const double lim = J + static_cast<double>(i0 + r) * dj;
+                    const int t = static_cast<int>(lim);
+                    x0[r] = std::max(x0[r], t + (lim > t)); // ceil
+                }
+            }
+        } else {
+            const CContrainte& k = c[static_cast<std::size_t>(l->nContrainte)];
+            for (int r = 0; r < n; ++r) {
+                if (x0[r] <= x1[r]) {
+                    Resoudre(k.g0, static_cast<double>(i0 + r) * k.gu, k.gv, bExt ? k.hExt : k.hInt,
+                             !bExt, x0[r], x1[r], x0[r], x1[r]);
+                }
+            }
+        }
     }
 }
 
@@ -647,8 +778,9 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
     }
     m_recepteurs.resize(n);
     m_pool.Executer(static_cast<int>(n), [this](int r) {
-        m_recepteurs[static_cast<std::size_t>(r)]->reseau.Analyser(
-            *m_recepteurs[static_cast<std::size_t>(r)]->pFace);
+        CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(r)];
+        recepteur.reseau.Analyser(*recepteur.pFace);
+        recepteur.actifs.assign(recepteur.reseau.m_debutsLignes.size(), 0);
     });
 
     // Blocks of whole rows, about kNoeudsParBloc nodes each, so that a
@@ -666,6 +798,23 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
             }
             continue;
         }
+        CRecepteur& rec = *m_recepteurs[r];
+        rec.nPremierBloc = static_cast<int>(m_blocs.size());
+        rec.blocDeLigne.assign(static_cast<std::size_t>(g.m_iMax - g.m_iMin + 1), 0);
+        rec.arretes.assign(rec.blocDeLigne.size(), {1, 0});
+        rec.jDebutLigne.assign(rec.blocDeLigne.size(), 1);
+        rec.jFinLigne.assign(rec.blocDeLigne.size(), 0);
+        for (int l = g.m_iMin; l <= g.m_iMax; ++l) {
+            const auto n = static_cast<std::size_t>(l - g.m_iMin);
+            const int s0 = g.m_debutsLignes[n];
+            const int s1 = g.m_debutsLignes[n + 1];
+            if (s0 < s1) {
+                const CSegmentReseau& a = g.m_segments[static_cast<std::size_t>(s0)];
+                const CSegmentReseau& z = g.m_segments[static_cast<std::size_t>(s1 - 1)];
+                rec.jDebutLigne[n] = a.j0;
+                rec.jFinLigne[n] = z.j0 + z.n - 1;
+            }
+        }
         int i = g.m_iMin;
         while (i <= g.m_iMax) {
             const int kDebut =
@@ -680,13 +829,18 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
                            ? g.m_segments[static_cast<std::size_t>(s)].k0
                            : g.m_nNoeuds;
                 ++iFin;
-                if (kFin - kDebut >= kNoeudsParBloc) {
+                if (kFin - kDebut >= kNoeudsParBloc || iFin - i >= kLignesParBloc) {
                     break;
                 }
+            }
+            for (int l = i; l < iFin; ++l) {
+                rec.blocDeLigne[static_cast<std::size_t>(l - g.m_iMin)] =
+                    static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
             }
             m_blocs.push_back({nr, i, iFin - 1, kDebut, kFin, 0, 0});
             i = iFin;
         }
+        rec.nBlocs = static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
     }
     m_bAnalyse = true;
 }
@@ -732,6 +886,74 @@ bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
             return false;
         }
     }
+    // The region's own extent across the rows: for two constraints whose gv
+    // have opposite signs, -gv_q g_p + gv_p g_q <= -gv_q h_p + gv_p h_q holds
+    // on the region and does not depend on j (its j coefficient is exactly 0
+    // in exact arithmetic), so it bounds i. Forming its coefficients in
+    // floating point costs 2 ulps of their terms, added to the bound.
+    const double iMax = std::max(std::abs(g.m_iMin), std::abs(g.m_iMax));
+    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
+        const CContrainte& kp = r.contraintes[n];
+        if (!(kp.gv > 0 && kp.hExt < kInfini)) {
+            continue;
+        }
+        for (std::size_t m = nDebut; m < r.contraintes.size(); ++m) {
+            const CContrainte& kq = r.contraintes[m];
+            if (!(kq.gv < 0 && kq.hExt < kInfini)) {
+                continue;
+            }
+            const double l = -kq.gv;
+            const double mu = kp.gv;
+            const double k0 = l * kp.g0 + mu * kq.g0;
+            const double ku = l * kp.gu + mu * kq.gu;
+            const double h = l * kp.hExt + mu * kq.hExt;
+            const double e = 2.02 * kU *
+                             (std::fabs(l * kp.g0) + std::fabs(mu * kq.g0) +
+                              iMax * (std::fabs(l * kp.gu) + std::fabs(mu * kq.gu)) +
+                              std::fabs(l * kp.hExt) + std::fabs(mu * kq.hExt));
+            int lo, hi;
+            Resoudre(k0, 0.0, ku, h + e, false, p.iDebut, p.iFin, lo, hi);
+            p.iDebut = lo;
+            p.iFin = hi;
+            if (lo > hi) {
+                annuler();
+                return false;
+            }
+        }
+    }
+    // The same across the columns, eliminating i.
+    p.jDebut = g.m_jMin;
+    p.jFin = g.m_jMax;
+    const double jMax = std::max(std::abs(g.m_jMin), std::abs(g.m_jMax));
+    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
+        const CContrainte& kp = r.contraintes[n];
+        if (!(kp.gu > 0 && kp.hExt < kInfini)) {
+            continue;
+        }
+        for (std::size_t m = nDebut; m < r.contraintes.size(); ++m) {
+            const CContrainte& kq = r.contraintes[m];
+            if (!(kq.gu < 0 && kq.hExt < kInfini)) {
+                continue;
+            }
+            const double l = -kq.gu;
+            const double mu = kp.gu;
+            const double k0 = l * kp.g0 + mu * kq.g0;
+            const double kv = l * kp.gv + mu * kq.gv;
+            const double h = l * kp.hExt + mu * kq.hExt;
+            const double e = 2.02 * kU *
+                             (std::fabs(l * kp.g0) + std::fabs(mu * kq.g0) +
+                              jMax * (std::fabs(l * kp.gv) + std::fabs(mu * kq.gv)) +
+                              std::fabs(l * kp.hExt) + std::fabs(mu * kq.hExt));
+            int lo, hi;
+            Resoudre(k0, 0.0, kv, h + e, false, p.jDebut, p.jFin, lo, hi);
+            p.jDebut = lo;
+            p.jFin = hi;
+            if (lo > hi) {
+                annuler();
+                return false;
+            }
+        }
+    }
     p.region = {static_cast<int>(nDebut), static_cast<int>(r.contraintes.size()), bInterieur};
 
     p.nDebutOuvertures = static_cast<int>(nDebutOuvertures);
@@ -759,6 +981,10 @@ bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
         r.regionsOuvertures.push_back(region);
     }
     p.nFinOuvertures = static_cast<int>(r.regionsOuvertures.size());
+    Limites(r.contraintes, p.region, iMax, r.limites);
+    for (int q = p.nDebutOuvertures; q < p.nFinOuvertures; ++q) {
+        Limites(r.contraintes, r.regionsOuvertures[static_cast<std::size_t>(q)], iMax, r.limites);
+    }
     r.paires.push_back(p);
     return true;
 }
@@ -767,6 +993,7 @@ void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
     r.paires.clear();
     r.contraintes.clear();
     r.regionsOuvertures.clear();
+    r.limites.clear();
     r.candidats.clear();
     const CReseauNoeuds& g = r.reseau;
     if (g.m_nNoeuds == 0 || r.pFace->m_dEclairementDirect == 0 || m_occultants.empty()) {
@@ -837,41 +1064,44 @@ void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
         }
         PreparerPaire(r, k);
     }
+    if (!g.m_bValide) {
+        return;
+    }
+    // Each block walks only the pairs whose rows meet it (document order kept).
+    r.debutsPairesBlocs.assign(static_cast<std::size_t>(r.nBlocs) + 1, 0);
+    for (const CPaire& p : r.paires) {
+        const int b0 = r.blocDeLigne[static_cast<std::size_t>(p.iDebut - g.m_iMin)];
+        const int b1 = r.blocDeLigne[static_cast<std::size_t>(p.iFin - g.m_iMin)];
+        for (int b = b0; b <= b1; ++b) {
+            ++r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1];
+        }
+    }
+    for (int b = 0; b < r.nBlocs; ++b) {
+        r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1] +=
+            r.debutsPairesBlocs[static_cast<std::size_t>(b)];
+    }
+    r.pairesBlocs.resize(static_cast<std::size_t>(r.debutsPairesBlocs.back()));
+    std::vector<int> positions(r.debutsPairesBlocs.begin(), r.debutsPairesBlocs.end() - 1);
+    for (std::size_t n = 0; n < r.paires.size(); ++n) {
+        const CPaire& p = r.paires[n];
+        const int b0 = r.blocDeLigne[static_cast<std::size_t>(p.iDebut - g.m_iMin)];
+        const int b1 = r.blocDeLigne[static_cast<std::size_t>(p.iFin - g.m_iMin)];
+        for (int b = b0; b <= b1; ++b) {
+            r.pairesBlocs[static_cast<std::size_t>(positions[static_cast<std::size_t>(b)]++)] =
+                static_cast<int>(n);
+        }
+    }
 }
 
-void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs,
-                                 CBloc& bloc) {
+int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
+                                std::pair<int, int>& arretes, int e0, int e1, int n0, int n1) {
     const CReseauNoeuds& g = r.reseau;
     const int s0 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin)];
     const int s1 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin + 1)];
-    if (s0 == s1) {
-        return;
-    }
     const CSegmentReseau* segments = g.m_segments.data();
-    const int jA = segments[s0].j0;
-    const int jB = segments[s1 - 1].j0 + segments[s1 - 1].n - 1;
     const double di = i;
-
-    // Outer span [e0, e1], inner span [n0, n1].
-    int e0 = jA, e1 = jB, n0 = jA, n1 = jB;
-    bool bInterieur = p.region.bInterieur;
-    for (int c = p.region.nDebut; c < p.region.nFin; ++c) {
-        const CContrainte& k = r.contraintes[static_cast<std::size_t>(c)];
-        const double t = di * k.gu;
-        Resoudre(k.g0, t, k.gv, k.hExt, false, e0, e1, e0, e1);
-        if (e0 > e1) {
-            return;
-        }
-        if (bInterieur) {
-            Resoudre(k.g0, t, k.gv, k.hInt, true, n0, n1, n0, n1);
-            bInterieur = n0 <= n1;
-        }
-    }
-    if (bInterieur) {
-        n0 = std::max(n0, e0);
-        n1 = std::min(n1, e1);
-        bInterieur = n0 <= n1;
-    }
+    const CLimite* limites = r.limites.data();
+    bool bInterieur = n0 <= n1;
 
     // Openings: outer spans (the ray may pass) and inner spans (it passes).
     constexpr int kMaxOuvertures = 16;
@@ -885,20 +1115,15 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* v
     for (int q = 0; q < nOuvertures; ++q) {
         const CRegion& region =
             r.regionsOuvertures[static_cast<std::size_t>(p.nDebutOuvertures + q)];
-        int a0 = e0, a1 = e1, b0 = e0, b1 = e1;
-        bool bInt = region.bInterieur;
-        for (int c = region.nDebut; c < region.nFin && a0 <= a1; ++c) {
-            const CContrainte& k = r.contraintes[static_cast<std::size_t>(c)];
-            const double t = di * k.gu;
-            Resoudre(k.g0, t, k.gv, k.hExt, false, a0, a1, a0, a1);
-            if (bInt) {
-                Resoudre(k.g0, t, k.gv, k.hInt, true, b0, b1, b0, b1);
-                bInt = b0 <= b1;
-            }
-        }
-        if (a0 > a1) {
+        int a0 = e0, a1 = e1;
+        if (!Borner(limites + region.nLimites, limites + region.nLimitesExt, r.contraintes, di,
+                    true, a0, a1)) {
             continue;
         }
+        int b0 = a0, b1 = a1;
+        const bool bInt =
+            region.bInterieur && Borner(limites + region.nLimitesExt, limites + region.nLimitesFin,
+                                        r.contraintes, di, false, b0, b1);
         oe0[m] = a0;
         oe1[m] = a1;
         on0[m] = bInt ? b0 : 1;
@@ -908,11 +1133,16 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* v
 
     const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
     const CMaillage& maillage = *r.pFace->m_pNoeuds;
+    int nArretes = 0;
     for (int s = s0; s < s1; ++s) {
         const CSegmentReseau& seg = segments[s];
         int j = std::max(seg.j0, e0);
         const int jFin = std::min(seg.j0 + seg.n - 1, e1);
         while (j <= jFin) {
+            if (arretes.first <= j && j <= arretes.second) {
+                j = arretes.second + 1; // every walk there has stopped
+                continue;
+            }
             int fin = -1;
             for (int q = 0; q < m; ++q) {
                 if (on0[q] <= j && j <= on1[q]) {
@@ -936,8 +1166,15 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* v
                     }
                 }
                 if (bLibre) {
-                    Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
-                               o.dTransmission);
+                    if (arretes.first > j && arretes.first <= fin2) {
+                        fin2 = arretes.first - 1;
+                    }
+                    bool bTous = false;
+                    nArretes += Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
+                                           o.dTransmission, bTous);
+                    if (bTous) {
+                        Arreter(arretes, j, fin2);
+                    }
                     bloc.nDecides += fin2 - j + 1;
                     j = fin2 + 1;
                     continue;
@@ -948,11 +1185,13 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* v
                 ++bloc.nTests;
                 if (Intercepte(o, maillage, k)) {
                     valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
+                    nArretes += valeurs[k] <= 0;
                 }
             }
             ++j;
         }
     }
+    return nArretes;
 }
 
 void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
@@ -984,12 +1223,57 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
         return;
     }
     // Occluder after occluder in document order: each node meets the same
-    // multiplications in the same order as in the plain walk.
-    for (const CPaire& p : r.paires) {
+    // multiplications in the same order as in the plain walk. A row (a
+    // block) whose every walk has stopped has nothing left to change.
+    const CReseauNoeuds& g = r.reseau;
+    const bool bActifs = !(static_cast<float>(dDirect) <= 0);
+    int nActifsBloc = 0;
+    for (int i = bloc.iDebut; i <= bloc.iFin; ++i) {
+        const auto l = static_cast<std::size_t>(i - g.m_iMin);
+        int n = 0;
+        for (int s = g.m_debutsLignes[l]; s < g.m_debutsLignes[l + 1]; ++s) {
+            n += g.m_segments[static_cast<std::size_t>(s)].n;
+        }
+        r.actifs[l] = bActifs ? n : 0;
+        r.arretes[l] = {1, 0};
+        nActifsBloc += r.actifs[l];
+    }
+    const int b = r.blocDeLigne[static_cast<std::size_t>(bloc.iDebut - g.m_iMin)];
+    int e0[kLignesParBloc], e1[kLignesParBloc], n0[kLignesParBloc], n1[kLignesParBloc];
+    const CLimite* limites = r.limites.data();
+    for (int q = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
+         q < r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1] && nActifsBloc > 0; ++q) {
+        const CPaire& p =
+            r.paires[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
         const int i0 = std::max(p.iDebut, bloc.iDebut);
-        const int i1 = std::min(p.iFin, bloc.iFin);
-        for (int i = i0; i <= i1; ++i) {
-            OmbrerLigne(r, p, i, valeurs, bloc);
+        const int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
+        // Outer spans [e0, e1] and inner spans [n0, n1] of the rows.
+        for (int k = 0; k < n; ++k) {
+            const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
+            e0[k] = std::max(r.jDebutLigne[l], p.jDebut);
+            e1[k] = std::min(r.jFinLigne[l], p.jFin);
+        }
+        BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, r.contraintes, i0,
+                     n, true, e0, e1);
+        for (int k = 0; k < n; ++k) {
+            n0[k] = e0[k];
+            n1[k] = p.region.bInterieur ? e1[k] : e0[k] - 1;
+        }
+        if (p.region.bInterieur) {
+            BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
+                         r.contraintes, i0, n, false, n0, n1);
+        }
+        for (int k = 0; k < n; ++k) {
+            const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
+            std::pair<int, int>& arretes = r.arretes[l];
+            if (e0[k] > e1[k] || r.actifs[l] == 0 ||
+                (arretes.first <= e0[k] && e1[k] <= arretes.second)) {
+                continue; // nothing left to change there
+            }
+            const int nArretes =
+                OmbrerLigne(r, p, i0 + k, valeurs, bloc, arretes, e0[k], e1[k], n0[k], n1[k]);
+            r.actifs[l] -= nArretes;
+            nActifsBloc -= nArretes;
         }
     }
 }
@@ -1001,8 +1285,8 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
 // chains. Otherwise it is the plain sum.
 void CMoteurOmbrage::Moyenne(CFace& f) {
     f.m_dEclairement = 0;
-    if (!f.m_pNoeuds) {
-        return;
+    if (!f.m_pNoeuds || f.m_dEclairementDirect == 0) {
+        return; // no node or every value 0: the plain sum is +0 too
     }
     const std::vector<float>& v = f.m_pNoeuds->m_valeurs;
     const int n = static_cast<int>(v.size());
@@ -1045,8 +1329,6 @@ void CMoteurOmbrage::Moyenne(CFace& f) {
 }
 
 void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& dir) {
-    Preparer(faces, dir);
-    ConstruireGrille();
 
     bool bAnalyser = !m_bFiges || !m_bAnalyse;
     if (!bAnalyser) {
@@ -1068,6 +1350,17 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
         Analyser(faces);
     }
 
+    // With no receiver lit (a night sample) no occluder matters.
+    bool bEclaire = false;
+    for (const auto& r : m_recepteurs) {
+        bEclaire = bEclaire || r->pFace->m_dEclairementDirect != 0;
+    }
+    if (bEclaire) {
+        Preparer(faces, dir);
+        ConstruireGrille();
+    } else {
+        m_occultants.clear();
+    }
     m_pool.Executer(static_cast<int>(m_recepteurs.size()), [this](int r) {
         PreparerRecepteur(*m_recepteurs[static_cast<std::size_t>(r)]);
     });

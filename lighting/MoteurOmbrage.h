@@ -5,6 +5,7 @@
 #include "lighting/ReseauNoeuds.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class CFace;
@@ -49,11 +50,22 @@ public:
         double g0, gu, gv;
         double hInt, hExt;
     };
+    // One end of a span on row i, from one constraint: j = lim = J + i dj,
+    // an upper end (floor) when bHaut, a lower end (ceil) otherwise, already
+    // widened or narrowed by its error bound. bRapide false when that bound
+    // is too coarse: the row is then solved with proven evaluations.
+    struct CLimite {
+        double J, dj;
+        int nContrainte;
+        bool bHaut, bRapide;
+    };
     // The region of a face over one receiver's grid: its constraints, and
     // whether the inner spans are usable at all.
     struct CRegion {
         int nDebut = 0, nFin = 0; // in the receiver's m_contraintes
         bool bInterieur = false;
+        // In the receiver's limites: outer ends, then inner ends.
+        int nLimites = 0, nLimitesExt = 0, nLimitesFin = 0;
     };
 
 private:
@@ -81,6 +93,7 @@ private:
     struct CPaire {
         int nOccultant;
         int iDebut, iFin; // rows that may be shaded
+        int jDebut, jFin; // and the columns
         CRegion region;
         int nDebutOuvertures, nFinOuvertures; // regions in m_regionsOuvertures
     };
@@ -90,8 +103,19 @@ private:
         CReseauNoeuds reseau;
         std::vector<CPaire> paires;
         std::vector<CContrainte> contraintes;
+        std::vector<CLimite> limites;
         std::vector<CRegion> regionsOuvertures;
         std::vector<int> candidats;
+        // Per grid row during the shading: nodes whose walk has not stopped,
+        // and a run of columns where every walk has stopped.
+        std::vector<int> actifs;
+        std::vector<std::pair<int, int>> arretes;
+        std::vector<int> jDebutLigne, jFinLigne; // columns of each row's nodes
+        // Its blocks, and for each the pairs whose rows meet it, in order.
+        int nPremierBloc = 0, nBlocs = 0;
+        std::vector<int> blocDeLigne;
+        std::vector<int> debutsPairesBlocs;
+        std::vector<int> pairesBlocs;
     };
     struct CBloc {
         int nRecepteur;
@@ -107,7 +131,10 @@ private:
     void PreparerRecepteur(CRecepteur& r);
     bool PreparerPaire(CRecepteur& r, int nOccultant);
     void OmbrerBloc(CBloc& bloc);
-    void OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc);
+    // Returns how many nodes of the row it brought to 0 or below.
+    // [e0, e1]: the outer span of row i, [n0, n1] its inner span.
+    int OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
+                    std::pair<int, int>& arretes, int e0, int e1, int n0, int n1);
     bool Intercepte(const COccultant& o, const CMaillage& m, int k) const;
     static void Moyenne(CFace& f);
 

@@ -84,8 +84,8 @@ void CReseauNoeuds::Analyser(const CFace& f) {
         const double w[3] = {m.m_x[n] - m_o[0], m.m_y[n] - m_o[1], m.m_z[n] - m_o[2]};
         const double wu = w[0] * m_u[0] + w[1] * m_u[1] + w[2] * m_u[2];
         const double wv = w[0] * m_v[0] + w[1] * m_v[1] + w[2] * m_v[2];
-        const double di = std::round((gvv * wu - guv * wv) / det);
-        const double dj = std::round((guu * wv - guv * wu) / det);
+        const double di = std::floor((gvv * wu - guv * wv) / det + 0.5);
+        const double dj = std::floor((guu * wv - guv * wu) / det + 0.5);
         if (!(std::fabs(di) < 1e8 && std::fabs(dj) < 1e8)) {
             return;
         }
