@@ -698,33 +698,48 @@ inline void Arreter(std::pair<int, int>& arretes, int a, int b) {
     }
 }
 
-// The ends l .. fin narrow the spans of rows i0 .. i0 + n - 1 at once.
+// The ends l .. fin narrow the spans of rows i0 .. i0 + n - 1 at once. The
+// fast ends are gathered as doubles (the floor of a minimum is the minimum
+// of the floors), so that their loops are plain vector minima.
 void BornerLignes(const CLimite* l, const CLimite* fin, const std::vector<CContrainte>& c, int i0,
-                  int n, bool bExt, int* x0, int* x1) {
-    for (; l < fin; ++l) {
-        if (l->bRapide) {
-            const double J = l->J;
-            const double dj = l->dj;
-            if (l->bHaut) {
-                for (int r = 0; r < n; ++r) {
-                    const double lim = J + static_cast<double>(i0 + r) * dj;
-                    const int t = static_cast<int>(lim);
-                    x1[r] = std::min(x1[r], t - (lim < t)); // floor
-                }
-            } else {
-                for (int r = 0; r < n; ++r) {
-                    const double lim = J + static_cast<double>(i0 + r) * dj;
-                    const int t = static_cast<int>(lim);
-                    x0[r] = std::max(x0[r], t + (lim > t)); // ceil
-                }
+                  int n, bool bExt, int* x0, int* x1, double* d0, double* d1) {
+    for (int r = 0; r < n; ++r) {
+        d0[r] = x0[r];
+        d1[r] = x1[r];
+    }
+    for (const CLimite* m = l; m < fin; ++m) {
+        if (!m->bRapide) {
+            continue;
+        }
+        const double J = m->J;
+        const double dj = m->dj;
+        const double di0 = i0;
+        if (m->bHaut) {
+            for (int r = 0; r < n; ++r) {
+                d1[r] = std::min(d1[r], J + (di0 + r) * dj);
             }
         } else {
-            const CContrainte& k = c[static_cast<std::size_t>(l->nContrainte)];
             for (int r = 0; r < n; ++r) {
-                if (x0[r] <= x1[r]) {
-                    Resoudre(k.g0, static_cast<double>(i0 + r) * k.gu, k.gv, bExt ? k.hExt : k.hInt,
-                             !bExt, x0[r], x1[r], x0[r], x1[r]);
-                }
+                d0[r] = std::max(d0[r], J + (di0 + r) * dj);
+            }
+        }
+    }
+    // |lim| < 1e9 (see Limite), so the conversions cannot overflow.
+    for (int r = 0; r < n; ++r) {
+        const int t1 = static_cast<int>(d1[r]);
+        x1[r] = t1 - (d1[r] < t1); // floor
+        const int t0 = static_cast<int>(d0[r]);
+        x0[r] = t0 + (d0[r] > t0); // ceil
+    }
+    for (; l < fin; ++l) {
+        if (l->bRapide) {
+            continue;
+        }
+        const CContrainte& k = c[static_cast<std::size_t>(l->nContrainte)];
+        for (int r = 0; r < n; ++r) {
+            if (x0[r] <= x1[r]) {
+                Resoudre(k.g0, static_cast<double>(i0 + r) * k.gu, k.gv, bExt ? k.hExt : k.hInt,
+                         !bExt, x0[r], x1[r], x0[r], x1[r]);
             }
         }
     }
@@ -1134,6 +1149,7 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
     const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
     const CMaillage& maillage = *r.pFace->m_pNoeuds;
     int nArretes = 0;
+    bool bToutArrete = true; // every walk of the outer span has stopped
     for (int s = s0; s < s1; ++s) {
         const CSegmentReseau& seg = segments[s];
         int j = std::max(seg.j0, e0);
@@ -1151,6 +1167,7 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
             }
             if (fin >= j) {
                 j = fin + 1; // through an opening
+                bToutArrete = false;
                 continue;
             }
             if (bInterieur && n0 <= j && j <= n1) {
@@ -1175,6 +1192,7 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
                     if (bTous) {
                         Arreter(arretes, j, fin2);
                     }
+                    bToutArrete = bToutArrete && bTous;
                     bloc.nDecides += fin2 - j + 1;
                     j = fin2 + 1;
                     continue;
@@ -1187,9 +1205,13 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
                     valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
                     nArretes += valeurs[k] <= 0;
                 }
+                bToutArrete = bToutArrete && valeurs[k] <= 0;
             }
             ++j;
         }
+    }
+    if (bToutArrete) {
+        Arreter(arretes, e0, e1); // behind an opaque occluder, the whole span
     }
     return nArretes;
 }
@@ -1240,6 +1262,7 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
     }
     const int b = r.blocDeLigne[static_cast<std::size_t>(bloc.iDebut - g.m_iMin)];
     int e0[kLignesParBloc], e1[kLignesParBloc], n0[kLignesParBloc], n1[kLignesParBloc];
+    double d0[kLignesParBloc], d1[kLignesParBloc];
     const CLimite* limites = r.limites.data();
     for (int q = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
          q < r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1] && nActifsBloc > 0; ++q) {
@@ -1247,21 +1270,28 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
             r.paires[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
         const int i0 = std::max(p.iDebut, bloc.iDebut);
         const int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
-        // Outer spans [e0, e1] and inner spans [n0, n1] of the rows.
+        // Outer spans [e0, e1] and inner spans [n0, n1] of the rows; none
+        // to work out when the pair's columns have stopped on every row.
+        bool bUtile = false;
         for (int k = 0; k < n; ++k) {
             const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
             e0[k] = std::max(r.jDebutLigne[l], p.jDebut);
             e1[k] = std::min(r.jFinLigne[l], p.jFin);
+            bUtile = bUtile || (e0[k] <= e1[k] && r.actifs[l] > 0 &&
+                                !(r.arretes[l].first <= e0[k] && e1[k] <= r.arretes[l].second));
+        }
+        if (!bUtile) {
+            continue;
         }
         BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, r.contraintes, i0,
-                     n, true, e0, e1);
+                     n, true, e0, e1, d0, d1);
         for (int k = 0; k < n; ++k) {
             n0[k] = e0[k];
             n1[k] = p.region.bInterieur ? e1[k] : e0[k] - 1;
         }
         if (p.region.bInterieur) {
             BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
-                         r.contraintes, i0, n, false, n0, n1);
+                         r.contraintes, i0, n, false, n0, n1, d0, d1);
         }
         for (int k = 0; k < n; ++k) {
             const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
