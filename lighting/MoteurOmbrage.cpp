@@ -605,10 +605,14 @@ inline void Resoudre(double g0, double t, double gv, double h, bool bCertain, in
 // g <= h; the other way round when gv < 0.
 using CLimite = CMoteurOmbrage::CLimite;
 
-CLimite Limite(const CContrainte& k, int nContrainte, bool bExt, double iMax) {
-    CLimite l{0, 0, nContrainte, k.gv > 0, false};
+CLimite Limite(const CContrainte& k, int nContrainte, bool bExt, double iMax,
+               const CReseauNoeuds& g) {
+    CLimite l{0, 0, nContrainte, k.gv > 0, false, false, 0, -1};
     const double h = bExt ? k.hExt : k.hInt;
     if (k.gv == 0) {
+        // The rows where it holds (certainly, or possibly), proven as usual.
+        l.bLignes = true;
+        Resoudre(k.g0, 0.0, k.gu, h, !bExt, g.m_iMin, g.m_iMax, l.iLo, l.iHi);
         return l;
     }
     const double j0 = (h - k.g0) / k.gv;
@@ -627,18 +631,18 @@ CLimite Limite(const CContrainte& k, int nContrainte, bool bExt, double iMax) {
 
 // Appends the span ends of the region's constraints: outer, then inner.
 void Limites(const std::vector<CContrainte>& c, CMoteurOmbrage::CRegion& region, double iMax,
-             std::vector<CLimite>& limites) {
+             const CReseauNoeuds& g, std::vector<CLimite>& limites) {
     region.nLimites = static_cast<int>(limites.size());
     for (int n = region.nDebut; n < region.nFin; ++n) {
         if (c[static_cast<std::size_t>(n)].hExt < kInfini) {
-            limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, true, iMax));
+            limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, true, iMax, g));
         }
     }
     region.nLimitesExt = static_cast<int>(limites.size());
     if (region.bInterieur) {
         for (int n = region.nDebut; n < region.nFin; ++n) {
             if (c[static_cast<std::size_t>(n)].hInt < kInfini) {
-                limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, false, iMax));
+                limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, false, iMax, g));
             }
         }
     }
@@ -735,6 +739,15 @@ void BornerLignes(const CLimite* l, const CLimite* fin, const std::vector<CContr
         if (l->bRapide) {
             continue;
         }
+        if (l->bLignes) {
+            for (int r = 0; r < n; ++r) {
+                if (i0 + r < l->iLo || i0 + r > l->iHi) {
+                    x0[r] = 1;
+                    x1[r] = 0;
+                }
+            }
+            continue;
+        }
         const CContrainte& k = c[static_cast<std::size_t>(l->nContrainte)];
         for (int r = 0; r < n; ++r) {
             if (x0[r] <= x1[r]) {
@@ -771,10 +784,9 @@ bool CMoteurOmbrage::Intercepte(const COccultant& o, const CMaillage& m, int k) 
 }
 
 void CMoteurOmbrage::FigerMaillages(bool bFiges) {
+    // The first call of a frozen series still checks the grids.
+    m_bAVerifier = m_bAVerifier || (bFiges && !m_bFiges);
     m_bFiges = bFiges;
-    if (!bFiges) {
-        m_bAnalyse = false;
-    }
 }
 
 void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
@@ -996,9 +1008,10 @@ bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
         r.regionsOuvertures.push_back(region);
     }
     p.nFinOuvertures = static_cast<int>(r.regionsOuvertures.size());
-    Limites(r.contraintes, p.region, iMax, r.limites);
+    Limites(r.contraintes, p.region, iMax, g, r.limites);
     for (int q = p.nDebutOuvertures; q < p.nFinOuvertures; ++q) {
-        Limites(r.contraintes, r.regionsOuvertures[static_cast<std::size_t>(q)], iMax, r.limites);
+        Limites(r.contraintes, r.regionsOuvertures[static_cast<std::size_t>(q)], iMax, g,
+                r.limites);
     }
     r.paires.push_back(p);
     return true;
@@ -1360,7 +1373,7 @@ void CMoteurOmbrage::Moyenne(CFace& f) {
 
 void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& dir) {
 
-    bool bAnalyser = !m_bFiges || !m_bAnalyse;
+    bool bAnalyser = !m_bAnalyse;
     if (!bAnalyser) {
         // The list of receivers must still be the analysed one.
         std::size_t n = 0;
@@ -1376,9 +1389,24 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
         }
         bAnalyser = bAnalyser || n != m_recepteurs.size();
     }
+    if (!bAnalyser && (!m_bFiges || m_bAVerifier)) {
+        // The meshes may have changed since the last call (outside a day
+        // report, or before its first sample): each grid is checked
+        // against its nodes.
+        std::vector<char> bValides(m_recepteurs.size(), 0);
+        m_pool.Executer(static_cast<int>(m_recepteurs.size()), [&](int r) {
+            const CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(r)];
+            bValides[static_cast<std::size_t>(r)] =
+                recepteur.reseau.m_nNoeuds == 0
+                    ? !recepteur.pFace->m_pNoeuds || recepteur.pFace->m_pNoeuds->Taille() == 0
+                    : recepteur.reseau.Verifier(*recepteur.pFace);
+        });
+        bAnalyser = std::find(bValides.begin(), bValides.end(), 0) != bValides.end();
+    }
     if (bAnalyser) {
         Analyser(faces);
     }
+    m_bAVerifier = false;
 
     // With no receiver lit (a night sample) no occluder matters.
     bool bEclaire = false;

@@ -24,8 +24,14 @@ class CMaillage;
 // constraints on (a, b, c), shrunk or widened by those bounds, it gives for
 // each grid row an inner span whose nodes the test certainly intercepts, and
 // an outer span beyond which it certainly misses. Only the nodes between the
-// two are tested one by one. See ContraintesRegion for each kind's bounds
-// and Resoudre for how a span's ends are proven.
+// two are tested one by one. See ContraintesRegion for each kind's bounds,
+// Limite and Resoudre for how a span's ends are proven.
+//
+// A node whose value has reached 0 or below takes no further factor (the
+// plain walk stops there): rows, and runs of a row, where every walk has
+// stopped are skipped. Openings are regions of their own, through which
+// the ray certainly passes or certainly does not. The work is split into
+// blocks of whole rows that stay in the cache, one task each.
 class CMoteurOmbrage {
 public:
     explicit CMoteurOmbrage(int nThreads = 0) : m_pool(nThreads) {}
@@ -36,6 +42,8 @@ public:
 
     // While set, the receivers' meshes are taken as unchanged from one call
     // to the next (the samples of a day report): their grids are read once.
+    // Otherwise each call checks the grids against the nodes (a cheap pass)
+    // and reads again those that changed.
     void FigerMaillages(bool bFiges);
 
     // Of the last call (benchmarks, tests): nodes given the exact ray test
@@ -54,10 +62,14 @@ public:
     // an upper end (floor) when bHaut, a lower end (ceil) otherwise, already
     // widened or narrowed by its error bound. bRapide false when that bound
     // is too coarse: the row is then solved with proven evaluations.
+    // A constraint that does not depend on j (gv = 0) holds on whole rows:
+    // bLignes, for the rows iLo .. iHi only.
     struct CLimite {
         double J, dj;
         int nContrainte;
         bool bHaut, bRapide;
+        bool bLignes;
+        int iLo, iHi;
     };
     // The region of a face over one receiver's grid: its constraints, and
     // whether the inner spans are usable at all.
@@ -140,6 +152,7 @@ private:
 
     CPoolTaches m_pool;
     bool m_bFiges = false;
+    bool m_bAVerifier = true;
     bool m_bAnalyse = false;
     std::vector<std::unique_ptr<CRecepteur>> m_recepteurs;
     std::vector<CBloc> m_blocs;

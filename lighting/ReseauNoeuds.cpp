@@ -124,6 +124,7 @@ void CReseauNoeuds::Analyser(const CFace& f) {
             std::max(dMag, std::fabs(m_o[c]) + iAbs * std::fabs(m_u[c]) + jAbs * std::fabs(m_v[c]) +
                                std::max(std::fabs(m_min[c]), std::fabs(m_max[c])));
     }
+    m_dEcartMesure = dEcart;
     m_dEcart = 2 * (dEcart * (1 + 2 * kU) + 4 * kU * dMag);
     // A grid that far off its nodes would leave no span to decide at once.
     if (!(m_dEcart < 0.01 * std::sqrt(std::min(guu, gvv)))) {
@@ -142,4 +143,29 @@ void CReseauNoeuds::Analyser(const CFace& f) {
         m_debutsLignes[static_cast<std::size_t>(i - m_iMin)] = static_cast<int>(s);
     }
     m_bValide = true;
+}
+
+bool CReseauNoeuds::Verifier(const CFace& f) const {
+    const CMaillage* m = f.m_pNoeuds.get();
+    if (!m_bValide || !m || m->Taille() != m_nNoeuds) {
+        return false;
+    }
+    // The distance is formed exactly as Analyser measured it, so the bound
+    // drawn from that measure holds again.
+    const double* x[3] = {m->m_x.data(), m->m_y.data(), m->m_z.data()};
+    for (const CSegmentReseau& seg : m_segments) {
+        const double di = seg.i;
+        for (int t = 0; t < seg.n; ++t) {
+            const double dj = seg.j0 + t;
+            const auto k = static_cast<std::size_t>(seg.k0 + t);
+            for (int c = 0; c < 3; ++c) {
+                const double q = x[c][k];
+                if (!(std::fabs(q - (m_o[c] + (di * m_u[c] + dj * m_v[c]))) <= m_dEcartMesure) ||
+                    !(q >= m_min[c] && q <= m_max[c])) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
 }

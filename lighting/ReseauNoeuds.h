@@ -36,4 +36,11 @@ public:
     int m_nNoeuds = 0;
 
     void Analyser(const CFace& f);
+    // True when the nodes of f are still those this analysis describes:
+    // as many, each within the same measured distance of its grid point and
+    // inside the box. Several times cheaper than analysing them again.
+    bool Verifier(const CFace& f) const;
+
+private:
+    double m_dEcartMesure = 0; // the largest distance as measured, before the bound
 };
