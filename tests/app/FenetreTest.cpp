@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -95,12 +96,17 @@ void FenetreTest::Executer(int nId) {
     pAction->trigger();
 }
 
-void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
+namespace {
+
+// Runs `lancer`, which opens a modal dialog: the gestures run on it once it
+// is shown, and must close it (it is cancelled otherwise).
+bool Modal(QObject* pContexte, const std::function<void()>& lancer,
+           const std::function<void(QDialog*)>& gestes) {
     // The command may turn the event loop before its dialog shows (the
     // "Mesh generation..." window is painted first): wait for the dialog.
     bool bVu = false;
     QTimer attente;
-    QObject::connect(&attente, &QTimer::timeout, &m_fenetre, [&] {
+    QObject::connect(&attente, &QTimer::timeout, pContexte, [&] {
         auto* pDialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (pDialogue == nullptr) {
             return;
@@ -114,9 +120,29 @@ void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& ge
         }
     });
     attente.start(0);
-    Executer(nId);
+    lancer();
     attente.stop();
-    EXPECT_TRUE(bVu) << "no modal dialog for " << nId;
+    return bVu;
+}
+
+} // namespace
+
+void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
+    EXPECT_TRUE(Modal(
+        &m_fenetre, [&] { Executer(nId); }, gestes))
+        << "no modal dialog for " << nId;
+}
+
+void FenetreTest::Raccourci(Qt::Key touche) {
+    m_fenetre.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_fenetre));
+    QTest::keyClick(&m_fenetre, touche, Qt::ControlModifier);
+}
+
+void FenetreTest::RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes) {
+    EXPECT_TRUE(Modal(
+        &m_fenetre, [&] { Raccourci(touche); }, gestes))
+        << "no modal dialog for Ctrl+" << QKeySequence(touche).toString().toStdString();
 }
 
 bool FenetreTest::Active(int nId) {
