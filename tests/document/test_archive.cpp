@@ -51,10 +51,13 @@ std::size_t Refus(const Octets& o, F f) {
     return std::numeric_limits<std::size_t>::max();
 }
 
-TEST(Archive, PrimitivesAreLittleEndian) {
-    const Octets o = Ecrire([](CArchive& ar) {
-        EXPECT_TRUE(ar.EstEnEcriture());
-        EXPECT_FALSE(ar.EstEnLecture());
+TEST(Archive, PrimitivesAreLittleEndianAndAppended) {
+    Octets o = {0x55};
+    const double valeurs[] = {-0.0, 0.04, std::numeric_limits<double>::denorm_min(),
+                              std::numeric_limits<double>::infinity()};
+    {
+        auto ar = CArchive::Ecriture(o);
+        EXPECT_TRUE(ar.EstEnEcriture() && !ar.EstEnLecture());
         ar.EcrireEntier(-2);
         ar.EcrireEntier(2003);
         ar.EcrireBooleen(true);
@@ -64,15 +67,20 @@ TEST(Archive, PrimitivesAreLittleEndian) {
         ar.EcrireMot(0x1234);
         ar.EcrireDoubleMot(0x89ABCDEF);
         ar.EcrireOctets(Octets{0xAA, 0xBB});
-    });
-    const Octets attendu = {0xFE, 0xFF, 0xFF, 0xFF, 0xD3, 0x07, 0x00, 0x00,
-                            0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                            0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, // 1.0
+        EXPECT_EQ(ar.Position(), 40u);
+        for (double d : valeurs) {
+            ar.EcrireReel(d);
+        }
+        ar.EcrireReel(std::nan(""));
+    }
+    const Octets attendu = {0x55, 0xFE, 0xFF, 0xFF, 0xFF, 0xD3, 0x07, 0x00, 0x00,
+                            0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                            0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F,       // 1.0
                             0x66, 0x66, 0x66, 0x66, 0x66, 0x66, 0x02, 0xC0, // -2.3
                             0x34, 0x12, 0xEF, 0xCD, 0xAB, 0x89, 0xAA, 0xBB};
-    EXPECT_EQ(o, attendu);
+    EXPECT_EQ(Octets(o.begin(), o.begin() + 41), attendu);
 
-    auto ar = CArchive::Lecture(o);
+    auto ar = CArchive::Lecture(std::span(o).subspan(1));
     EXPECT_TRUE(ar.EstEnLecture());
     EXPECT_EQ(ar.LireEntier(), -2);
     EXPECT_EQ(ar.LireEntier(), 2003);
@@ -84,41 +92,19 @@ TEST(Archive, PrimitivesAreLittleEndian) {
     EXPECT_EQ(ar.LireDoubleMot(), 0x89ABCDEFu);
     std::uint8_t bloc[2];
     ar.LireOctets(bloc);
-    EXPECT_EQ(bloc[0], 0xAA);
-    EXPECT_EQ(bloc[1], 0xBB);
-    EXPECT_EQ(ar.Restant(), 0u);
-    EXPECT_EQ(ar.Position(), o.size());
-}
-
-TEST(Archive, AnyNonZeroBoolIsTrueAndDoublesKeepTheirBits) {
-    const Octets o = {0x00, 0x00, 0x00, 0x80, 0x02, 0x00, 0x00, 0x00};
-    auto ar = CArchive::Lecture(o);
-    EXPECT_TRUE(ar.LireBooleen());
-    EXPECT_TRUE(ar.LireBooleen());
-
-    const double valeurs[] = {-0.0, 0.04, std::numeric_limits<double>::denorm_min(),
-                              std::numeric_limits<double>::infinity()};
-    const Octets r = Ecrire([&](CArchive& a) {
-        for (double d : valeurs) {
-            a.EcrireReel(d);
-        }
-        a.EcrireReel(std::nan(""));
-    });
-    auto lu = CArchive::Lecture(r);
-    for (double d : valeurs) {
-        const double x = lu.LireReel();
+    EXPECT_EQ(bloc[0] * 256 + bloc[1], 0xAABB);
+    for (double d : valeurs) { // doubles keep their bits
+        const double x = ar.LireReel();
         EXPECT_EQ(x, d);
         EXPECT_EQ(std::signbit(x), std::signbit(d));
     }
-    EXPECT_TRUE(std::isnan(lu.LireReel()));
-}
-
-TEST(Archive, WritingAppendsToWhatTheVectorHolds) {
-    Octets o = {0x55};
-    auto ar = CArchive::Ecriture(o);
-    ar.EcrireMot(1);
-    EXPECT_EQ(o, (Octets{0x55, 0x01, 0x00}));
-    EXPECT_EQ(ar.Position(), 2u);
+    EXPECT_TRUE(std::isnan(ar.LireReel()));
+    EXPECT_EQ(ar.Restant(), 0u);
+    EXPECT_EQ(ar.Position(), o.size() - 1);
+    // Any non-zero BOOL is true.
+    const Octets b = {0x00, 0x00, 0x00, 0x80, 0x02, 0x00, 0x00, 0x00};
+    auto vrais = CArchive::Lecture(b);
+    EXPECT_TRUE(vrais.LireBooleen() && vrais.LireBooleen());
 }
 
 TEST(Archive, StringPrefixBoundaries) {
@@ -259,7 +245,7 @@ TEST(Archive, LongFormOfLargeClassIndices) {
     EXPECT_EQ(ar.Restant(), 0u);
 }
 
-TEST(Archive, TransfererWritesAndReadsTheSameFields) {
+TEST(Archive, TransfererWritesAndReadsTheSameFieldsInOneDirectionOnly) {
     std::int32_t n = -7;
     bool b = true;
     double d = 48.9;
@@ -280,19 +266,11 @@ TEST(Archive, TransfererWritesAndReadsTheSameFields) {
     ar.Transferer(b2);
     ar.Transferer(d2);
     ar.Transferer(s2);
-    EXPECT_EQ(n2, n);
-    EXPECT_EQ(b2, b);
-    EXPECT_EQ(d2, d);
-    EXPECT_EQ(s2, s);
-}
-
-TEST(Archive, WrongDirectionIsAProgrammingError) {
-    Octets o;
-    auto w = CArchive::Ecriture(o);
-    EXPECT_THROW(w.LireEntier(), std::logic_error);
-    auto r = CArchive::Lecture(o);
-    EXPECT_THROW(r.EcrireEntier(1), std::logic_error);
-    EXPECT_THROW(r.EcrireClasseObjet("CFace3"), std::logic_error);
+    EXPECT_TRUE(n2 == n && b2 == b && d2 == d && s2 == s);
+    EXPECT_THROW(ar.EcrireEntier(1), std::logic_error);
+    EXPECT_THROW(ar.EcrireClasseObjet("CFace3"), std::logic_error);
+    Octets v;
+    EXPECT_THROW(CArchive::Ecriture(v).LireEntier(), std::logic_error);
 }
 
 TEST(ArchiveMalformee, TruncatedAtEveryField) {
