@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -66,6 +67,14 @@ inline std::string Decrire(const CDCEnregistreur& dc) {
         os << '\n';
     }
     return os.str();
+}
+
+// One line of a golden text, formatted as by printf.
+template <class... T>
+std::string Ligne(const char* szFormat, T... valeurs) {
+    char t[512];
+    std::snprintf(t, sizeof t, szFormat, valeurs...);
+    return std::string(t) + "\n";
 }
 
 // Compares `texte` with the golden file tests/data/<nom>. After an intended
