@@ -127,6 +127,7 @@ TEST_F(DessinFace, EdgeHitWithinThreePercentOfItsLength) {
         {{50, 3}, {0, 0}, {100, 0}, true},
         {{50, -3}, {0, 0}, {100, 0}, true},
         {{50, 4}, {0, 0}, {100, 0}, false},
+        {{0, 0}, {0, 0}, {100, 0}, true}, // both ends belong to the edge
         {{100, 0}, {0, 0}, {100, 0}, true},
         {{101, 0}, {0, 0}, {100, 0}, false}, // beyond B
         {{-1, 0}, {0, 0}, {100, 0}, false},  // before A

@@ -66,6 +66,11 @@ TEST(ConfigurationGeographique, OpeningAndPlaceSelection) {
     ASSERT_FALSE(c.Valider(t));
     EXPECT_EQ(c.m_strLieu, "Particular place");
     EXPECT_EQ(c.m_dLatitude, 12.345);
+    for (int n : {-1, CConfig::kNombreVilles}) { // a buffer beyond the list
+        t.nLieu = n;
+        ASSERT_FALSE(c.Valider(t));
+        EXPECT_EQ(c.m_strLieu, "Particular place");
+    }
 }
 
 TEST(ConfigurationGeographique, IgnoredLongitudeIsStillCheckedAndStored) {
