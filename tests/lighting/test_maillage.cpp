@@ -80,16 +80,23 @@ TEST(Maillage, StepsOfEachKindAndSize) {
 
 TEST(Maillage, NoNodeInsideAnOpeningNorOnItsBorder) {
     auto mur = Preparee("CFace4");
-    auto fenetre = Preparee("CFace4");
-    fenetre->m_points[0] = CVecteur(0.4, 0, 0.4);
-    fenetre->m_points[1] = CVecteur(0.8, 0, 0.4);
-    fenetre->m_points[2] = CVecteur(0.8, 0, 0.8);
-    fenetre->m_points[3] = CVecteur(0.4, 0, 0.8);
-    fenetre->CalculerNormale();
-    fenetre->PreparerRayon(fenetre->m_normale);
-    mur->m_ouvertures.m_faces = {fenetre.get()};
-    // Rows and columns 10 to 20 fall in the opening or on its border.
-    EXPECT_EQ(Mailler(*mur), 2401 - 11 * 11);
+    // One opening on the grid lines 0.4 and 0.8, one 0.6 mm inside 1.2 and 1.6.
+    std::vector<std::unique_ptr<CFace>> fenetres;
+    for (const auto& [a, b] : {std::pair{0.4, 0.8}, std::pair{1.2006, 1.5994}}) {
+        auto f = Preparee("CFace4");
+        f->m_points[0] = CVecteur(a, 0, a);
+        f->m_points[1] = CVecteur(b, 0, a);
+        f->m_points[2] = CVecteur(b, 0, b);
+        f->m_points[3] = CVecteur(a, 0, b);
+        f->CalculerNormale();
+        f->PreparerRayon(f->m_normale);
+        mur->m_ouvertures.m_faces.push_back(f.get());
+        fenetres.push_back(std::move(f));
+    }
+    // Rows and columns 10 to 20 fall in the first or on its border; 31 to 39
+    // in the second, whose neighbours 0.6 mm away (0.0015 of its
+    // side) are kept.
+    EXPECT_EQ(Mailler(*mur), 2401 - 11 * 11 - 9 * 9);
     int nVoisins = 0;
     for (int k = 0; k < mur->m_pNoeuds->Taille(); ++k) {
         const CVecteur n = mur->m_pNoeuds->Noeud(k);

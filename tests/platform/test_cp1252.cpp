@@ -39,6 +39,8 @@ TEST(Cp1252, RefusedTextsSayWhy) {
                          "in the Windows-1252 character set.");
     EXPECT_FALSE(Utf8VersCp1252("ab\xE9", &strErreur)); // a Windows-1252 byte, not UTF-8
     EXPECT_EQ(strErreur, "The text is not valid UTF-8 (byte 0xE9 at position 2).");
+    EXPECT_FALSE(Utf8VersCp1252("\xED\xBF\xBF", &strErreur)); // the last surrogate
+    EXPECT_EQ(strErreur, "The text is not valid UTF-8 (byte 0xED at position 0).");
     const char* refuses[] = {
         "\xF0\x9F\x98\x80", // emoji, four bytes
         "\xC4\x80",         // U+0100, just past Latin-1
