@@ -24,11 +24,15 @@ CDialogueCalculsPratiques::CDialogueCalculsPratiques(CCalculsPratiques& calculs,
     connect(m_ui->calculerPanneaux, &QPushButton::clicked, this,
             &CDialogueCalculsPratiques::CalculerPanneaux);
     connect(m_ui->fermer, &QPushButton::clicked, this, &QDialog::reject);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* pFocus) { SuivreFocus(pFocus); });
+    m_suiviFocus = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget*, QWidget* pFocus) { SuivreFocus(pFocus); });
 }
 
-CDialogueCalculsPratiques::~CDialogueCalculsPratiques() = default;
+// The base destructor clears the focus of the fields, which signals while this
+// part is already gone.
+CDialogueCalculsPratiques::~CDialogueCalculsPratiques() {
+    disconnect(m_suiviFocus);
+}
 
 CTamponCalculsPratiques CDialogueCalculsPratiques::Lire() const {
     CTamponCalculsPratiques t;

@@ -29,4 +29,5 @@ private:
 
     CCalculsPratiques& m_calculs;
     std::unique_ptr<Ui::CalculsPratiques> m_ui;
+    QMetaObject::Connection m_suiviFocus;
 };
