@@ -1,67 +1,29 @@
 #include "FenetreTest.h"
 
-#include "document/Fichier.h"
 #include "modelling/Exemples.h"
-#include "platform/InteractionScriptee.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWheelEvent>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
-EReponse CInteractionTest::Message(const std::string& strTexte, const std::string& strTitre,
-                                   EIcone icone, EBoutons boutons) {
-    m_messages.push_back({strTexte, strTitre, icone, boutons});
-    if (m_pendantMessage) {
-        m_pendantMessage();
-    }
-    if (m_reponses.empty()) {
-        return boutons == EBoutons::OuiNon
-                   ? EReponse::Non
-                   : (boutons == EBoutons::Ok ? EReponse::Ok : EReponse::Annuler);
-    }
-    const EReponse r = m_reponses.front();
-    m_reponses.pop_front();
-    return r;
-}
-
-EReponse CInteractionTest::DemanderEnregistrement(const std::string& strTexte,
-                                                  const std::string& strTitre) {
-    m_questionsEnregistrement.push_back({strTexte, strTitre, EIcone::Avertissement, EBoutons::Ok});
-    if (m_reponsesEnregistrement.empty()) {
-        return EReponse::Annuler;
-    }
-    const EReponse r = m_reponsesEnregistrement.front();
-    m_reponsesEnregistrement.pop_front();
-    return r;
-}
-
-std::optional<std::string> CInteractionTest::Fichier(const CChoixFichier& choix) {
-    m_choixFichiers.push_back(choix);
-    if (m_fichiers.empty()) {
-        return std::nullopt;
-    }
-    std::optional<std::string> f = m_fichiers.front();
-    m_fichiers.pop_front();
-    return f;
-}
-
-std::optional<std::string>
-CInteractionTest::ChoisirFichierEnregistrement(const CChoixFichier& choix) {
-    return Fichier(choix);
-}
-
-std::optional<std::string> CInteractionTest::ChoisirFichierOuverture(const CChoixFichier& choix) {
-    return Fichier(choix);
-}
-
 namespace {
+
+template <class T>
+T Prendre(std::deque<T>& file, T defaut) {
+    if (file.empty()) {
+        return defaut;
+    }
+    T t = file.front();
+    file.pop_front();
+    return t;
+}
 
 QTemporaryDir& Dossier() {
     static QTemporaryDir dossier;
@@ -70,9 +32,36 @@ QTemporaryDir& Dossier() {
 
 } // namespace
 
+EReponse CInteractionTest::Message(const std::string& strTexte, const std::string& strTitre,
+                                   EIcone icone, EBoutons boutons) {
+    m_messages.push_back({strTexte, strTitre, icone, boutons});
+    if (m_pendantMessage) {
+        m_pendantMessage();
+    }
+    return Prendre(m_reponses, boutons == EBoutons::OuiNon ? EReponse::Non
+                               : boutons == EBoutons::Ok   ? EReponse::Ok
+                                                           : EReponse::Annuler);
+}
+
+EReponse CInteractionTest::DemanderEnregistrement(const std::string& strTexte,
+                                                  const std::string& strTitre) {
+    m_questionsEnregistrement.push_back({strTexte, strTitre, EIcone::Avertissement, EBoutons::Ok});
+    return Prendre(m_reponsesEnregistrement, EReponse::Annuler);
+}
+
+std::optional<std::string>
+CInteractionTest::ChoisirFichierEnregistrement(const CChoixFichier& choix) {
+    m_choixFichiers.push_back(choix);
+    return Prendre(m_fichiers, std::optional<std::string>());
+}
+
+std::optional<std::string> CInteractionTest::ChoisirFichierOuverture(const CChoixFichier& choix) {
+    return ChoisirFichierEnregistrement(choix);
+}
+
 const std::string& FichierMaison() {
     static const std::string chemin = [] {
-        const std::string f = Dossier().filePath(QStringLiteral("house.vtl")).toStdString();
+        const std::string f = Temporaire("house.vtl");
         // Built in a document of its own, gone before the tests' documents.
         CInteractionScriptee ui;
         CVantrelDoc doc(ui);
@@ -97,25 +86,10 @@ void FenetreTest::Executer(int nId) {
 
 void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
     // The command may turn the event loop before its dialog shows (the
-    // "Mesh generation..." window is painted first): wait for the dialog.
+    // "Mesh generation..." window is painted first): the gestures wait for it.
     bool bVu = false;
-    QTimer attente;
-    QObject::connect(&attente, &QTimer::timeout, &m_fenetre, [&] {
-        auto* pDialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (pDialogue == nullptr) {
-            return;
-        }
-        attente.stop();
-        bVu = true;
-        gestes(pDialogue);
-        if (pDialogue->isVisible()) {
-            ADD_FAILURE() << "the dialog was left open";
-            pDialogue->reject();
-        }
-    });
-    attente.start(0);
+    const auto attente = Gestes::QuandModal(gestes, &bVu);
     Executer(nId);
-    attente.stop();
     EXPECT_TRUE(bVu) << "no modal dialog for " << nId;
 }
 
@@ -138,16 +112,22 @@ std::vector<unsigned char> LireOctets(const std::string& chemin) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
+void GarderImage(const QImage& image, const char* szNom) {
+    const QString dossier = QStringLiteral(VANTREL_ARTEFACTS);
+    ASSERT_TRUE(QDir().mkpath(dossier));
+    const QString chemin = QDir(dossier).filePath(QString::fromLatin1(szNom));
+    ASSERT_TRUE(image.save(chemin));
+    std::printf("Screenshot: %s\n", qPrintable(chemin));
+}
+
 void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a) {
-    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(de), pVue->mapToGlobal(QPointF(de)), bouton,
-                      bouton, Qt::NoModifier);
-    QApplication::sendEvent(pVue, &appui);
-    QMouseEvent deplacement(QEvent::MouseMove, QPointF(a), pVue->mapToGlobal(QPointF(a)),
-                            Qt::NoButton, bouton, Qt::NoModifier);
-    QApplication::sendEvent(pVue, &deplacement);
-    QMouseEvent relache(QEvent::MouseButtonRelease, QPointF(a), pVue->mapToGlobal(QPointF(a)),
-                        bouton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(pVue, &relache);
+    const auto envoyer = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) {
+        QMouseEvent e(type, QPointF(p), pVue->mapToGlobal(QPointF(p)), b, bs, Qt::NoModifier);
+        QApplication::sendEvent(pVue, &e);
+    };
+    envoyer(QEvent::MouseButtonPress, de, bouton, bouton);
+    envoyer(QEvent::MouseMove, a, Qt::NoButton, bouton);
+    envoyer(QEvent::MouseButtonRelease, a, bouton, Qt::NoButton);
 }
 
 void VueDeTroisQuarts(QWidget* pVue) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../ui/DialogueTest.h"
+
 #include "app/MainFrame.h"
 #include "document/VantrelDoc.h"
 #include "platform/InteractionScriptee.h"
@@ -43,9 +45,6 @@ public:
         ++m_nRedessins;
         CInteractionQt::RedessinerVues();
     }
-
-private:
-    std::optional<std::string> Fichier(const CChoixFichier& choix);
 };
 
 // The house example saved in a temporary folder, once for the whole program.
@@ -81,6 +80,8 @@ protected:
 };
 
 std::vector<unsigned char> LireOctets(const std::string& chemin);
+// Keeps a screenshot among the test program's artefacts.
+void GarderImage(const QImage& image, const char* szNom);
 
 // A drag in the view with one button held.
 void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a);
