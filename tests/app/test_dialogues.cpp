@@ -71,6 +71,9 @@ TEST_F(Dialogues, EachCommandStoresOnlyWhatItsDialogAccepts) {
     const CEtape etapes[] = {
         {ID_OUVERTURES, "selection=0;selection=1;valider", Modifie},
         {ID_GEOMETRIE_FACE, "dAire?10;dAireRetenue?7;dOrientation?180;fermer", Rien},
+        // Forcing the rate is an action, not a state.
+        {ID_OUVERTURES, "bForcer;dTransmittiviteForcee=80;valider", Modifie},
+        {ID_OUVERTURES, "bForcer?0;dTransmittiviteForcee?80;annuler", Rien},
         {ID_OUVERTURES, nullptr, Rien},
         {ID_OUVERTURES, "mode2;dValeur=-101;valider", Rien, "dValeur",
          "Please enter a number between -100 and 1000000."},
@@ -96,6 +99,8 @@ TEST_F(Dialogues, EachCommandStoresOnlyWhatItsDialogAccepts) {
          "Please enter an integer between 3 and 99."},
         {ID_INSERER_PRISME, "strNom=pppppppppppppppppppppppppppp;inserer", Rien, "strNom",
          "Please enter no more than 27 characters."},
+        // A height along the radius: nothing said, nothing made.
+        {ID_INSERER_PRISME, "hauteurX=1;hauteurZ=0;inserer;annuler", Rien},
         {ID_INSERER_PRISME, "inserer", Modifie},
         {ID_INSERER_PARALLELEPIPEDE, "sommet2Y=2,5;inserer", Rien, "sommet2Y",
          "Please enter a number."},
@@ -174,6 +179,9 @@ TEST_F(Dialogues, EachCommandStoresOnlyWhatItsDialogAccepts) {
     const CProprietes& p = m_doc.Face(16)->m_proprietes; // the copy of the wall's
     EXPECT_EQ(Valeurs({double(p.m_bRecepteur), p.m_dTransmittivite}), "1 20");
     EXPECT_EQ(m_doc.Face(0)->m_ouvertures.m_faces.size(), 2u);
+    const CProprietes& v = m_doc.Face(1)->m_proprietes;
+    EXPECT_EQ(Valeurs({v.m_dTransmittivite, double(v.m_correlationTransmittivite.m_nMode)}),
+              "80 0");
     EXPECT_EQ(typeid(*m_doc.Face(17)), typeid(CFace3));
     // The default box is the cube [0,2]^3: its sixth face is the bottom. The
     // default prism is hexagonal: its sixth face runs from (1,0,0) to the

@@ -79,7 +79,8 @@ struct Gestes {
         }
         ADD_FAILURE() << "no button " << texte.toStdString();
     }
-    // What a field shows: an edit's text, a drop-down's entry, a page's number.
+    // What a field shows: an edit's text, a drop-down's entry, a page's
+    // number, a check box's 1 or 0.
     static QString Vu(QWidget* p) {
         if (auto* pListe = qobject_cast<QComboBox*>(p)) {
             return pListe->currentText();
@@ -87,8 +88,10 @@ struct Gestes {
         if (auto* pPages = qobject_cast<QTabWidget*>(p)) {
             return QString::number(pPages->currentIndex());
         }
-        auto* pEdit = qobject_cast<QLineEdit*>(p);
-        return pEdit != nullptr ? pEdit->text() : QString();
+        if (auto* pBouton = qobject_cast<QAbstractButton*>(p)) {
+            return pBouton->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        }
+        return qobject_cast<QLineEdit*>(p)->text();
     }
     // Plays gestures written "a;b;...", each on the widget of its name:
     // "name=value" types in an edit, picks a drop-down's entry, clicks a
