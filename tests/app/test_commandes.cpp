@@ -16,7 +16,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <cstdio>
 #include <set>
 
 namespace {
@@ -35,37 +34,34 @@ public slots:
 
 // Which commands are out of reach, in each state of the study.
 TEST_F(FenetreTest, CommandsAreEnabledByTheStateOfTheStudy) {
-    const std::set<int> scene = {ID_INSERER_FACE, ID_SUPPRIMER_FACE, ID_INSERER_PRISME,
-                                 ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE};
-    const std::set<int> outils = {ID_CONFIGURATION_GEOGRAPHIQUE, ID_BILAN_JOURNALIER,
-                                  ID_INFORMATIONS_SOLAIRES, ID_PROBLEME_INVERSE, ID_OPTIONS_CALCUL};
-    const auto et = [](std::set<int> a, const std::set<int>& b, std::set<int> c) {
-        c.insert(a.begin(), a.end());
-        c.insert(b.begin(), b.end());
-        return c;
-    };
-    const std::set<int> modelisation = {ID_SELECTIONNER_FACE, ID_ECLAIREMENT, ID_BILAN_JOURNALIER};
-    struct CCas {
-        std::vector<int> commandes; // run on a new document
-        std::set<int> inactives;
-    };
-    const CCas cas[] = {
+    // Run on a new document, then the commands out of reach.
+    const std::pair<std::vector<int>, std::set<int>> cas[] = {
         {{},
          {ID_SELECTIONNER_FACE, ID_SUPPRIMER_FACE, ID_INVERSER_FACE, ID_RECEPTEUR, ID_COTE_INVERSE,
           ID_PROPRIETES, ID_COPIER_PROPRIETES, ID_OUVERTURES, ID_TRANSFORMATIONS,
           ID_POINTS_PRINCIPAUX, ID_ECLAIREMENT, ID_BILAN_JOURNALIER, ID_GEOMETRIE_FACE}},
         {{ID_OUVRIR}, {ID_ECLAIREMENT}}, // the lighting needs the sun window
-        {{ID_OUVRIR, ID_POSITION_SOLEIL}, outils},
+        {{ID_OUVRIR, ID_POSITION_SOLEIL},
+         {ID_CONFIGURATION_GEOGRAPHIQUE, ID_BILAN_JOURNALIER, ID_INFORMATIONS_SOLAIRES,
+          ID_PROBLEME_INVERSE, ID_OPTIONS_CALCUL}},
         {{ID_OUVRIR, ID_POSITION_SOLEIL, ID_ECLAIREMENT},
-         et(outils, scene,
-            {ID_RECEPTEUR, ID_COTE_INVERSE, ID_PROPRIETES, ID_COPIER_PROPRIETES, ID_OUVERTURES,
-             ID_TRANSFORMATIONS, ID_POINTS_PRINCIPAUX})},
-        {{ID_OUVRIR, ID_POINTS_PRINCIPAUX}, et(scene, modelisation, {ID_TRANSFORMATIONS})},
-        {{ID_OUVRIR, ID_TRANSFORMATIONS}, et(scene, modelisation, {ID_POINTS_PRINCIPAUX})},
+         {ID_CONFIGURATION_GEOGRAPHIQUE, ID_BILAN_JOURNALIER, ID_INFORMATIONS_SOLAIRES,
+          ID_PROBLEME_INVERSE, ID_OPTIONS_CALCUL, ID_INSERER_FACE, ID_SUPPRIMER_FACE,
+          ID_INSERER_PRISME, ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE, ID_RECEPTEUR,
+          ID_COTE_INVERSE, ID_PROPRIETES, ID_COPIER_PROPRIETES, ID_OUVERTURES, ID_TRANSFORMATIONS,
+          ID_POINTS_PRINCIPAUX}},
+        {{ID_OUVRIR, ID_POINTS_PRINCIPAUX},
+         {ID_INSERER_FACE, ID_SELECTIONNER_FACE, ID_SUPPRIMER_FACE, ID_INSERER_PRISME,
+          ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE, ID_TRANSFORMATIONS, ID_ECLAIREMENT,
+          ID_BILAN_JOURNALIER}},
+        {{ID_OUVRIR, ID_TRANSFORMATIONS},
+         {ID_INSERER_FACE, ID_SELECTIONNER_FACE, ID_SUPPRIMER_FACE, ID_INSERER_PRISME,
+          ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE, ID_POINTS_PRINCIPAUX, ID_ECLAIREMENT,
+          ID_BILAN_JOURNALIER}},
     };
-    for (const CCas& c : cas) {
-        SCOPED_TRACE(c.commandes.size());
-        for (const int nId : c.commandes) {
+    for (const auto& [commandes, attendues] : cas) {
+        SCOPED_TRACE(commandes.size());
+        for (const int nId : commandes) {
             m_ui.m_fichiers.push_back(m_strMaison);
             Executer(nId);
         }
@@ -75,28 +71,44 @@ TEST_F(FenetreTest, CommandsAreEnabledByTheStateOfTheStudy) {
                 inactives.insert(commande.nId);
             }
         }
-        EXPECT_EQ(inactives, c.inactives);
+        EXPECT_EQ(inactives, attendues);
         m_ui.m_fichiers.clear();
         m_doc.SetModifiedFlag(false);
         Executer(ID_NOUVEAU);
     }
 }
 
-TEST_F(FenetreTest, CheckMarksFollowTheDocumentLive) {
+TEST_F(FenetreTest, FaceCommandsCarryCheckMarksAndAskBeforeRemoving) {
     m_fenetre.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
-    const auto marques = [this] {
+    const int ids[] = {ID_RECEPTEUR,  ID_COTE_INVERSE, ID_COORDONNEES,
+                       ID_COTE_ETUDE, ID_BARRE_OUTILS, ID_BARRE_ETAT};
+    const auto marques = [&] {
         std::string s;
-        for (const int nId : {ID_RECEPTEUR, ID_COTE_INVERSE, ID_COORDONNEES, ID_COTE_ETUDE,
-                              ID_BARRE_OUTILS, ID_BARRE_ETAT}) {
+        for (const int nId : ids) {
             s += Cochee(nId) ? '1' : '0';
         }
         return s;
     };
+    g_ptOrigine = CPointEcran{3, 4};
+    Tourner(40, 40);
     OuvrirMaison();
     EXPECT_EQ(marques(), "100011"); // the first face, the south wall, is a receiver
-    for (const int nId : {ID_RECEPTEUR, ID_COTE_INVERSE, ID_COORDONNEES, ID_COTE_ETUDE,
-                          ID_BARRE_OUTILS, ID_BARRE_ETAT}) {
+    // Opening, then the standard orientation, reset the camera.
+    for (const int nId : {0, int(ID_ORIENTATION_STANDARD)}) {
+        if (nId != 0) {
+            g_dEchelle = 500;
+            Tourner(40, 40);
+            Executer(nId);
+        }
+        EXPECT_EQ(g_ptOrigine,
+                  (CPointEcran{m_fenetre.Vue()->width() / 2, m_fenetre.Vue()->height() / 2}));
+        EXPECT_EQ(g_dEchelle, 2048.0);
+        EXPECT_EQ(g_axes[0].m_x, 64.0);
+        EXPECT_EQ(g_axes[0].m_y, 0.0);
+    }
+    EXPECT_FALSE(m_doc.IsModified());
+    for (const int nId : ids) {
         Executer(nId);
     }
     EXPECT_EQ(marques(), "011100");
@@ -111,10 +123,7 @@ TEST_F(FenetreTest, CheckMarksFollowTheDocumentLive) {
     // Shown some other way (its context menu), the bar's mark follows.
     m_fenetre.BarreOutils()->show();
     EXPECT_EQ(marques(), "101110");
-}
 
-TEST_F(FenetreTest, RemoveTheFaceAsksFirst) {
-    OuvrirMaison();
     const int nFaces = g_nFaces;
     m_ui.m_reponses = {EReponse::Non, EReponse::Oui};
     Executer(ID_SUPPRIMER_FACE);
@@ -124,33 +133,9 @@ TEST_F(FenetreTest, RemoveTheFaceAsksFirst) {
     EXPECT_EQ(m_ui.m_messages[0].icone, EIcone::Question);
     EXPECT_EQ(m_ui.m_messages[0].boutons, EBoutons::OuiNon);
     EXPECT_EQ(g_nFaces, nFaces);
-    EXPECT_FALSE(m_doc.IsModified());
     Executer(ID_SUPPRIMER_FACE);
     EXPECT_EQ(g_nFaces, nFaces - 1);
-    EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_EQ(m_doc.Face(0)->m_proprietes.m_strNom, "south window 1");
-}
-
-TEST_F(FenetreTest, OpeningAndStandardOrientationResetTheCamera) {
-    m_fenetre.resize(640, 480);
-    m_fenetre.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
-    m_fenetre.Vue()->grab();
-    for (const int nId : {ID_ORIENTATION_STANDARD, ID_OUVRIR}) {
-        g_ptOrigine = CPointEcran{3, 4};
-        g_dEchelle = 500;
-        Tourner(40, 40);
-        if (nId == ID_OUVRIR) {
-            m_ui.m_fichiers.push_back(m_strMaison);
-        }
-        Executer(nId);
-        EXPECT_EQ(g_ptOrigine,
-                  (CPointEcran{m_fenetre.Vue()->width() / 2, m_fenetre.Vue()->height() / 2}));
-        EXPECT_EQ(g_dEchelle, 2048.0);
-        EXPECT_EQ(g_axes[0].m_x, 64.0);
-        EXPECT_EQ(g_axes[0].m_y, 0.0);
-        EXPECT_FALSE(m_doc.IsModified());
-    }
+    EXPECT_EQ(m_doc.Face(1)->m_proprietes.m_strNom, "south window 2");
 }
 
 TEST_F(FenetreTest, HelpSiteAndContactGoToTheDesktop) {
@@ -194,7 +179,7 @@ TEST_F(FenetreTest, EveryButtonHasItsOwnVisibleImage) {
     EXPECT_EQ(images.size(), 22u);
 }
 
-TEST_F(FenetreTest, StatusBarShowsThePromptOfTheButtonOrMenuItemUnderTheMouse) {
+TEST_F(FenetreTest, StatusBarShowsPromptsUnderTheMouseAndTheLocks) {
     const QString repos = QString::fromLatin1(kTexteRepos);
     EXPECT_EQ(m_fenetre.PaneMessage()->text(), repos);
     m_fenetre.show();
@@ -223,9 +208,8 @@ TEST_F(FenetreTest, StatusBarShowsThePromptOfTheButtonOrMenuItemUnderTheMouse) {
               QString::fromLatin1(Commande(ID_ECLAIREMENT)->szInvite));
     pCalcul->hide();
     EXPECT_EQ(m_fenetre.PaneMessage()->text(), repos);
-}
 
-TEST_F(FenetreTest, LockPanesShowWhatThePlatformTells) {
+    // The lock panes show what the platform tells.
     const auto panes = [this] {
         QString s;
         for (const EVerrou v : {EVerrou::Majuscules, EVerrou::Numerique, EVerrou::Defilement}) {

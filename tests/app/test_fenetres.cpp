@@ -8,13 +8,17 @@
 #include "ui/FenetrePositionSoleil.h"
 #include "ui/VantrelView.h"
 
+#include <set>
+#include <typeinfo>
+
 namespace {
 
-// The windows shown on a triangle (0,0,0) (2,0,0) (1,0,2) and, beside it, a
-// 2 x 2 receiver square from x = 4 whose name has 30 characters.
+// A wall of 5 x 2 m from x = 0 with two windows of 1.5 x 1 m, then left of
+// it a face "d" and a 2 x 2 receiver whose name has 30 characters; the
+// wall selected.
 class Fenetres : public FenetreTest, protected Gestes {
 protected:
-    CFace* m_pTriangle = nullptr;
+    CFace* m_pMur = nullptr;
     CFace* m_pCarre = nullptr;
 
     void SetUp() override {
@@ -25,16 +29,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_fenetre));
     }
     void Scene() {
-        auto t = std::make_unique<CFace3>();
-        t->m_proprietes.m_strNom = "triangle";
-        m_pTriangle = t.get();
-        m_doc.AjouterFace(std::move(t));
-        m_pCarre = AjouterQuadrilatere(m_doc, "South wall of the first floor.", {4, 0, 0},
-                                       {6, 0, 0}, {6, 0, 2}, {4, 0, 2});
+        m_pMur = AjouterQuadrilatere(m_doc, "wall", {0, 0, 0}, {5, 0, 0}, {5, 0, 2}, {0, 0, 2});
+        for (const double x : {0.5, 3.0}) {
+            AjouterQuadrilatere(m_doc, x < 1 ? "window 1" : "window 2", {x, 0, 0.5},
+                                {x + 1.5, 0, 0.5}, {x + 1.5, 0, 1.5}, {x, 0, 1.5});
+        }
+        AjouterQuadrilatere(m_doc, "d", {-5, 0, 0}, {-4, 0, 0}, {-4, 0, 1}, {-5, 0, 1});
+        m_pCarre = AjouterQuadrilatere(m_doc, "South wall of the first floor.", {-3, 0, 0},
+                                       {-1, 0, 0}, {-1, 0, 2}, {-3, 0, 2});
         m_pCarre->m_proprietes.m_bRecepteur = 1;
+        g_nFaceSelectionnee = 0;
         m_doc.RedessinerVues();
     }
-
     QDialog* Fenetre(EFenetre f) const {
         switch (f) {
         case EFenetre::PositionSoleil:
@@ -45,98 +51,278 @@ protected:
             return m_fenetre.Modelisation()->Fenetre(f);
         }
     }
-    QImage Peindre() {
-        return m_fenetre.Vue()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    }
-    // SHIFT and a click on a main point as the view last drew it.
+    // SHIFT and a click on a main point as the view draws it.
     void Pointer(CFace* pFace, int nPoint, Qt::MouseButton bouton) {
-        Peindre();
+        m_fenetre.Vue()->grab();
         const CPointEcran p = pFace->m_ecran[nPoint];
         QTest::mouseClick(m_fenetre.Vue(), bouton, Qt::ShiftModifier, QPoint(p.x, p.y));
     }
-    // Pixels drawn with the working copies' pen.
-    int PixelsCopie() {
-        const QImage image = Peindre();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                n += image.pixel(x, y) == qRgb(0, 192, 255) ? 1 : 0;
-            }
-        }
-        return n;
-    }
 };
 
+// Changes every field and every list, then cancels.
+void ToutChangerPuisAnnuler(QDialog* pDialogue) {
+    for (QLineEdit* pEdit : pDialogue->findChildren<QLineEdit*>()) {
+        if (!pEdit->isReadOnly()) {
+            pEdit->setText(QStringLiteral("1"));
+        }
+    }
+    for (QListWidget* pListe : pDialogue->findChildren<QListWidget*>()) {
+        pListe->selectAll();
+    }
+    Gestes::Cliquer(pDialogue, "Cancel");
+}
+
+// Numbers as a line of text, to six significant digits.
+QString Valeurs(std::initializer_list<double> valeurs) {
+    QStringList liste;
+    for (const double d : valeurs) {
+        liste << QString::number(d);
+    }
+    return liste.join(' ');
+}
+
+const char* const kHorsCp1252 =
+    "The character U+4E2D cannot be stored: it is not in the Windows-1252 character set.";
+
 } // namespace
+
+// Every modal command from the menu, one after the other on one scene. A
+// refused field shows the core's message, is focused, and the dialog stays
+// open; cancelled, it stores nothing; confirmed, the document is marked.
+TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
+    enum EIssue { Rien, Ecrit, Modifie }; // Ecrit: stored, not marked (the copy)
+    struct CEtape {
+        int nId;
+        const char* szGestes; // null: every field changed, then Cancel
+        EIssue issue;
+        const char* szRefus = nullptr; // the refused field, and the message
+        const char* szMessage = "";
+    };
+    const CEtape etapes[] = {
+        {ID_OUVERTURES, "selection=0;selection=1;valider", Modifie},
+        {ID_GEOMETRIE_FACE, "dAire?10;dAireRetenue?7;dOrientation?180;fermer", Rien},
+        // Forcing the rate is an action, not a state.
+        {ID_OUVERTURES, "bForcer;dTransmittiviteForcee=80;valider", Modifie},
+        {ID_OUVERTURES, "bForcer?0;dTransmittiviteForcee?80;annuler", Rien},
+        {ID_OUVERTURES, nullptr, Rien},
+        {ID_OUVERTURES, "mode2;dValeur=-101;valider", Rien, "dValeur",
+         "Please enter a number between -100 and 1000000."},
+        {ID_PROPRIETES, nullptr, Rien},
+        {ID_PROPRIETES, "dMailleRelative=0.05;valider", Rien, "dMailleRelative",
+         "Please enter a number between 0.1 and 10."},
+        {ID_PROPRIETES, "strNom=mur \u4e2d;valider", Rien, "strNom", kHorsCp1252},
+        {ID_PROPRIETES, "strNom=fa\u00e7ade;bRecepteur;dTransmittivite=20;valider", Modifie},
+        {ID_COPIER_PROPRIETES, nullptr, Rien},
+        {ID_COPIER_PROPRIETES, "selection=2;valider", Ecrit},
+        {ID_SELECTIONNER_FACE, "nChoix=(3/5) window 2;selectionner", Rien},
+        {ID_INSERER_FACE, nullptr, Rien},
+        {ID_INSERER_FACE, "strNom=xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx;inserer", Rien, "strNom",
+         "Please enter no more than 30 characters."},
+        {ID_INSERER_FACE, "nType=Triangular;strNom=mur \u00e9t\u00e9;inserer", Modifie},
+        // The new face took the selected place; the former third face follows.
+        {ID_SELECTIONNER_FACE, "nChoix?(3/6) mur \u00e9t\u00e9;nChoix=(4/6) window 2;annuler",
+         Rien},
+        {ID_INVERSER_FACE, nullptr, Rien},
+        {ID_INVERSER_FACE, "nChoix=(6/6) South wall of the first floor.;nChoix!", Modifie},
+        {ID_INSERER_PRISME, nullptr, Rien},
+        {ID_INSERER_PRISME, "nCotes=100;inserer", Rien, "nCotes",
+         "Please enter an integer between 3 and 99."},
+        {ID_INSERER_PRISME, "strNom=pppppppppppppppppppppppppppp;inserer", Rien, "strNom",
+         "Please enter no more than 27 characters."},
+        // A height along the radius: nothing said, nothing made.
+        {ID_INSERER_PRISME, "hauteurX=1;hauteurZ=0;inserer;annuler", Rien},
+        {ID_INSERER_PRISME, "inserer", Modifie},
+        {ID_INSERER_PARALLELEPIPEDE, "sommet2Y=2,5;inserer", Rien, "sommet2Y",
+         "Please enter a number."},
+        {ID_INSERER_PARALLELEPIPEDE, "inserer", Modifie},
+        {ID_INFORMATIONS_SOLAIRES,
+         "strDureeJour?8.16;nIndexDate=21 june;strDureeJour?15.96;strAltitudeZenith?64.53;fermer",
+         Rien},
+        {ID_PROBLEME_INVERSE, "calculer;strAzimutMax=360.5;strAzimutMax!", Rien, "strAzimutMax",
+         "Please enter a number between 0 and 360."},
+        // Enter computes the group typed in; 2.6498 shows 2.649, not rounded half up.
+        {ID_CALCULS_PRATIQUES,
+         "strInclinaisonHiver?21.1;strAltitudeAuvent=60;strAltitudeAuvent!;strDescenteOmbre?1.732;"
+         "strAltitudePanneaux=20;strInclinaisonPanneaux=45;strInclinaisonPanneaux!;"
+         "strEspacement?2.649;strTaillePanneaux=100.5;strTaillePanneaux!;strDescenteOmbre?1.732",
+         Rien, "strTaillePanneaux", "Please enter a number between 0 and 100."},
+        {ID_OPTIONS_CALCUL, nullptr, Rien},
+        {ID_OPTIONS_CALCUL, "strCadence=40.5;valider", Rien, "strCadence",
+         "Please enter a number between 0.1 and 40."},
+        // Enter in a field confirms: "Validate" is the default button.
+        {ID_OPTIONS_CALCUL, "strCadence=3;nIndexPas=30;strAnnee=2040;strAnnee!", Modifie},
+        {ID_CONFIGURATION_GEOGRAPHIQUE, nullptr, Rien},
+        {ID_CONFIGURATION_GEOGRAPHIQUE, "nLieu=TOKYO;strLatitude?35.7;strLigneHorizon=48.1;valider",
+         Rien, "strLigneHorizon", "Please enter a number between -12 and 48."},
+        {ID_CONFIGURATION_GEOGRAPHIQUE, "nLieu=Particular place;strLatitude=90;valider", Rien,
+         "strLatitude", "Please enter a number between -89.9 and 89.9."},
+        {ID_CONFIGURATION_GEOGRAPHIQUE,
+         "nLieu=Particular place;strLatitude=45.25;strLongitude=-3.5;bIgnorerLongitude;"
+         "strDirectionNord=90;valider",
+         Modifie},
+        {ID_PARAMETRES_AFFICHAGE, nullptr, Rien},
+        // The page is checked when it is left.
+        {ID_PARAMETRES_AFFICHAGE, "strTitre=aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa;pages=1;pages?0", Rien,
+         "strTitre", "Please enter no more than 30 characters."},
+        {ID_PARAMETRES_AFFICHAGE, "pages=2;strDistance=1000.5;ok;pages?2", Rien, "strDistance",
+         "Please enter a number between 0 and 1000."},
+        {ID_PARAMETRES_AFFICHAGE, "strTitre=Caf\u00e9 \u20ac;pages=1;bAfficher;strRepetition=5;ok",
+         Modifie},
+    };
+    // The tools and the report leave the views as they are.
+    const std::set<int> sansRedessin = {ID_GEOMETRIE_FACE, ID_INFORMATIONS_SOLAIRES,
+                                        ID_PROBLEME_INVERSE, ID_CALCULS_PRATIQUES};
+    for (const CEtape& e : etapes) {
+        SCOPED_TRACE(std::to_string(e.nId) + " " + (e.szGestes ? e.szGestes : ""));
+        m_doc.SetModifiedFlag(false);
+        m_ui.m_messages.clear();
+        m_ui.m_nRedessins = 0;
+        const std::vector<std::uint8_t> avant = m_doc.Ecrire();
+        ExecuterModal(e.nId, [&](QDialog* d) {
+            if (e.szGestes == nullptr) {
+                ToutChangerPuisAnnuler(d);
+                return;
+            }
+            Jouer(d, e.szGestes);
+            if (e.szRefus != nullptr) {
+                EXPECT_TRUE(d->isVisible());
+                EXPECT_EQ(d->focusWidget()->objectName(), e.szRefus);
+                QTest::keyClick(d, Qt::Key_Escape);
+            }
+        });
+        ASSERT_EQ(m_ui.m_messages.size(), e.szRefus != nullptr ? 1u : 0u);
+        if (e.szRefus != nullptr) {
+            EXPECT_EQ(m_ui.m_messages[0].strTexte, e.szMessage);
+        }
+        EXPECT_EQ(m_doc.IsModified(), e.issue == Modifie);
+        EXPECT_EQ(m_doc.Ecrire() != avant, e.issue != Rien);
+        EXPECT_EQ(m_ui.m_nRedessins, sansRedessin.count(e.nId) ? 0 : 1);
+    }
+    std::string noms;
+    for (int i = 0; i < g_nFaces; ++i) {
+        noms += m_doc.Face(i)->m_proprietes.m_strNom + ",";
+    }
+    EXPECT_EQ(noms, "fa\xe7"
+                    "ade,window 1,box 1,box 2,box 3,box 4,box 5,box 6,prism 1,prism 2,"
+                    "prism 3,prism 4,prism 5,prism 6,South wall of the first floor.,window 2,"
+                    "fa\xe7"
+                    "ade (c),mur \xe9t\xe9,");
+    EXPECT_EQ(typeid(*m_doc.Face(17)), typeid(CFace3));
+    EXPECT_EQ(m_doc.Face(0)->m_ouvertures.m_faces.size(), 2u);
+    const auto proprietes = [this](int i) {
+        const CProprietes& p = m_doc.Face(i)->m_proprietes;
+        return Valeurs({double(p.m_bRecepteur), p.m_dTransmittivite,
+                        double(p.m_correlationTransmittivite.m_nMode)});
+    };
+    EXPECT_EQ(proprietes(16), "1 20 0"); // the copy of the wall's
+    EXPECT_EQ(proprietes(1), "0 80 0");  // forced
+    // The default box is the cube [0,2]^3: its sixth face is the bottom. The
+    // default prism is hexagonal: its sixth face runs from (1,0,0) to the
+    // vertex at 60 degrees, 2 m high, and faces outward.
+    const CFace& b = *m_doc.Face(7);
+    EXPECT_EQ(Valeurs({b.m_normale.m_z, b.m_points[2].m_x, b.m_points[2].m_z}), "-1 2 0");
+    const CFace& p = *m_doc.Face(13);
+    EXPECT_EQ(Valeurs({p.m_points[0].m_x, p.m_points[1].m_y, p.m_points[2].m_z, p.m_normale.m_x,
+                       p.m_normale.m_y}),
+              "1 0.866025 2 0.866025 0.5");
+    const COptionsCalcul& o = m_doc.m_optionsCalcul;
+    EXPECT_EQ(Valeurs({o.m_dCadence, double(o.m_nPasMinutes), double(o.m_nAnnee)}), "3 30 2040");
+    // 90 degrees puts the north on +X.
+    const CConfigurationGeographique& s = m_doc.m_configurationGeographique;
+    EXPECT_EQ(s.m_strLieu, "Particular place");
+    EXPECT_EQ(Valeurs({s.m_dLatitude, s.m_dLongitude, double(s.m_bIgnorerLongitude), s.m_nord.m_x}),
+              "45.25 -3.5 1 1");
+    const CParametresAffichage& a = m_doc.m_parametresAffichage;
+    EXPECT_EQ(a.m_pageGeneral.m_strTitre, "Caf\xe9 \x80");
+    EXPECT_EQ(Valeurs({double(a.m_pageQuadrillage.m_nRepetition),
+                       double(a.m_pageQuadrillage.m_bAfficher)}),
+              "5 1");
+}
+
+// "Detail..." of a rate stores its law at once: it stays even if the
+// properties are then cancelled, and the rate's edit follows the mode.
+TEST_F(Fenetres, DetailChangesTheLawAtOnce) {
+    CCorrelationPhysique& c = m_pMur->m_proprietes.m_correlationTransmittivite;
+    c.m_nMode = CCorrelationPhysique::Interpole;
+    ExecuterModal(ID_PROPRIETES, [&](QDialog* d) {
+        EXPECT_FALSE(Widget<QLineEdit>(d, "dTransmittivite")->isEnabled());
+        const auto attente = QuandModal([](QDialog* pDetail) {
+            // Out of range first: the detail stays open on that field.
+            Jouer(pDetail, "mode2?1;mode0;dIncidences2=95;valider");
+            EXPECT_EQ(NomFocus(), "dIncidences2");
+            Jouer(pDetail, "dIncidences1=60;dTaux1=50;dIncidences2=30;valider");
+        });
+        Cliquer(d, "detailTransmittivite");
+        EXPECT_TRUE(Widget<QLineEdit>(d, "dTransmittivite")->isEnabled());
+        Cliquer(d, "annuler");
+    });
+    ASSERT_EQ(m_ui.m_messages.size(), 1u);
+    EXPECT_EQ(m_ui.m_messages[0].strTexte, "Please enter a number between 0 and 90.");
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(c.m_nMode, CCorrelationPhysique::Uniforme);
+    // Sorted by incidence: 0, 0, 0, 30, 60, 90.
+    EXPECT_EQ(
+        Valeurs({c.m_couples[3].m_dIncidence, c.m_couples[4].m_dIncidence, c.m_couples[4].m_dTaux}),
+        "30 60 50");
+}
 
 TEST_F(Fenetres, MainPointsWindowEditsTheSelectedFace) {
     Executer(ID_POINTS_PRINCIPAUX);
     QDialog* f = Fenetre(EFenetre::PointsPrincipaux);
     ASSERT_NE(f, nullptr);
     Activer(f);
-    EXPECT_FALSE(Widget<QLineEdit>(f, "points3X")->isVisible()); // three columns for a triangle
     // Stored as typed, shown rounded to 7 decimals.
-    Taper(f, "points1X", "1.123456789");
-    Cliquer(f, "valider");
-    EXPECT_EQ(m_pTriangle->m_points[1].m_x, 1.123456789);
-    EXPECT_EQ(Texte(f, "points1X"), "1.1234567");
+    Jouer(f, "points1X=1.123456789;valider;points1X?1.1234567");
+    EXPECT_EQ(m_pMur->m_points[1].m_x, 1.123456789);
     EXPECT_TRUE(m_doc.IsModified());
-    // Three collinear points: refused, and the columns come back.
-    Taper(f, "points2Z", "0");
-    Cliquer(f, "valider");
-    ASSERT_EQ(m_ui.m_messages.size(), 1u);
-    EXPECT_EQ(m_ui.m_messages[0].strTexte, "The geometry proposed is not valid   ");
-    EXPECT_EQ(Texte(f, "points2Z"), "2");
-    EXPECT_EQ(m_pTriangle->m_points[2].m_z, 2.0);
     // A right click on the square's P2 fills the focused column only.
     Widget<QLineEdit>(f, "points2Y")->setFocus();
     Pointer(m_pCarre, 2, Qt::RightButton);
-    EXPECT_EQ(Texte(f, "points2X") + ' ' + Texte(f, "points2Z"), "6 2");
-    EXPECT_EQ(Texte(f, "points1X") + ' ' + Texte(f, "points0X"), "1.1234567 0");
-    EXPECT_EQ(m_pTriangle->m_points[2].m_x, 1.0);
+    Jouer(f, "points2X?-1;points2Z?2;points1X?1.1234567;points3X?0");
+    EXPECT_EQ(m_pMur->m_points[2].m_x, 5.0);
     EXPECT_EQ(g_nFaceSelectionnee, 0);
 }
 
 TEST_F(Fenetres, TransformationsMoveTheCopiesThenValidate) {
-    g_nFaceSelectionnee = 1;
+    g_nFaceSelectionnee = 4;
     Executer(ID_TRANSFORMATIONS);
     QDialog* f = Fenetre(EFenetre::Transformations);
     ASSERT_NE(f, nullptr);
     Activer(f);
-    Cliquer(f, "Translation");
-    Cliquer(f, "Translation");
+    Jouer(f, "Translation;Translation");
     EXPECT_EQ(m_pCarre->m_pCopie->m_points[2].m_z, 4.0);
-    EXPECT_GT(PixelsCopie(), 20);
+    // The view draws the copies with their own pen.
+    const QImage image = m_fenetre.Vue()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int nCopie = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            nCopie += image.pixel(x, y) == qRgb(0, 192, 255) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(nCopie, 20);
     Cliquer(f, "<< Restore");
     EXPECT_EQ(m_pCarre->m_pCopie->m_points[2].m_z, 2.0);
     EXPECT_FALSE(m_doc.IsModified());
 
-    // "Group": the triangle joins the set through the multiple selection.
+    // "Group": the wall joins the set through the multiple selection.
     const auto attente = QuandModal([](QDialog* pSelection) {
-        Activer(pSelection);
-        EXPECT_EQ(Texte(pSelection, "strConsigne"), "Select other faces to transform...");
-        EXPECT_EQ(Widget<QListWidget>(pSelection, "selection")->item(0)->text(), "(1/2) triangle");
-        Jouer(pSelection, "selection=0");
-        Cliquer(pSelection, "Validate");
+        Jouer(pSelection, "strConsigne?Select other faces to transform...;selection=0;valider");
     });
     Cliquer(f, "Group");
-    ASSERT_NE(m_pTriangle->m_pCopie, nullptr);
+    ASSERT_NE(m_pMur->m_pCopie, nullptr);
     Activer(f);
-
     // A duplicate of each, one metre up; the square's name is cut at 30.
-    Cliquer(f, "bDupliquer");
-    Cliquer(f, "Translation");
-    Cliquer(f, "Validate >>");
-    ASSERT_EQ(g_nFaces, 4);
-    EXPECT_EQ(m_doc.Face(2)->m_proprietes.m_strNom, "triangle (c)");
-    EXPECT_EQ(m_doc.Face(3)->m_proprietes.m_strNom, "South wall of the first floor.");
-    EXPECT_EQ(m_doc.Face(3)->m_points[2].m_z, 3.0);
+    Jouer(f, "bDupliquer;Translation;Validate >>");
+    ASSERT_EQ(g_nFaces, 7);
+    EXPECT_EQ(m_doc.Face(5)->m_proprietes.m_strNom, "wall (c)");
+    EXPECT_EQ(m_doc.Face(6)->m_proprietes.m_strNom, "South wall of the first floor.");
+    EXPECT_EQ(m_doc.Face(6)->m_points[2].m_z, 3.0);
     EXPECT_EQ(m_pCarre->m_points[2].m_z, 2.0);
     EXPECT_TRUE(m_doc.IsModified());
     // A right click on a main point sets the centre, the focused group.
     Widget<QLineEdit>(f, "centreY")->setFocus();
-    Pointer(m_pTriangle, 1, Qt::RightButton);
-    EXPECT_EQ(Texte(f, "centreX") + ' ' + Texte(f, "vecteurZ"), "2 1");
+    Pointer(m_pMur, 1, Qt::RightButton);
+    Jouer(f, "centreX?5;vecteurZ?1");
 }
 
 TEST_F(Fenetres, EveryWayOfClosingAModelessWindowRunsItsClosingSteps) {
@@ -152,68 +338,56 @@ TEST_F(Fenetres, EveryWayOfClosingAModelessWindowRunsItsClosingSteps) {
          &CVantrelDoc::m_bPointsPrincipauxOuverts},
         {EFenetre::Transformations, ID_TRANSFORMATIONS, &CVantrelDoc::m_bTransformationsOuvertes},
     };
-    enum EFacon { Bouton, CaseFermeture, Echap, Commande, Nouveau, ClicSelection };
+    int nId = 0;
+    // Its button, its close box, Escape, the command again, "&New", a click
+    // selection (which opens the modelling windows again on the new face).
+    const std::function<void(QDialog*)> facons[] = {
+        [](QDialog* f) { Cliquer(f, "fermer"); },
+        [](QDialog* f) { f->close(); },
+        [](QDialog* f) { QTest::keyClick(f, Qt::Key_Escape); },
+        [&](QDialog*) { Executer(nId); },
+        [&](QDialog*) { Executer(ID_NOUVEAU); },
+        [&](QDialog*) { Pointer(m_pCarre, 3, Qt::LeftButton); },
+    };
     for (const CFenetreCas& w : fenetres) {
+        nId = w.nId;
         const bool bEtude = w.nId == ID_POSITION_SOLEIL || w.nId == ID_ECLAIREMENT;
-        for (const EFacon facon :
-             {Bouton, CaseFermeture, Echap, Commande, Nouveau, ClicSelection}) {
-            SCOPED_TRACE(std::to_string(w.nId) + " " + std::to_string(facon));
-            // A click selection opens the modelling windows again on the new face.
-            const bool bRouvert = facon == ClicSelection && !bEtude;
+        for (int k = 0; k < 6; ++k) {
+            SCOPED_TRACE(std::to_string(w.nId) + " " + std::to_string(k));
+            const bool bClic = k == 5;
+            const bool bFerme = !(bClic && bEtude);
+            const bool bRouvert = bClic && !bEtude;
             if (g_nFaces == 0) {
                 Scene(); // after "&New"
             }
             g_nFaceSelectionnee = 0;
-            Executer(w.nId == ID_ECLAIREMENT ? ID_POSITION_SOLEIL : w.nId);
+            Executer(bEtude ? ID_POSITION_SOLEIL : w.nId);
             if (bEtude) {
                 Executer(ID_ECLAIREMENT); // goes with the sun window
             }
             QPointer<QDialog> pAvant = Fenetre(w.fenetre);
             ASSERT_TRUE(pAvant && m_doc.*w.pbOuverte);
-            switch (facon) {
-            case Bouton:
-                Cliquer(pAvant, "fermer");
-                break;
-            case CaseFermeture:
-                pAvant->close();
-                break;
-            case Echap:
-                QTest::keyClick(pAvant, Qt::Key_Escape);
-                break;
-            case Commande:
-                Executer(w.nId);
-                break;
-            case Nouveau:
-                Executer(ID_NOUVEAU);
-                break;
-            case ClicSelection:
-                Pointer(m_pCarre, 3, Qt::LeftButton);
-                break;
-            }
+            facons[k](pAvant);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            const bool bFerme = !(facon == ClicSelection && bEtude);
             EXPECT_EQ(pAvant.isNull(), bFerme);
             EXPECT_EQ(m_doc.*w.pbOuverte, !bFerme || bRouvert);
             EXPECT_EQ(Cochee(w.nId), !bFerme || bRouvert);
             EXPECT_EQ(Fenetre(w.fenetre) != nullptr, !bFerme || bRouvert);
             if (bRouvert) {
                 EXPECT_TRUE(Fenetre(w.fenetre)->isVisible());
-                EXPECT_EQ(g_nFaceSelectionnee, 1);
-                EXPECT_TRUE(m_pCarre->m_pCopie != nullptr && m_pTriangle->m_pCopie == nullptr);
+                EXPECT_EQ(g_nFaceSelectionnee, 4);
+                EXPECT_TRUE(m_pCarre->m_pCopie != nullptr && m_pMur->m_pCopie == nullptr);
+                Executer(w.nId); // the command again closes it
             }
             // The lighting goes with the sun, not the other way round.
             EXPECT_EQ(m_doc.m_bEclairementOuvert, bEtude && !bFerme);
             EXPECT_EQ(m_doc.m_bPositionSoleilOuverte,
-                      bEtude && (!bFerme || w.nId == ID_ECLAIREMENT) && facon != Nouveau);
+                      bEtude && (!bFerme || w.nId == ID_ECLAIREMENT) && k != 4);
             if (Fenetre(EFenetre::PositionSoleil) != nullptr) {
                 Executer(ID_POSITION_SOLEIL);
             }
-            if (bRouvert) {
-                Executer(w.nId); // the command again closes it
-            }
-            for (int i = 0; i < g_nFaces; ++i) {
-                EXPECT_EQ(m_doc.Face(i)->m_pCopie, nullptr);
-                EXPECT_EQ(m_doc.Face(i)->m_pNoeuds, nullptr);
+            for (const CFace* pFace : m_doc.Faces()) {
+                EXPECT_TRUE(pFace->m_pCopie == nullptr && pFace->m_pNoeuds == nullptr);
             }
         }
     }

@@ -95,20 +95,23 @@ struct Gestes {
     }
     // Plays gestures written "a;b;...", each on the widget of its name:
     // "name=value" types in an edit, picks a drop-down's entry, clicks a
-    // list's entry or a page's tab by number; "name" clicks a button;
+    // list's entry or a page's tab by number; "name" clicks a button (or
+    // the one showing this text);
     // "name!" presses Enter in it; "name?value" checks what it shows.
     static void Jouer(QWidget* pFenetre, const char* szGestes) {
         for (const QString& geste : QString::fromUtf8(szGestes).split(';')) {
             const qsizetype n = geste.indexOf(QRegularExpression(QStringLiteral("[=?!]")));
             const QString nom = geste.left(n);
             const QString valeur = geste.mid(n + 1);
+            if (n < 0) {
+                Cliquer(pFenetre, nom);
+                continue;
+            }
             auto* p = pFenetre->findChild<QWidget*>(nom);
             ASSERT_NE(p, nullptr) << nom.toStdString();
             auto* pListe = qobject_cast<QListWidget*>(p);
             auto* pPages = qobject_cast<QTabWidget*>(p);
-            if (n < 0) {
-                Cliquer(pFenetre, nom);
-            } else if (geste[n] == '!') {
+            if (geste[n] == '!') {
                 QTest::keyClick(p, Qt::Key_Return);
             } else if (geste[n] == '?') {
                 EXPECT_EQ(Vu(p), valeur) << nom.toStdString();
