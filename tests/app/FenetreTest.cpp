@@ -120,6 +120,17 @@ void GarderImage(const QImage& image, const char* szNom) {
     std::printf("Screenshot: %s\n", qPrintable(chemin));
 }
 
+int CompterPixels(QWidget* pWidget, const std::function<bool(QRgb)>& critere) {
+    const QImage image = pWidget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            n += critere(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
 void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a) {
     const auto envoyer = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) {
         QMouseEvent e(type, QPointF(p), pVue->mapToGlobal(QPointF(p)), b, bs, Qt::NoModifier);

@@ -82,6 +82,8 @@ protected:
 std::vector<unsigned char> LireOctets(const std::string& chemin);
 // Keeps a screenshot among the test program's artefacts.
 void GarderImage(const QImage& image, const char* szNom);
+// The pixels of a widget as shown that meet the test.
+int CompterPixels(QWidget* pWidget, const std::function<bool(QRgb)>& critere);
 
 // A drag in the view with one button held.
 void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a);

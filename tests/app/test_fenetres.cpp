@@ -292,14 +292,7 @@ TEST_F(Fenetres, TransformationsMoveTheCopiesThenValidate) {
     Jouer(f, "Translation;Translation");
     EXPECT_EQ(m_pCarre->m_pCopie->m_points[2].m_z, 4.0);
     // The view draws the copies with their own pen.
-    const QImage image = m_fenetre.Vue()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int nCopie = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            nCopie += image.pixel(x, y) == qRgb(0, 192, 255) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(nCopie, 20);
+    EXPECT_GT(CompterPixels(m_fenetre.Vue(), [](QRgb p) { return p == qRgb(0, 192, 255); }), 20);
     Cliquer(f, "<< Restore");
     EXPECT_EQ(m_pCarre->m_pCopie->m_points[2].m_z, 2.0);
     EXPECT_FALSE(m_doc.IsModified());
