@@ -1,5 +1,7 @@
 // The commands, their options and help, and the run of a command line.
 #include "cli/Commandes.h"
+#include "document/OptionsCalcul.h"
+#include "solar/ConfigurationGeographique.h"
 
 #include <CLI/CLI.hpp>
 
@@ -9,6 +11,9 @@
 #include <exception>
 
 namespace {
+
+// The ranges of the site and options dialogs.
+using CSite = CConfigurationGeographique;
 
 constexpr const char* kProgramme = "vantrel-cli";
 
@@ -44,8 +49,13 @@ const COptionCli kHeure = {"--time", "HH:MM",
                            "the time of day, UT (or the Greenwich mean solar time when the\n"
                            "site ignores the longitude)",
                            true, EValeur::Heure};
-const COptionCli kLatitude = {
-    "--lat", "L", "latitude, -89.9 to 89.9 deg, north positive", false, EValeur::Reel, -89.9, 89.9};
+const COptionCli kLatitude = {"--lat",
+                              "L",
+                              "latitude, -89.9 to 89.9 deg, north positive",
+                              false,
+                              EValeur::Reel,
+                              CSite::kPlageLatitude.dMin,
+                              CSite::kPlageLatitude.dMax};
 
 const std::vector<CCommandeCli>& CommandesCli() {
     static const std::vector<CCommandeCli> s_commandes = {
@@ -69,12 +79,14 @@ const std::vector<CCommandeCli>& CommandesCli() {
           kDate,
           kHeure,
           kLatitude,
-          {"--lon", "L", "longitude, -180 to 180 deg, west positive", false, EValeur::Reel, -180,
-           180},
+          {"--lon", "L", "longitude, -180 to 180 deg, west positive", false, EValeur::Reel,
+           CSite::kPlageLongitude.dMin, CSite::kPlageLongitude.dMax},
           {"--ignore-longitude", "", "use the Greenwich mean solar time"},
           {"--north", "N", "direction of north, 0 to 360 deg from the Y axis", false, EValeur::Reel,
-           0, 360},
-          {"--year", "Y", "year of reference, 2001 to 2040", false, EValeur::Entier, 2001, 2040}},
+           CSite::kPlageDirectionNord.dMin, CSite::kPlageDirectionNord.dMax},
+          {"--year", "Y", "year of reference, 2001 to 2040", false, EValeur::Entier,
+           static_cast<double>(COptionsCalcul::kPlageAnnee.nMin),
+           static_cast<double>(COptionsCalcul::kPlageAnnee.nMax)}},
          CommandeSoleil},
         {"lighting",
          "lighting FILE --date D --time HH:MM [--nodes CSV] [--json]",
@@ -121,8 +133,8 @@ const std::vector<CCommandeCli>& CommandesCli() {
          "panel inclinations, canopy shadow and panel row spacing",
          "The \"Practical calculations\": recommended panel inclinations at the latitude,\n"
          "how far a canopy's shadow goes down, the minimum spacing of rows of panels.",
-         {{"--lat", "L", "latitude, -89.9 to 89.9 deg (default 48.9)", false, EValeur::Reel, -89.9,
-           89.9},
+         {{"--lat", "L", "latitude, -89.9 to 89.9 deg (default 48.9)", false, EValeur::Reel,
+           CSite::kPlageLatitude.dMin, CSite::kPlageLatitude.dMax},
           {"--overhang", "M", "canopy overhang, 0 to 100 m (default 1)"},
           {"--canopy-altitude", "A", "sun altitude, 0.01 to 89.99 deg (default 45)"},
           {"--panel-size", "M", "0 to 100 m (default 1)"},

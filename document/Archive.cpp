@@ -1,8 +1,12 @@
 #include "document/Archive.h"
 
+#include "platform/Cp1252.h"
+
 #include <algorithm>
 #include <bit>
+#include <cctype>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -56,8 +60,43 @@ std::size_t CArchive::Restant() const {
 }
 
 void CArchive::Echouer(const std::string& strMessage, std::size_t nPosition) const {
-    throw CErreurArchive(strMessage + " (at byte offset " + std::to_string(nPosition) + ")",
-                         nPosition);
+    std::string s = strMessage;
+    if (!m_strObjet.empty()) {
+        // "The ..." continues the sentence after the object's name, while a
+        // name such as "CFace7" keeps its capital.
+        if (s.size() > 1 && std::isupper(static_cast<unsigned char>(s[0])) &&
+            std::islower(static_cast<unsigned char>(s[1]))) {
+            s[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(s[0])));
+        }
+        s = m_strObjet + m_strNomObjet + ": " + s;
+    }
+    throw CErreurArchive(s + " (at byte offset " + std::to_string(nPosition) + ")", nPosition);
+}
+
+void CArchive::FixerObjet(std::string strObjet) {
+    m_strObjet = std::move(strObjet);
+    m_strNomObjet.clear();
+}
+
+void CArchive::NommerObjet(const std::string& strNom) {
+    // Shown as the user reads it (UTF-8), control characters as '?', and
+    // cut so that a name of thousands of characters keeps the message short.
+    constexpr std::size_t kLongueurMax = 40;
+    const bool bCoupe = strNom.size() > kLongueurMax;
+    std::string s = Cp1252VersUtf8(strNom.substr(0, kLongueurMax));
+    std::string strLisible;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto o = static_cast<unsigned char>(s[i]);
+        if (o < 0x20 || o == 0x7F) {
+            strLisible += '?';
+        } else if (o == 0xC2 && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) < 0xA0) {
+            strLisible += '?'; // U+0080 to U+009F
+            ++i;
+        } else {
+            strLisible += s[i];
+        }
+    }
+    m_strNomObjet = " \"" + strLisible + (bCoupe ? "...\"" : "\"");
 }
 
 void CArchive::ExigerOctets(std::uint64_t n) const {

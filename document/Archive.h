@@ -125,6 +125,13 @@ public:
     // offset, for the checks that the callers make on the values read.
     [[noreturn]] void Echouer(const std::string& strMessage, std::size_t nPosition) const;
 
+    // What is being read, for the refusals: once set, Echouer's message
+    // begins with it ("Face 2 of 3 \"wall\": the ..."). FixerObjet also
+    // forgets the name; NommerObjet adds the object's stored name (Windows-1252
+    // text), quoted and shortened.
+    void FixerObjet(std::string strObjet);
+    void NommerObjet(const std::string& strNom);
+
 private:
     CArchive(std::vector<std::uint8_t>* pSortie, std::span<const std::uint8_t> entree);
 
@@ -139,6 +146,8 @@ private:
     std::size_t m_nDebutSortie; // size of the output vector when the archive began
     std::span<const std::uint8_t> m_entree;
     std::size_t m_nLu = 0;
+    std::string m_strObjet;
+    std::string m_strNomObjet;
 
     // Running index of the class table (1 = first class or object).
     std::uint32_t m_nIndexSuivant = 1;

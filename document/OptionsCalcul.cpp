@@ -8,20 +8,13 @@ const std::array<const char*, COptionsCalcul::kNombrePas> COptionsCalcul::s_text
 const std::array<int, COptionsCalcul::kNombrePas> COptionsCalcul::s_minutesPas = {
     1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 30};
 
-namespace {
-
-constexpr double kCadenceMin = 0.1;
-constexpr double kCadenceMax = 40;
-
-} // namespace
-
 int COptionsCalcul::PeriodeAnimation(double dCadence) {
     // A damaged file may carry a cadence the dialog never accepts; keep the
     // timer period finite and within what the accepted cadences give.
-    if (!(dCadence >= kCadenceMin)) {
-        dCadence = kCadenceMin;
+    if (!(dCadence >= kPlageCadence.dMin)) {
+        dCadence = kPlageCadence.dMin;
     }
-    dCadence = std::min(dCadence, kCadenceMax);
+    dCadence = std::min(dCadence, kPlageCadence.dMax);
     return static_cast<int>(std::trunc(1000 / dCadence));
 }
 
@@ -37,14 +30,14 @@ CTamponOptionsCalcul COptionsCalcul::Ouvrir() const {
 namespace {
 
 // Reads an integer edit and checks its range.
-CResultatValidation LireEntierBorne(int nChamp, const std::string& texte, long nMin, long nMax,
+CResultatValidation LireEntierBorne(int nChamp, const std::string& texte, const CPlageEntier& plage,
                                     long& nValeur) {
     const auto n = LireEntier(texte);
     if (!n) {
         return CRefus{nChamp, MessageEntierInvalide()};
     }
     nValeur = *n;
-    return VerifierEntier(nChamp, nValeur, nMin, nMax);
+    return VerifierEntier(nChamp, nValeur, plage);
 }
 
 } // namespace
@@ -54,18 +47,18 @@ CResultatValidation COptionsCalcul::Valider(const CTamponOptionsCalcul& t) {
     if (!dCadence) {
         return CRefus{kChampCadence, MessageNombreInvalide()};
     }
-    if (auto r = VerifierReel(kChampCadence, *dCadence, kCadenceMin, kCadenceMax)) {
+    if (auto r = VerifierReel(kChampCadence, *dCadence, kPlageCadence)) {
         return r;
     }
-    if (auto r = VerifierEntier(kChampPas, t.nIndexPas, 0, kNombrePas - 1)) {
+    if (auto r = VerifierEntier(kChampPas, t.nIndexPas, kPlageIndexPas)) {
         return r;
     }
     long nPoids = 0;
-    if (auto r = LireEntierBorne(kChampPoidsMax, t.strPoidsMax, 1, 1000, nPoids)) {
+    if (auto r = LireEntierBorne(kChampPoidsMax, t.strPoidsMax, kPlagePoidsMax, nPoids)) {
         return r;
     }
     long nAnnee = 0;
-    if (auto r = LireEntierBorne(kChampAnnee, t.strAnnee, 2001, 2040, nAnnee)) {
+    if (auto r = LireEntierBorne(kChampAnnee, t.strAnnee, kPlageAnnee, nAnnee)) {
         return r;
     }
     m_dCadence = *dCadence;

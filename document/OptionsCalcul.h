@@ -28,6 +28,11 @@ public:
     enum EChamp : int { kChampCadence, kChampPas, kChampPoidsMax, kChampAnnee };
 
     static constexpr int kNombrePas = 11;
+    // Accepted values.
+    static constexpr CPlage kPlageCadence{0.1, 40}; // Hz
+    static constexpr CPlageEntier kPlageIndexPas{0, kNombrePas - 1};
+    static constexpr CPlageEntier kPlagePoidsMax{1, 1000};
+    static constexpr CPlageEntier kPlageAnnee{2001, 2040};
     // The time-step list as shown, and the minutes each entry stands for.
     static const std::array<const char*, kNombrePas> s_textesPas;
     static const std::array<int, kNombrePas> s_minutesPas;

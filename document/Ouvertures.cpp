@@ -40,10 +40,11 @@ COuvertures::CTampon COuvertures::Ouvrir() const {
 }
 
 CResultatValidation COuvertures::Valider(const CTampon& t) {
-    if (auto r = VerifierReel(ChampValeur, t.dValeur, -100, 1000000)) {
+    if (auto r = VerifierReel(ChampValeur, t.dValeur, kPlageValeur)) {
         return r;
     }
-    if (auto r = VerifierReel(ChampTransmittiviteForcee, t.dTransmittiviteForcee, 0, 100)) {
+    if (auto r = VerifierReel(ChampTransmittiviteForcee, t.dTransmittiviteForcee,
+                              kPlageTransmittiviteForcee)) {
         return r;
     }
     m_nMode = t.nMode;

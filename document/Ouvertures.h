@@ -14,6 +14,11 @@ class COuvertures {
 public:
     enum EMode { SansChangement = 0, SoustraireOuvertures = 1, SoustraireValeur = 2 };
 
+    // Accepted values.
+    static constexpr CPlageEntier kPlageMode{SansChangement, SoustraireValeur}; // radio buttons
+    static constexpr CPlage kPlageValeur{-100, 1000000};                        // m2
+    static constexpr CPlage kPlageTransmittiviteForcee{0, 100};                 // %
+
     std::vector<CFace*> m_faces;
     int m_nMode = SoustraireOuvertures;
     double m_dValeur = 0.0;                 // m2, subtracted in mode 2

@@ -32,16 +32,16 @@ CResultatValidation CProprietes::Valider(const CTampon& t) {
     if (auto r = VerifierLongueur(ChampNom, t.strNom, kLongueurNom)) {
         return r;
     }
-    if (auto r = VerifierReel(ChampTransmittivite, t.dTransmittivite, 0, 100)) {
+    if (auto r = VerifierReel(ChampTransmittivite, t.dTransmittivite, kPlageTaux)) {
         return r;
     }
-    if (auto r = VerifierReel(ChampAbsorptivite, t.dAbsorptivite, 0, 100)) {
+    if (auto r = VerifierReel(ChampAbsorptivite, t.dAbsorptivite, kPlageTaux)) {
         return r;
     }
-    if (auto r = VerifierReel(ChampMailleRelative, t.dMailleRelative, 0.1, 10)) {
+    if (auto r = VerifierReel(ChampMailleRelative, t.dMailleRelative, kPlageMailleRelative)) {
         return r;
     }
-    if (auto r = VerifierReel(ChampMailleAbsolue, t.dMailleAbsolue, 0.01, 1)) {
+    if (auto r = VerifierReel(ChampMailleAbsolue, t.dMailleAbsolue, kPlageMailleAbsolue)) {
         return r;
     }
     m_strNom = t.strNom;

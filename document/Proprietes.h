@@ -14,6 +14,10 @@ public:
     void Serialize(CArchive& ar);
 
     static constexpr int kLongueurNom = 30;
+    // Accepted values.
+    static constexpr CPlage kPlageTaux{0, 100};            // %
+    static constexpr CPlage kPlageMailleRelative{0.1, 10}; // %
+    static constexpr CPlage kPlageMailleAbsolue{0.01, 1};  // m
 
     CCorrelationPhysique m_correlationTransmittivite;
     CCorrelationPhysique m_correlationAbsorptivite;

@@ -9,31 +9,94 @@
 #include "solar/ConfigurationGeographique.h"
 #include "view/ParametresAffichage.h"
 
+#include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 // BOOL and int members are stored as 32-bit integers as they stand.
 static_assert(std::is_same_v<int, std::int32_t>);
 
 namespace {
 
-void TransfererPoint(CArchive& ar, CVecteur& v) {
-    ar.Transferer(v.m_x);
-    ar.Transferer(v.m_y);
-    ar.Transferer(v.m_z);
+// Every value a dialog range-checks is checked again when a file is read: a
+// value the program never stores would stall a loop, overflow the date
+// arithmetic or spread NaN through the results. A file holding one is
+// refused with the offset of the field just read.
+
+void ExigerEntier(const CArchive& ar, std::int32_t n, const CPlageEntier& plage,
+                  const std::string& quoi) {
+    if (!plage.Contient(n)) {
+        ar.Echouer("The " + quoi + " " + std::to_string(n) + " is outside " +
+                       std::to_string(plage.nMin) + " to " + std::to_string(plage.nMax),
+                   ar.Position() - 4);
+    }
 }
 
-// The integer settings below drive loops and date arithmetic that a value the
-// program never stores would overflow or stall (a grid of 2^31 lines, a day
-// number of a year in the millions): a file holding one is refused, with the
-// offset of the int32 just read.
-void ExigerEntre(const CArchive& ar, std::int32_t n, std::int32_t nMin, std::int32_t nMax,
-                 const char* quoi) {
-    if (n < nMin || n > nMax) {
-        ar.Echouer(std::string(quoi) + " " + std::to_string(n) + " is outside " +
-                       std::to_string(nMin) + " to " + std::to_string(nMax),
-                   ar.Position() - 4);
+void TransfererEntier(CArchive& ar, std::int32_t& n, const CPlageEntier& plage,
+                      const std::string& quoi) {
+    ar.Transferer(n);
+    if (ar.EstEnLecture()) {
+        ExigerEntier(ar, n, plage, quoi);
+    }
+}
+
+// `sujet` names the value as "The latitude" or "Main point 2 has X =".
+void ExigerReel(const CArchive& ar, double d, const CPlage& plage, const std::string& sujet) {
+    if (!std::isfinite(d)) {
+        ar.Echouer(sujet + " " + TexteReel(d) + (sujet.back() == '=' ? ", " : " is ") +
+                       "not a finite number",
+                   ar.Position() - 8);
+    }
+    if (!plage.Contient(d)) {
+        ar.Echouer(sujet + " " + TexteReel(d) + (sujet.back() == '=' ? ", " : " is ") + "outside " +
+                       TexteReel(plage.dMin) + " to " + TexteReel(plage.dMax),
+                   ar.Position() - 8);
+    }
+}
+
+void TransfererReel(CArchive& ar, double& d, const CPlage& plage, const std::string& quoi) {
+    ar.Transferer(d);
+    if (ar.EstEnLecture()) {
+        ExigerReel(ar, d, plage, "The " + quoi);
+    }
+}
+
+// Coordinates have no range of their own in the dialogs; they are held
+// within kCoordonneeMax.
+void TransfererPoint(CArchive& ar, CVecteur& v, const std::string& sujet) {
+    constexpr CPlage kPlageCoordonnee{-kCoordonneeMax, kCoordonneeMax};
+    const std::pair<double*, const char*> composantes[] = {
+        {&v.m_x, "X"}, {&v.m_y, "Y"}, {&v.m_z, "Z"}};
+    for (const auto& [pd, szNom] : composantes) {
+        ar.Transferer(*pd);
+        if (ar.EstEnLecture()) {
+            ExigerReel(ar, *pd, kPlageCoordonnee, sujet + " has " + szNom + " =");
+        }
+    }
+}
+
+// `quoi`: "transmittivity" or "absorptivity".
+void TransfererCorrelation(CArchive& ar, CCorrelationPhysique& c, const std::string& quoi) {
+    using C = CCorrelationPhysique;
+    const std::string loi = quoi.empty() ? "rate law" : quoi + " rate law";
+    TransfererEntier(ar, c.m_nMode, C::kPlageMode, loi + " mode");
+    std::string sujet = loi;
+    sujet[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sujet[0])));
+    for (int i = 0; i < C::kCouples; ++i) {
+        const std::string couple = std::to_string(i + 1);
+        ar.Transferer(c.m_couples[i].m_dIncidence);
+        if (ar.EstEnLecture()) {
+            ExigerReel(ar, c.m_couples[i].m_dIncidence, C::kPlageIncidence,
+                       sujet + " has incidence " + couple + " =");
+        }
+        ar.Transferer(c.m_couples[i].m_dTaux);
+        if (ar.EstEnLecture()) {
+            ExigerReel(ar, c.m_couples[i].m_dTaux, C::kPlageTaux,
+                       sujet + " has rate " + couple + " =");
+        }
     }
 }
 
@@ -54,42 +117,33 @@ void CParametresAffichage::Serialize(CArchive& ar) {
     ar.Transferer(g.m_bCoteEtude);
     ar.Transferer(q.m_bAfficher);
     ar.Transferer(q.m_bSignaler);
-    ar.Transferer(q.m_nRepetition);
-    if (ar.EstEnLecture()) {
-        ExigerEntre(ar, q.m_nRepetition, 1, 100, "The grid repetition");
-    }
-    TransfererPoint(ar, q.m_centre);
-    TransfererPoint(ar, q.m_vecteur1);
-    TransfererPoint(ar, q.m_vecteur2);
+    TransfererEntier(ar, q.m_nRepetition, CAffQuadrillage::kPlageRepetition, "grid repetition");
+    TransfererPoint(ar, q.m_centre, "The grid centre");
+    TransfererPoint(ar, q.m_vecteur1, "The grid's first base vector");
+    TransfererPoint(ar, q.m_vecteur2, "The grid's second base vector");
     ar.Transferer(s.m_bSoleilProche);
     ar.Transferer(s.m_bRayonProche);
-    ar.Transferer(s.m_dDistance);
-    TransfererPoint(ar, s.m_pointCible);
+    TransfererReel(ar, s.m_dDistance, CAffSoleil::kPlageDistance, "distance of the close sun");
+    TransfererPoint(ar, s.m_pointCible, "The sun's target point");
 }
 
 void CConfigurationGeographique::Serialize(CArchive& ar) {
     ar.Transferer(m_strLieu);
-    ar.Transferer(m_dLatitude);
-    ar.Transferer(m_dLongitude);
+    TransfererReel(ar, m_dLatitude, kPlageLatitude, "latitude");
+    TransfererReel(ar, m_dLongitude, kPlageLongitude, "longitude");
     ar.Transferer(m_bIgnorerLongitude);
-    ar.Transferer(m_dDirectionNord);
-    ar.Transferer(m_dLigneHorizon);
+    TransfererReel(ar, m_dDirectionNord, kPlageDirectionNord, "north direction");
+    TransfererReel(ar, m_dLigneHorizon, kPlageLigneHorizon, "horizon line");
     if (ar.EstEnLecture()) {
         CalculerNord();
     }
 }
 
 void COptionsCalcul::Serialize(CArchive& ar) {
-    ar.Transferer(m_dCadence);
-    ar.Transferer(m_nPoidsMax);
-    ar.Transferer(m_nAnnee);
-    if (ar.EstEnLecture()) {
-        ExigerEntre(ar, m_nAnnee, 2001, 2040, "The year of reference");
-    }
-    ar.Transferer(m_nIndexPas);
-    if (ar.EstEnLecture()) {
-        ExigerEntre(ar, m_nIndexPas, 0, kNombrePas - 1, "The time step index");
-    }
+    TransfererReel(ar, m_dCadence, kPlageCadence, "animation cadence");
+    TransfererEntier(ar, m_nPoidsMax, kPlagePoidsMax, "maximum processor weight");
+    TransfererEntier(ar, m_nAnnee, kPlageAnnee, "year of reference");
+    TransfererEntier(ar, m_nIndexPas, kPlageIndexPas, "time step index");
     ar.Transferer(m_nPasMinutes);
     if (ar.EstEnLecture() && m_nPasMinutes != s_minutesPas[static_cast<std::size_t>(m_nIndexPas)]) {
         ar.Echouer("The time step of " + std::to_string(m_nPasMinutes) +
@@ -100,33 +154,38 @@ void COptionsCalcul::Serialize(CArchive& ar) {
 }
 
 void CCorrelationPhysique::Serialize(CArchive& ar) {
-    ar.Transferer(m_nMode);
-    for (CCouple& c : m_couples) {
-        ar.Transferer(c.m_dIncidence);
-        ar.Transferer(c.m_dTaux);
-    }
+    TransfererCorrelation(ar, *this, "");
 }
 
 void CProprietes::Serialize(CArchive& ar) {
     ar.Transferer(m_strNom);
+    if (ar.EstEnLecture()) {
+        ar.NommerObjet(m_strNom);
+    }
     ar.Transferer(m_bRecepteur);
     ar.Transferer(m_bCoteInverse);
     ar.Transferer(m_bMasquee);
-    ar.Transferer(m_dTransmittivite);
-    ar.Transferer(m_dAbsorptivite);
-    ar.Transferer(m_dMailleRelative);
-    ar.Transferer(m_dMailleAbsolue);
-    m_correlationTransmittivite.Serialize(ar);
-    m_correlationAbsorptivite.Serialize(ar);
+    TransfererReel(ar, m_dTransmittivite, kPlageTaux, "transmittivity");
+    TransfererReel(ar, m_dAbsorptivite, kPlageTaux, "absorptivity");
+    TransfererReel(ar, m_dMailleRelative, kPlageMailleRelative, "relative mesh size");
+    TransfererReel(ar, m_dMailleAbsolue, kPlageMailleAbsolue, "absolute mesh size");
+    TransfererCorrelation(ar, m_correlationTransmittivite, "transmittivity");
+    TransfererCorrelation(ar, m_correlationAbsorptivite, "absorptivity");
 }
 
 void CFace::Serialize(CArchive& ar) {
     m_proprietes.Serialize(ar);
-    for (CVecteur& p : m_points) {
-        TransfererPoint(ar, p);
+    for (int i = 0; i < 4; ++i) {
+        TransfererPoint(ar, m_points[i], "Main point " + std::to_string(i + 1));
     }
     if (ar.EstEnLecture()) {
         CalculerNormale();
+        // Equal or aligned points leave no plane: every later test of the
+        // face would read NaN. The program never stores such a face.
+        if (!std::isfinite(m_normale.m_x) || !std::isfinite(m_normale.m_y) ||
+            !std::isfinite(m_normale.m_z)) {
+            ar.Echouer("The first three main points do not span a plane", ar.Position() - 96);
+        }
     }
 }
 
@@ -150,9 +209,10 @@ void COuvertures::Ecrire(CArchive& ar, const std::vector<CFace*>& faces) const {
 }
 
 void COuvertures::Lire(CArchive& ar, const std::vector<CFace*>& faces) {
-    m_nMode = ar.LireEntier();
-    m_dValeur = ar.LireReel();
-    m_dTransmittiviteForcee = ar.LireReel();
+    TransfererEntier(ar, m_nMode, kPlageMode, "openings mode");
+    TransfererReel(ar, m_dValeur, kPlageValeur, "value subtracted for the openings");
+    TransfererReel(ar, m_dTransmittiviteForcee, kPlageTransmittiviteForcee,
+                   "forced transmittivity of the openings");
     const std::int32_t n = ar.LireEntier();
     if (n < 0) {
         ar.Echouer("Negative number of openings " + std::to_string(n), ar.Position() - 4);

@@ -147,7 +147,10 @@ bool CVantrelDoc::Lire(std::span<const std::uint8_t> octets, std::string& strErr
             faces.reserve(static_cast<std::size_t>(n));
             for (std::int32_t i = 0; i < n; ++i) {
                 std::unique_ptr<CFace> f = CreerFace(ar.LireClasseObjet(NomsClassesFaces()));
+                // Refusals name the face as its label numbers it, "(2/3)".
+                ar.FixerObjet("Face " + std::to_string(i + 1) + " of " + std::to_string(n));
                 f->Serialize(ar);
+                ar.FixerObjet({});
                 faces.push_back(std::move(f));
             }
         }
@@ -155,9 +158,12 @@ bool CVantrelDoc::Lire(std::span<const std::uint8_t> octets, std::string& strErr
         for (const auto& f : faces) {
             liste.push_back(f.get());
         }
-        for (CFace* f : liste) {
-            f->m_ouvertures.Lire(ar, liste);
+        for (std::size_t i = 0; i < liste.size(); ++i) {
+            ar.FixerObjet("Face " + std::to_string(i + 1) + " of " + std::to_string(liste.size()));
+            ar.NommerObjet(liste[i]->m_proprietes.m_strNom);
+            liste[i]->m_ouvertures.Lire(ar, liste);
         }
+        ar.FixerObjet({});
         if (ar.Restant() != 0) {
             ar.Echouer(std::to_string(ar.Restant()) +
                            (ar.Restant() == 1 ? " byte follows" : " bytes follow") +

@@ -1,5 +1,6 @@
 #include "geometry/Face.h"
 
+#include <algorithm>
 #include <cmath>
 
 int CFace::Intercepte(const CVecteur& p, double eps) {
@@ -9,6 +10,16 @@ int CFace::Intercepte(const CVecteur& p, double eps) {
         }
     }
     return 0;
+}
+
+bool CFace::PointsBornes() const {
+    for (const CVecteur& p : m_points) {
+        if (!EstCoordonneeBornee(p.m_x) || !EstCoordonneeBornee(p.m_y) ||
+            !EstCoordonneeBornee(p.m_z)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void CFace::CalculerNormale() {
@@ -85,6 +96,11 @@ bool CFace::PreparerMatrice(const CVecteur& dir) {
 }
 
 bool CFace::GenererMaillage(int* pBudget) {
+    std::int64_t nTests = kTestsParNoeud * std::max(*pBudget, 0);
+    return GenererMaillage(pBudget, &nTests);
+}
+
+bool CFace::GenererMaillage(int* pBudget, std::int64_t* pTests) {
     m_pNoeuds = std::make_unique<CMaillage>();
     CalculerCotes();
     const CVecteur& e0 = m_cotes[0];
@@ -116,20 +132,29 @@ bool CFace::GenererMaillage(int* pBudget) {
     double fu = 1;
     double fv = 1;
     FacteursGrille(fu, fv);
-    const double du = e0.Norme() / u.Norme() * fu + 3.0;
-    const double dv = eDernier.Norme() / v.Norme() * fv + 3.0;
-    // A face read from a damaged file may give no usable grid at all.
-    if (!(du >= 0 && du < 2147483647.0) || !(dv >= 0 && dv < 2147483647.0)) {
-        return true;
+    const double du = std::trunc(e0.Norme() / u.Norme() * fu + 3.0);
+    const double dv = std::trunc(eDernier.Norme() / v.Norme() * fv + 3.0);
+    if (!(du >= 0) || !(dv >= 0)) {
+        return true; // a zero side leaves no step: no grid at all
     }
-    const int nu = static_cast<int>(du);
-    const int nv = static_cast<int>(dv);
+    // Every candidate is charged, the rejected ones too, so that the time
+    // spent stays within what the weight allows whatever the geometry (a huge
+    // face, or one whose every candidate an opening rejects). The allowance
+    // ends the walk long before these bounds, which only keep the casts defined.
+    const auto nu = static_cast<std::int64_t>(std::min(du, 1e15));
+    const auto nv = static_cast<std::int64_t>(std::min(dv, 1e15));
+    const auto nCout = 1 + static_cast<std::int64_t>(m_ouvertures.m_faces.size());
 
     CVecteur debutLigne = m_points[0];
-    for (int i = 1; i <= nu; ++i) {
+    for (std::int64_t i = 1; i <= nu; ++i) {
         debutLigne = debutLigne + u;
         CVecteur q = debutLigne;
-        for (int j = 1; j <= nv; ++j) {
+        for (std::int64_t j = 1; j <= nv; ++j) {
+            if (*pTests < nCout) {
+                *pTests = 0;
+                return false;
+            }
+            *pTests -= nCout;
             q = q + v;
             if (Intercepte(q, 0.001) == 0) {
                 continue; // outside the face or on its border

@@ -5,6 +5,7 @@
 #include "geometry/Maillage.h"
 #include "geometry/Vecteur.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -70,6 +71,10 @@ public:
     void Serialize(CArchive& ar);
 
     void CalculerNormale();
+    // Every coordinate of the four stored points finite and within
+    // kCoordonneeMax. The validity rules of the kinds begin with it, so that
+    // no edit stores a face that its file could not hold.
+    bool PointsBornes() const;
     // The area less the openings' area, or the whole area when that is not positive.
     double AireNette();
     void TransfererPoints(bool bVersCopie);
@@ -95,6 +100,13 @@ public:
     // soon as the budget is exhausted (the last node stays). The face and its
     // openings must be prepared along the face's normal.
     virtual bool GenererMaillage(int* pBudget);
+    // The work of a mesh is its grid, not its nodes: a face covered by its
+    // openings rejects every candidate. Each grid candidate takes 1 + (number
+    // of openings) units of *pTests; when they run out the walk stops and
+    // returns false, as an exhausted budget does. The one-budget form allows
+    // kTestsParNoeud units for each node of *pBudget.
+    static constexpr std::int64_t kTestsParNoeud = 100;
+    bool GenererMaillage(int* pBudget, std::int64_t* pTests);
     // For the sun direction `dir`: prepares the ray test along it and sets
     // the incidence, the transmission as an occluder and the direct lighting.
     void CalculerEclairementDirect(const CVecteur& dir, double dAltitudeSoleil,

@@ -26,6 +26,9 @@ double CFace3::Aire() {
 }
 
 bool CFace3::EstValide() {
+    if (!PointsBornes()) {
+        return false;
+    }
     CalculerCotes();
     const double l0 = m_cotes[0].Norme();
     const double l2 = m_cotes[2].Norme();

@@ -45,6 +45,9 @@ double CFace4::Aire() {
 }
 
 bool CFace4::EstValide() {
+    if (!PointsBornes()) {
+        return false;
+    }
     CalculerCotes();
     CVecteur coins[4];
     for (int i = 0; i < 4; ++i) {

@@ -38,6 +38,9 @@ double CFace5::Aire() {
 }
 
 bool CFace5::EstValide() {
+    if (!PointsBornes()) {
+        return false;
+    }
     double r1 = 0;
     double r2 = 0;
     if (!RayonsValides(r1, r2)) {

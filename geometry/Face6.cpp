@@ -24,6 +24,9 @@ double CFace6::Aire() {
 }
 
 bool CFace6::EstValide() {
+    if (!PointsBornes()) {
+        return false;
+    }
     double r1 = 0;
     double r2 = 0;
     if (!RayonsValides(r1, r2)) {

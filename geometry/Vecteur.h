@@ -55,3 +55,12 @@ public:
 // Degree/radian factors used by every angle conversion of the program.
 inline constexpr double kDegVersRad = 0.017453292519943295;
 inline constexpr double kRadVersDeg = 57.29577951308232;
+
+// Largest coordinate a scene may hold, in metres (1000 km, far beyond any
+// site): the products of the ray tests, areas and meshes then stay far from
+// overflow. Files holding more are refused and no edit may produce more.
+inline constexpr double kCoordonneeMax = 1e6;
+// Each coordinate finite and within +-kCoordonneeMax.
+inline bool EstCoordonneeBornee(double d) {
+    return d >= -kCoordonneeMax && d <= kCoordonneeMax; // NaN is not
+}

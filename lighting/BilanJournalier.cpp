@@ -27,6 +27,12 @@ void CBilanJournalier::Calculer(const std::vector<CFace*>& faces,
     const int s = PasMinutes();
     const int n = kEchantillonsMax / s;
     m_nEchantillons = 0;
+    // The meshes stay as they are for the whole scan.
+    struct CFige {
+        CEclairementRecepteurs& e;
+        explicit CFige(CEclairementRecepteurs& e) : e(e) { e.FigerMaillages(true); }
+        ~CFige() { e.FigerMaillages(false); }
+    } fige(m_eclairement);
     for (int k = 0; k < n; ++k) {
         m_soleil.CalculerPosition();
         m_soleil.CalculerDirection();

@@ -58,12 +58,12 @@ CCorrelationPhysique::CTampon CCorrelationPhysique::Ouvrir() const {
 
 CResultatValidation CCorrelationPhysique::Valider(const CTampon& tampon) {
     for (int i = 0; i < kCouples; ++i) {
-        if (auto r = VerifierReel(ChampIncidence0 + i, tampon.dIncidences[i], 0, 90)) {
+        if (auto r = VerifierReel(ChampIncidence0 + i, tampon.dIncidences[i], kPlageIncidence)) {
             return r;
         }
     }
     for (int i = 0; i < kCouples; ++i) {
-        if (auto r = VerifierReel(ChampTaux0 + i, tampon.dTaux[i], 0, 100)) {
+        if (auto r = VerifierReel(ChampTaux0 + i, tampon.dTaux[i], kPlageTaux)) {
             return r;
         }
     }

@@ -13,8 +13,12 @@ public:
     void Serialize(CArchive& ar);
 
     static constexpr int kCouples = 6;
+    // Accepted values of the couples.
+    static constexpr CPlage kPlageIncidence{0, 90}; // degrees
+    static constexpr CPlage kPlageTaux{0, 100};     // %
 
     enum EMode { Uniforme = 0, ModuleCosinus = 1, Interpole = 2 };
+    static constexpr CPlageEntier kPlageMode{Uniforme, Interpole}; // the radio buttons
 
     struct CCouple {
         double m_dIncidence; // degrees

@@ -30,8 +30,14 @@ public:
     // The plain sequential evaluation, kept as the reference.
     void CalculerEclairementSimple(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil);
 
-    // Node-occluder ray tests of the last fast computation (for benchmarks).
+    // While set, the meshes are taken as unchanged between computations (the
+    // samples of one day report), so the fast path reads their grids once.
+    void FigerMaillages(bool bFiges) { m_moteur.FigerMaillages(bFiges); }
+
+    // Of the last fast computation (benchmarks, tests): node-occluder ray
+    // tests, and nodes shaded by a whole span without a test.
     long long TestsEffectues() const { return m_moteur.TestsEffectues(); }
+    long long NoeudsDecides() const { return m_moteur.NoeudsDecides(); }
 
 private:
     void Agreger(const std::vector<CFace*>& faces);

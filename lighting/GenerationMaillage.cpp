@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 
 int CGenerationMaillage::Budget(int nPoidsMax) {
     // A weight read from a damaged file must not overflow.
@@ -21,12 +22,15 @@ bool CGenerationMaillage::GenererMaillages(const std::vector<CFace*>& faces, int
     }
     const int nDepart = Budget(nPoidsMax);
     int nBudget = nDepart;
+    // The grid candidates of all receivers share one allowance too, so that
+    // the work stays bounded by the weight whatever the geometry.
+    std::int64_t nTests = CFace::kTestsParNoeud * std::max(nDepart, 0);
     for (CFace* f : faces) {
         if (!f->m_proprietes.m_bRecepteur) {
             continue;
         }
         f->DetruireMaillage();
-        if (!f->GenererMaillage(&nBudget)) {
+        if (!f->GenererMaillage(&nBudget, &nTests)) {
             interaction.Message(kMessagePoids, kTitreRefus, EIcone::Stop, EBoutons::Ok);
             DetruireMaillages(faces);
             return false;

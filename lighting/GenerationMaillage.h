@@ -18,7 +18,8 @@ public:
         "No face declared as a receiver (mesh not generated)   \n"
         "Declare the faces of interest as receivers   ";
 
-    // The node budget of a maximum processor weight (5000 nodes a unit).
+    // The node budget of a maximum processor weight (5000 nodes a unit); the
+    // grids walked may hold CFace::kTestsParNoeud candidate tests a node.
     static int Budget(int nPoidsMax);
 
     // `faces` in document order.

@@ -4,13 +4,17 @@
 #include "geometry/FormeFace.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
 
-constexpr int kNoeudsParBloc = 2048;
+constexpr int kNoeudsParBloc = 8192; // 32 KB of values
+constexpr int kLignesParBloc = 64;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
+constexpr double kU = kEpsilon / 2; // unit roundoff
 constexpr double kInfini = std::numeric_limits<double>::infinity();
 
 // Bounds A, B of the inside region of an occluder in its oblique
@@ -70,8 +74,10 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
     }
     // Largest distance between a node and an occluder's origin.
     const double dDiametre = 2 * std::sqrt(3.0) * (dEchelle + 1);
+    m_dEchelle = dEchelle;
 
     m_occultants.clear();
+    m_ouvertures.clear();
     for (std::size_t i = 0; i < faces.size(); ++i) {
         CFace* f = faces[i];
         if (f->m_repere[0].m_fValeur == 0 || f->m_dTransmission == 1.0) {
@@ -94,6 +100,28 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
         o.k2 = f->m_repere[2].m_fValeur;
         o.dTransmission = f->m_dTransmission;
         o.bOuvertures = !f->m_ouvertures.m_faces.empty();
+        // Openings whose ray test is usable along the sun: the others never
+        // let the light through.
+        o.nDebutOuvertures = static_cast<int>(m_ouvertures.size());
+        for (CFace* w : f->m_ouvertures.m_faces) {
+            if (w->m_repere[0].m_fValeur == 0) {
+                continue;
+            }
+            COuverture ouverture{};
+            ouverture.nType = w->TypeFace();
+            ouverture.p0[0] = w->m_points[0].m_x;
+            ouverture.p0[1] = w->m_points[0].m_y;
+            ouverture.p0[2] = w->m_points[0].m_z;
+            for (int l = 0; l < 2; ++l) {
+                ouverture.r[l][0] = w->m_repere[l].m_x;
+                ouverture.r[l][1] = w->m_repere[l].m_y;
+                ouverture.r[l][2] = w->m_repere[l].m_z;
+            }
+            ouverture.k1 = w->m_repere[1].m_fValeur;
+            ouverture.k2 = w->m_repere[2].m_fValeur;
+            m_ouvertures.push_back(ouverture);
+        }
+        o.nFinOuvertures = static_cast<int>(m_ouvertures.size());
 
         double dA = 1;
         double dB = 1;
@@ -232,7 +260,7 @@ void CMoteurOmbrage::ConstruireGrille() {
 namespace {
 
 // The ray test of an occluder with the margin 0, exactly as the face's own
-// Intercepte computes it; then the transmission.
+// Intercepte computes it.
 inline bool Dedans(int nType, double a, double b, float k1, float k2) {
     switch (nType) {
     case CFace::Triangle:
@@ -246,121 +274,1163 @@ inline bool Dedans(int nType, double a, double b, float k1, float k2) {
     }
 }
 
-} // namespace
+// One coordinate of a face's ray test over a receiver's grid: the test's
+// value at node (i, j) is within sigma of c0 + i cu + j cv (exact arithmetic
+// on these doubles). mag bounds |c0| + |i cu| + |j cv| over the grid.
+struct CAffine {
+    double c0, cu, cv, sigma, mag;
+};
 
-void CMoteurOmbrage::OmbrerBloc(int nBloc) {
-    const CBloc& bloc = m_blocs[static_cast<std::size_t>(nBloc)];
-    CFace* r = bloc.pRecepteur;
-    CMaillage& m = *r->m_pNoeuds;
-    const float fDirect = static_cast<float>(r->m_dEclairementDirect);
-    if (r->m_dEclairementDirect == 0 || m_occultants.empty()) {
-        std::fill(m.m_valeurs.begin() + bloc.nDebut, m.m_valeurs.begin() + bloc.nFin, fDirect);
-        return;
+// The bound sigma adds up, each term doubled:
+// - the test itself, fl((r2 dz + r1 dy) + r0 dx) with dx = fl(x - x0):
+//   within 4 ulps of sum |r_k| |x_k - x0_k|, the node box bounding |x - x0|;
+// - the node's distance to its exact grid point, at most the grid's ecart
+//   on each coordinate: sum |r_k| ecart;
+// - the rounding of c0, cu, cv (4, 3 and 3 ulps of their terms), cu and cv
+//   multiplied by the largest |i| and |j|.
+CAffine Affine(const double p0[3], const double r[3], const CReseauNoeuds& g) {
+    CAffine a{};
+    double op[3];
+    for (int c = 0; c < 3; ++c) {
+        op[c] = g.m_o[c] - p0[c];
     }
-    long long nTests = 0;
-    const int* toujours = m_toujours.data();
-    const int nToujours = static_cast<int>(m_toujours.size());
-    for (int k = bloc.nDebut; k < bloc.nFin; ++k) {
-        const auto ik = static_cast<std::size_t>(k);
-        const double x = m.m_x[ik];
-        const double y = m.m_y[ik];
-        const double z = m.m_z[ik];
-        float valeur = fDirect;
-
-        const double s = x * m_e1.m_x + y * m_e1.m_y + z * m_e1.m_z;
-        const double t = x * m_e2.m_x + y * m_e2.m_y + z * m_e2.m_z;
-        const int* cellule = nullptr;
-        int nCellule = 0;
-        if (m_nColonnes > 0) {
-            const double fi = (s - m_s0) / m_dCellule;
-            const double fj = (t - m_t0) / m_dCellule;
-            if (fi >= 0 && fj >= 0 && fi < m_nColonnes && fj < m_nLignes) {
-                const auto c = static_cast<std::size_t>(static_cast<int>(fj) * m_nColonnes +
-                                                        static_cast<int>(fi));
-                cellule = m_listes.data() + m_debuts[c];
-                nCellule = m_debuts[c + 1] - m_debuts[c];
-            }
-        }
-        // The cell's occluders and those tested everywhere, merged in
-        // document order.
-        int ia = 0;
-        int ib = 0;
-        while (ia < nCellule || ib < nToujours) {
-            int n;
-            if (ib >= nToujours || (ia < nCellule && cellule[ia] < toujours[ib])) {
-                n = cellule[ia++];
-            } else {
-                n = toujours[ib++];
-            }
-            const COccultant& o = m_occultants[static_cast<std::size_t>(n)];
-            if (o.nIndice == bloc.nRecepteur) {
-                continue;
-            }
-            if (valeur <= 0) {
-                break;
-            }
-            if (o.bBorne && (s < o.sMin || s > o.sMax || t < o.tMin || t > o.tMax)) {
-                continue; // its transmission would be exactly 1
-            }
-            ++nTests;
-            const double dx = x - o.p0[0];
-            const double dy = y - o.p0[1];
-            const double dz = z - o.p0[2];
-            const double a = (o.r[0][2] * dz + o.r[0][1] * dy) + o.r[0][0] * dx;
-            const double b = (o.r[1][2] * dz + o.r[1][1] * dy) + o.r[1][0] * dx;
-            if (!Dedans(o.nType, a, b, o.k1, o.k2)) {
-                continue;
-            }
-            const double c = (o.r[2][2] * dz + o.r[2][1] * dy) + o.r[2][0] * dx;
-            if (!(c < 0)) {
-                continue; // met on the side away from the sun
-            }
-            if (o.bOuvertures && o.pFace->CFace::Intercepte(CVecteur(x, y, z), 0.0) != 0) {
-                continue; // through one of its openings
-            }
-            valeur = static_cast<float>(o.dTransmission * valeur);
-        }
-        m.m_valeurs[ik] = valeur;
+    a.c0 = r[0] * op[0] + r[1] * op[1] + r[2] * op[2];
+    a.cu = r[0] * g.m_u[0] + r[1] * g.m_u[1] + r[2] * g.m_u[2];
+    a.cv = r[0] * g.m_v[0] + r[1] * g.m_v[1] + r[2] * g.m_v[2];
+    const double iMax = std::max(std::abs(g.m_iMin), std::abs(g.m_iMax));
+    const double jMax = std::max(std::abs(g.m_jMin), std::abs(g.m_jMax));
+    double sR = 0, sD = 0, sO = 0, sU = 0, sV = 0;
+    for (int c = 0; c < 3; ++c) {
+        const double ar = std::fabs(r[c]);
+        sR += ar;
+        sD += ar * std::max(std::fabs(g.m_min[c] - p0[c]), std::fabs(g.m_max[c] - p0[c]));
+        sO += ar * std::fabs(op[c]);
+        sU += ar * std::fabs(g.m_u[c]);
+        sV += ar * std::fabs(g.m_v[c]);
     }
-    m_testsParBloc[static_cast<std::size_t>(nBloc)] = nTests;
+    a.sigma = 2 * (4.01 * kU * sD + g.m_dEcart * sR + 4.01 * kU * sO + iMax * 3.01 * kU * sU +
+                   jMax * 3.01 * kU * sV);
+    a.mag = std::fabs(a.c0) + iMax * std::fabs(a.cu) + jMax * std::fabs(a.cv);
+    return a;
 }
 
-void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& dir) {
-    Preparer(faces, dir);
-    ConstruireGrille();
+bool Fini(const CAffine& a) {
+    return std::isfinite(a.c0) && std::isfinite(a.cu) && std::isfinite(a.cv) &&
+           std::isfinite(a.sigma) && std::isfinite(a.mag);
+}
 
-    m_blocs.clear();
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        CFace* f = faces[i];
-        if (!f->m_proprietes.m_bRecepteur || !f->m_pNoeuds) {
+using CContrainte = CMoteurOmbrage::CContrainte;
+
+// Appends the constraint na a + nb b + nc c <= h, with the margin mInt
+// (inner: the test certainly passes) and mExt (outer: beyond, it certainly
+// fails); an infinite margin leaves that side unconstrained. The rounding
+// of the combined coefficients (3 ulps of each term, over the grid) widens
+// both margins; each bound is then enlarged by 1 % and four ulps of h, which
+// covers the rounding of forming it.
+void Ajouter(std::vector<CContrainte>& v, double na, double nb, double nc, double h, double mInt,
+             double mExt, const CAffine& a, const CAffine& b, const CAffine* c) {
+    CContrainte g{};
+    g.g0 = na * a.c0 + nb * b.c0 + (c ? nc * c->c0 : 0.0);
+    g.gu = na * a.cu + nb * b.cu + (c ? nc * c->cu : 0.0);
+    g.gv = na * a.cv + nb * b.cv + (c ? nc * c->cv : 0.0);
+    const double comb =
+        3.01 * kU *
+        (std::fabs(na) * a.mag + std::fabs(nb) * b.mag + (c ? std::fabs(nc) * c->mag : 0));
+    g.hInt = std::isinf(mInt) ? kInfini : h - 1.01 * (mInt + comb) - 4 * kU * std::fabs(h);
+    g.hExt = std::isinf(mExt) ? kInfini : h + 1.01 * (mExt + comb) + 4 * kU * std::fabs(h);
+    v.push_back(g);
+}
+
+// The constraints of a face's inside region (and, for an occluder, of c < 0)
+// on its affine coordinates; false when no inner span can be proven.
+//
+// With |a_test - a| <= sa and |b_test - b| <= sb (a, b the affine values):
+// - a_test >= 0 holds when a >= sa and fails when a < -sa; same for b;
+// - c_test < 0 holds when c <= -(sc + a hair) and fails when c > sc;
+// - triangle: fl(a + b) <= 1 holds when a + b <= 1 - sa - sb (rounding is
+//   monotone and 1 is a double), fails when a + b > 1 + sa + sb + 2 ulps;
+// - quadrilateral, edge a + k1 b <= 1: fl(k1 b) is within an ulp of k1 b,
+//   |b| <= B + sb inside, so it holds when a + k1 b <= 1 - sa - |k1| sb -
+//   2 ulps |k1| (B + sb + 1); an edge alone does not bound the outer side
+//   when k is negative, so the outer side also keeps the region's box
+//   [0, A] x [0, B], widened by 1e-9 (1 + A + B) (1 + |k1| + |k2|), far above
+//   the few ulps by which rounding can move the edges;
+// - sector and quarter ellipse, q = (k a + b) b + a a <= 1 (k = 0 for the
+//   ellipse): inside the box |a|, |b| <= R, moving (a, b) by (sa, sb) moves
+//   q by at most (2 + |k|) R s + (1 + |k|) s^2 with s = sa + sb, and the five
+//   roundings of q add at most 6 ulps of (2 + |k|) R^2. Twice their sum is
+//   mq: q(a, b) <= 1 - mq makes the test pass. For |k| < 2 the set q <= 1 - mq
+//   is convex, so the polygon through the origin and five points of its
+//   boundary (pulled in by 1e-12, far above the rounding of their
+//   coordinates) lies in it: its chords are the inner constraints. Outside,
+//   only the box bounds the region.
+bool ContraintesRegion(int nType, float k1f, float k2f, const CAffine& a, const CAffine& b,
+                       const CAffine* c, std::vector<CContrainte>& v) {
+    const double sa = a.sigma;
+    const double sb = b.sigma;
+    Ajouter(v, -1, 0, 0, 0, sa, sa, a, b, c);
+    Ajouter(v, 0, -1, 0, 0, sb, sb, a, b, c);
+    if (c) {
+        Ajouter(v, 0, 0, 1, 0, c->sigma + std::numeric_limits<double>::min(), c->sigma, a, b, c);
+    }
+    double dA = 1;
+    double dB = 1;
+    BornesRegion(nType, k1f, k2f, dA, dB);
+    const bool bBorne = std::isfinite(dA) && std::isfinite(dB) && dA < 1e6 && dB < 1e6;
+    switch (nType) {
+    case CFace::Triangle:
+        Ajouter(v, 1, 1, 0, 1, sa + sb, sa + sb + 2 * kU, a, b, c);
+        return true;
+    case CFace::Quadrilatere: {
+        if (!bBorne) {
+            return false;
+        }
+        const double k1 = k1f;
+        const double k2 = k2f;
+        const double w = 1e-9 * (1 + dA + dB) * (1 + std::fabs(k1) + std::fabs(k2));
+        Ajouter(v, 1, 0, 0, dA, kInfini, sa + w, a, b, c);
+        Ajouter(v, 0, 1, 0, dB, kInfini, sb + w, a, b, c);
+        const double m1 = sa + std::fabs(k1) * sb;
+        const double m2 = sb + std::fabs(k2) * sa;
+        // Near a parallelogram the box already is the outer side: the
+        // edges then serve the inner side only.
+        const bool bBoite = std::fabs(k1) <= 1e-3 && std::fabs(k2) <= 1e-3;
+        Ajouter(v, 1, k1, 0, 1, m1 + 2 * kU * std::fabs(k1) * (dB + sb + 1),
+                bBoite ? kInfini : m1 + 2 * kU + 2 * kU * std::fabs(k1) * (dB + w + sb + 1), a, b,
+                c);
+        Ajouter(v, k2, 1, 0, 1, m2 + 2 * kU * std::fabs(k2) * (dA + sa + 1),
+                bBoite ? kInfini : m2 + 2 * kU + 2 * kU * std::fabs(k2) * (dA + w + sa + 1), a, b,
+                c);
+        return true;
+    }
+    default: {
+        if (!bBorne) {
+            return false;
+        }
+        const double k = nType == CFace::Secteur ? static_cast<double>(k1f) : 0.0;
+        const double w = 1e-9 * (1 + dA + dB) * (1 + std::fabs(k));
+        Ajouter(v, 1, 0, 0, dA, kInfini, sa + w, a, b, c);
+        Ajouter(v, 0, 1, 0, dB, kInfini, sb + w, a, b, c);
+        if (!(std::fabs(k) < 1.99)) {
+            return false;
+        }
+        const double rMax = std::max(dA, dB) + 1;
+        const double s = sa + sb;
+        const double mq = 2 * ((2 + std::fabs(k)) * rMax * s + (1 + std::fabs(k)) * s * s +
+                               6 * kU * (2 + std::fabs(k)) * rMax * rMax);
+        if (!(mq < 0.5)) {
+            return false;
+        }
+        double va[5];
+        double vb[5];
+        for (int m = 0; m < 5; ++m) {
+            const double phi = m * (3.141592653589793 / 8);
+            const double co = m == 4 ? 0.0 : std::cos(phi);
+            const double si = m == 0 ? 0.0 : std::sin(phi);
+            const double t = std::sqrt((1 - mq) / (1 + k * co * si)) * (1 - 1e-12);
+            va[m] = t * co;
+            vb[m] = t * si;
+        }
+        for (int m = 0; m < 4; ++m) {
+            const double na = vb[m + 1] - vb[m];
+            const double nb = va[m] - va[m + 1];
+            Ajouter(v, na, nb, 0, na * va[m] + nb * vb[m], 0.0, kInfini, a, b, c);
+        }
+        return true;
+    }
+    }
+}
+
+// Certain bounds of g at the grid point (i, j): four roundings in forming
+// it, one in adding the error; 6 ulps of the terms cover both.
+inline void Evaluer(const CContrainte& g, double i, double j, double& lo, double& hi) {
+    const double t = i * g.gu;
+    const double w = j * g.gv;
+    const double val = (g.g0 + t) + w;
+    const double e = 6 * kU * (std::fabs(g.g0) + std::fabs(t) + std::fabs(w));
+    lo = val - e;
+    hi = val + e;
+}
+
+// Drops the constraints from nDebut on that hold on the whole grid box
+// (an affine function takes its extremes at the corners); false when one
+// fails on the whole box: the region misses every node.
+bool Elaguer(std::vector<CContrainte>& v, std::size_t nDebut, const CReseauNoeuds& g) {
+    std::size_t w = nDebut;
+    for (std::size_t n = nDebut; n < v.size(); ++n) {
+        const CContrainte c = v[n];
+        if (!std::isfinite(c.g0) || !std::isfinite(c.gu) || !std::isfinite(c.gv) ||
+            std::isnan(c.hInt) || std::isnan(c.hExt)) {
+            return true; // left to the node tests (see PreparerPaire)
+        }
+        double loMin = kInfini;
+        double hiMax = -kInfini;
+        for (const int i : {g.m_iMin, g.m_iMax}) {
+            for (const int j : {g.m_jMin, g.m_jMax}) {
+                double lo, hi;
+                Evaluer(c, i, j, lo, hi);
+                loMin = std::min(loMin, lo);
+                hiMax = std::max(hiMax, hi);
+            }
+        }
+        if (loMin > c.hExt) {
+            return false;
+        }
+        if (hiMax <= std::min(c.hInt, c.hExt)) {
             continue;
         }
-        const int n = f->m_pNoeuds->Taille();
-        for (int debut = 0; debut < n; debut += kNoeudsParBloc) {
-            m_blocs.push_back({f, static_cast<int>(i), debut, std::min(n, debut + kNoeudsParBloc)});
+        v[w++] = c;
+    }
+    v.resize(w);
+    return true;
+}
+
+bool ToutesFinies(const std::vector<CContrainte>& v, std::size_t nDebut) {
+    for (std::size_t n = nDebut; n < v.size(); ++n) {
+        const CContrainte& c = v[n];
+        if (!std::isfinite(c.g0) || !std::isfinite(c.gu) || !std::isfinite(c.gv) ||
+            std::isnan(c.hInt) || std::isnan(c.hExt)) {
+            return false;
         }
     }
-    m_testsParBloc.assign(m_blocs.size(), 0);
-    m_pool.Executer(static_cast<int>(m_blocs.size()), [this](int b) { OmbrerBloc(b); });
+    return true;
+}
 
-    m_nTests = 0;
-    for (long long n : m_testsParBloc) {
-        m_nTests += n;
+// The integers x of [x0, x1] for f(x) = g0 + t + x gv (t = fl(y gu) for
+// the fixed index y) against the bound h. bCertain: [lo, hi] holds only x
+// with f(x) <= h for sure. Otherwise: every x outside [lo, hi] has f(x) > h
+// for sure. The boundary is guessed in floating point and then proven: f is
+// monotone (gv is an exact double), so one certain evaluation at the end of
+// the span (and one past it) settles every x beyond. lo > hi: empty.
+inline void Resoudre(double g0, double t, double gv, double h, bool bCertain, int x0, int x1,
+                     int& lo, int& hi) {
+    lo = x0;
+    hi = x1;
+    if (!(h < kInfini)) {
+        return;
     }
-    // Each mean is summed in node order, as the plain evaluation does.
-    for (CFace* f : faces) {
+    const double s = g0 + t;
+    const double e0 = 6 * kU * (std::fabs(g0) + std::fabs(t));
+    auto passe = [&](int x) {
+        const double w = x * gv;
+        return (s + w) + (e0 + 6 * kU * std::fabs(w)) <= h;
+    };
+    auto echoue = [&](int x) {
+        const double w = x * gv;
+        return (s + w) - (e0 + 6 * kU * std::fabs(w)) > h;
+    };
+    if (gv == 0) {
+        if (bCertain ? !passe(x0) : echoue(x0)) {
+            lo = 1;
+            hi = 0;
+        }
+        return;
+    }
+    double xs = (h - s) / gv;
+    if (std::isnan(xs)) {
+        if (bCertain) {
+            lo = 1;
+            hi = 0;
+        }
+        return;
+    }
+    xs = std::clamp(xs, static_cast<double>(x0) - 2, static_cast<double>(x1) + 2);
+    if (gv > 0) {
+        int c = static_cast<int>(std::floor(xs));
+        if (bCertain) {
+            c = std::min(c, x1);
+            for (int n = 0;; ++n) {
+                if (c < x0 || n == 3) {
+                    lo = 1;
+                    hi = 0;
+                    return;
+                }
+                if (passe(c)) {
+                    break;
+                }
+                --c;
+            }
+        } else {
+            c = std::max(c, x0 - 1);
+            for (int n = 0;; ++n) {
+                if (c >= x1 || n == 3) {
+                    c = x1;
+                    break;
+                }
+                if (echoue(c + 1)) {
+                    break;
+                }
+                ++c;
+            }
+        }
+        hi = c;
+    } else {
+        int c = static_cast<int>(std::ceil(xs));
+        if (bCertain) {
+            c = std::max(c, x0);
+            for (int n = 0;; ++n) {
+                if (c > x1 || n == 3) {
+                    lo = 1;
+                    hi = 0;
+                    return;
+                }
+                if (passe(c)) {
+                    break;
+                }
+                ++c;
+            }
+        } else {
+            c = std::min(c, x1 + 1);
+            for (int n = 0;; ++n) {
+                if (c <= x0 || n == 3) {
+                    c = x0;
+                    break;
+                }
+                if (echoue(c - 1)) {
+                    break;
+                }
+                --c;
+            }
+        }
+        lo = c;
+    }
+}
+
+// The boundary of g <= h across the rows, j*(i) = (h - g0 - i gu) / gv,
+// formed as j0 + i dj with j0 = fl(fl(h - g0) / gv) and dj = fl(-gu / gv).
+// Each of those and of the evaluation is within an ulp of its terms, so
+// over |i| <= iMax the error is below 4 ulps of ((|h| + |g0| + iMax |gu|) /
+// |gv| + |j0| + iMax |dj|): doubled, plus 1e-15 for the rounding of j0 +- e,
+// that is e. Then j > j* + e has g > h for sure (gv > 0), j < j* - e has
+// g <= h; the other way round when gv < 0.
+using CLimite = CMoteurOmbrage::CLimite;
+
+CLimite Limite(const CContrainte& k, int nContrainte, bool bExt, double iMax,
+               const CReseauNoeuds& g) {
+    CLimite l{0, 0, nContrainte, k.gv > 0, false, false, 0, -1};
+    const double h = bExt ? k.hExt : k.hInt;
+    if (k.gv == 0) {
+        // The rows where it holds (certainly, or possibly), proven as usual.
+        l.bLignes = true;
+        Resoudre(k.g0, 0.0, k.gu, h, !bExt, g.m_iMin, g.m_iMax, l.iLo, l.iHi);
+        return l;
+    }
+    const double j0 = (h - k.g0) / k.gv;
+    l.dj = -k.gu / k.gv;
+    const double e =
+        8 * kU *
+            ((std::fabs(h) + std::fabs(k.g0) + iMax * std::fabs(k.gu)) / std::fabs(k.gv) +
+             std::fabs(j0) + iMax * std::fabs(l.dj)) +
+        1e-15;
+    // Outer ends move out, inner ends move in.
+    l.J = (l.bHaut == bExt) ? j0 + e : j0 - e;
+    l.bRapide = std::isfinite(l.J) && std::isfinite(l.dj) && e < 0.25 &&
+                std::fabs(l.J) + iMax * std::fabs(l.dj) < 1e9;
+    return l;
+}
+
+// Appends the span ends of the region's constraints: outer, then inner.
+void Limites(const std::vector<CContrainte>& c, CMoteurOmbrage::CRegion& region, double iMax,
+             const CReseauNoeuds& g, std::vector<CLimite>& limites) {
+    region.nLimites = static_cast<int>(limites.size());
+    for (int n = region.nDebut; n < region.nFin; ++n) {
+        if (c[static_cast<std::size_t>(n)].hExt < kInfini) {
+            limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, true, iMax, g));
+        }
+    }
+    region.nLimitesExt = static_cast<int>(limites.size());
+    if (region.bInterieur) {
+        for (int n = region.nDebut; n < region.nFin; ++n) {
+            if (c[static_cast<std::size_t>(n)].hInt < kInfini) {
+                limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, false, iMax, g));
+            }
+        }
+    }
+    region.nLimitesFin = static_cast<int>(limites.size());
+}
+
+// Narrows [x0, x1] (row i) by the ends l .. fin; false when it empties.
+inline bool Borner(const CLimite* l, const CLimite* fin, const std::vector<CContrainte>& c,
+                   double di, bool bExt, int& x0, int& x1) {
+    for (; l < fin; ++l) {
+        if (l->bRapide) {
+            // |lim| < 1e9: the conversion cannot overflow.
+            const double lim = l->J + di * l->dj;
+            const int t = static_cast<int>(lim);
+            if (l->bHaut) {
+                x1 = std::min(x1, t - (lim < t)); // floor
+            } else {
+                x0 = std::max(x0, t + (lim > t)); // ceil
+            }
+        } else {
+            const CContrainte& k = c[static_cast<std::size_t>(l->nContrainte)];
+            Resoudre(k.g0, di * k.gu, k.gv, bExt ? k.hExt : k.hInt, !bExt, x0, x1, x0, x1);
+        }
+        if (x0 > x1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// node value *= transmission, unless the walk has already stopped (<= 0);
+// returns how many walks this stops, and whether all have stopped now.
+inline int Multiplier(float* valeurs, int k0, int k1, double dTransmission, bool& bTous) {
+    int n = 0;
+    int nTous = 1;
+    for (int k = k0; k <= k1; ++k) {
+        const float x = valeurs[k];
+        const float y = static_cast<float>(dTransmission * x);
+        const bool bArrete = x <= 0;
+        const float z = bArrete ? x : y;
+        valeurs[k] = z;
+        n += !bArrete && y <= 0;
+        nTous &= z <= 0;
+    }
+    bTous = nTous != 0;
+    return n;
+}
+
+// Adds the columns [a, b], where every walk has stopped, to the row's run.
+inline void Arreter(std::pair<int, int>& arretes, int a, int b) {
+    if (arretes.first > arretes.second) {
+        arretes = {a, b};
+    } else if (a <= arretes.second + 1 && b >= arretes.first - 1) {
+        arretes = {std::min(a, arretes.first), std::max(b, arretes.second)};
+    } else if (b - a > arretes.second - arretes.first) {
+        arretes = {a, b};
+    }
+}
+
+// The ends l .. fin narrow the spans of rows i0 .. i0 + n - 1 at once. The
+// fast ends are gathered as doubles (the floor of a minimum is the minimum
+// of the floors), so that their loops are plain vector minima.
+void BornerLignes(const CLimite* l, const CLimite* fin, const std::vector<CContrainte>& c, int i0,
+                  int n, bool bExt, int* x0, int* x1, double* d0, double* d1) {
+    for (int r = 0; r < n; ++r) {
+        d0[r] = x0[r];
+        d1[r] = x1[r];
+    }
+    for (const CLimite* m = l; m < fin; ++m) {
+        if (!m->bRapide) {
+            continue;
+        }
+        const double J = m->J;
+        const double dj = m->dj;
+        const double di0 = i0;
+        if (m->bHaut) {
+            for (int r = 0; r < n; ++r) {
+                d1[r] = std::min(d1[r], J + (di0 + r) * dj);
+            }
+        } else {
+            for (int r = 0; r < n; ++r) {
+                d0[r] = std::max(d0[r], J + (di0 + r) * dj);
+            }
+        }
+    }
+    // |lim| < 1e9 (see Limite), so the conversions cannot overflow.
+    for (int r = 0; r < n; ++r) {
+        const int t1 = static_cast<int>(d1[r]);
+        x1[r] = t1 - (d1[r] < t1); // floor
+        const int t0 = static_cast<int>(d0[r]);
+        x0[r] = t0 + (d0[r] > t0); // ceil
+    }
+    for (; l < fin; ++l) {
+        if (l->bRapide) {
+            continue;
+        }
+        if (l->bLignes) {
+            for (int r = 0; r < n; ++r) {
+                if (i0 + r < l->iLo || i0 + r > l->iHi) {
+                    x0[r] = 1;
+                    x1[r] = 0;
+                }
+            }
+            continue;
+        }
+        const CContrainte& k = c[static_cast<std::size_t>(l->nContrainte)];
+        for (int r = 0; r < n; ++r) {
+            if (x0[r] <= x1[r]) {
+                Resoudre(k.g0, static_cast<double>(i0 + r) * k.gu, k.gv, bExt ? k.hExt : k.hInt,
+                         !bExt, x0[r], x1[r], x0[r], x1[r]);
+            }
+        }
+    }
+}
+
+} // namespace
+
+bool CMoteurOmbrage::Intercepte(const COccultant& o, const CMaillage& m, int k) const {
+    const auto n = static_cast<std::size_t>(k);
+    const double x = m.m_x[n];
+    const double y = m.m_y[n];
+    const double z = m.m_z[n];
+    const double dx = x - o.p0[0];
+    const double dy = y - o.p0[1];
+    const double dz = z - o.p0[2];
+    const double a = (o.r[0][2] * dz + o.r[0][1] * dy) + o.r[0][0] * dx;
+    const double b = (o.r[1][2] * dz + o.r[1][1] * dy) + o.r[1][0] * dx;
+    if (!Dedans(o.nType, a, b, o.k1, o.k2)) {
+        return false;
+    }
+    const double c = (o.r[2][2] * dz + o.r[2][1] * dy) + o.r[2][0] * dx;
+    if (!(c < 0)) {
+        return false; // met on the side away from the sun
+    }
+    if (o.bOuvertures && o.pFace->CFace::Intercepte(CVecteur(x, y, z), 0.0) != 0) {
+        return false; // through one of its openings
+    }
+    return true;
+}
+
+void CMoteurOmbrage::FigerMaillages(bool bFiges) {
+    // The first call of a frozen series still checks the grids.
+    m_bAVerifier = m_bAVerifier || (bFiges && !m_bFiges);
+    m_bFiges = bFiges;
+}
+
+void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        CFace* f = faces[i];
         if (!f->m_proprietes.m_bRecepteur) {
             continue;
         }
-        f->m_dEclairement = 0;
-        if (!f->m_pNoeuds) {
+        if (n == m_recepteurs.size()) {
+            m_recepteurs.push_back(std::make_unique<CRecepteur>());
+        }
+        m_recepteurs[n]->pFace = f;
+        m_recepteurs[n]->nIndice = static_cast<int>(i);
+        ++n;
+    }
+    m_recepteurs.resize(n);
+    m_pool.Executer(static_cast<int>(n), [this](int r) {
+        CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(r)];
+        recepteur.reseau.Analyser(*recepteur.pFace);
+        recepteur.actifs.assign(recepteur.reseau.m_debutsLignes.size(), 0);
+    });
+
+    // Blocks of whole rows, about kNoeudsParBloc nodes each, so that a
+    // block's values stay in the cache while every occluder walks them.
+    m_blocs.clear();
+    for (std::size_t r = 0; r < n; ++r) {
+        const CReseauNoeuds& g = m_recepteurs[r]->reseau;
+        const int nr = static_cast<int>(r);
+        if (g.m_nNoeuds == 0) {
             continue;
         }
-        const CMaillage& m = *f->m_pNoeuds;
-        const int n = m.Taille();
-        for (int k = 0; k < n; ++k) {
-            f->m_dEclairement += m.m_valeurs[static_cast<std::size_t>(k)];
+        if (!g.m_bValide) {
+            for (int k = 0; k < g.m_nNoeuds; k += kNoeudsParBloc) {
+                m_blocs.push_back({nr, 0, -1, k, std::min(g.m_nNoeuds, k + kNoeudsParBloc), 0, 0});
+            }
+            continue;
         }
-        f->m_dEclairement = f->m_dEclairement / std::max(n, 1);
+        CRecepteur& rec = *m_recepteurs[r];
+        rec.nPremierBloc = static_cast<int>(m_blocs.size());
+        rec.blocDeLigne.assign(static_cast<std::size_t>(g.m_iMax - g.m_iMin + 1), 0);
+        rec.arretes.assign(rec.blocDeLigne.size(), {1, 0});
+        rec.jDebutLigne.assign(rec.blocDeLigne.size(), 1);
+        rec.jFinLigne.assign(rec.blocDeLigne.size(), 0);
+        for (int l = g.m_iMin; l <= g.m_iMax; ++l) {
+            const auto n = static_cast<std::size_t>(l - g.m_iMin);
+            const int s0 = g.m_debutsLignes[n];
+            const int s1 = g.m_debutsLignes[n + 1];
+            if (s0 < s1) {
+                const CSegmentReseau& a = g.m_segments[static_cast<std::size_t>(s0)];
+                const CSegmentReseau& z = g.m_segments[static_cast<std::size_t>(s1 - 1)];
+                rec.jDebutLigne[n] = a.j0;
+                rec.jFinLigne[n] = z.j0 + z.n - 1;
+            }
+        }
+        int i = g.m_iMin;
+        while (i <= g.m_iMax) {
+            const int kDebut =
+                g.m_segments[static_cast<std::size_t>(
+                                 g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin)])]
+                    .k0;
+            int iFin = i;
+            int kFin = kDebut;
+            while (iFin <= g.m_iMax) {
+                const int s = g.m_debutsLignes[static_cast<std::size_t>(iFin - g.m_iMin + 1)];
+                kFin = s < static_cast<int>(g.m_segments.size())
+                           ? g.m_segments[static_cast<std::size_t>(s)].k0
+                           : g.m_nNoeuds;
+                ++iFin;
+                if (kFin - kDebut >= kNoeudsParBloc || iFin - i >= kLignesParBloc) {
+                    break;
+                }
+            }
+            for (int l = i; l < iFin; ++l) {
+                rec.blocDeLigne[static_cast<std::size_t>(l - g.m_iMin)] =
+                    static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
+            }
+            m_blocs.push_back({nr, i, iFin - 1, kDebut, kFin, 0, 0});
+            i = iFin;
+        }
+        rec.nBlocs = static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
+    }
+    m_bAnalyse = true;
+}
+
+bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
+    const COccultant& o = m_occultants[static_cast<std::size_t>(nOccultant)];
+    const CReseauNoeuds& g = r.reseau;
+    CPaire p{};
+    p.nOccultant = nOccultant;
+    p.iDebut = g.m_iMin;
+    p.iFin = g.m_iMax;
+    const std::size_t nDebut = r.contraintes.size();
+    const std::size_t nDebutOuvertures = r.regionsOuvertures.size();
+    auto annuler = [&] {
+        r.contraintes.resize(nDebut);
+        r.regionsOuvertures.resize(nDebutOuvertures);
+    };
+    const CAffine a = Affine(o.p0, o.r[0], g);
+    const CAffine b = Affine(o.p0, o.r[1], g);
+    const CAffine c = Affine(o.p0, o.r[2], g);
+    bool bInterieur = false;
+    if (Fini(a) && Fini(b) && Fini(c)) {
+        bInterieur = ContraintesRegion(o.nType, o.k1, o.k2, a, b, &c, r.contraintes);
+        if (!ToutesFinies(r.contraintes, nDebut)) {
+            r.contraintes.resize(nDebut);
+            bInterieur = false;
+        } else if (!Elaguer(r.contraintes, nDebut, g)) {
+            annuler();
+            return false;
+        }
+    }
+    // Rows that may be shaded: a row is dropped when a constraint fails at
+    // its most favourable grid column.
+    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
+        const CContrainte& k = r.contraintes[n];
+        const int jx = k.gv >= 0 ? g.m_jMin : g.m_jMax;
+        int lo, hi;
+        Resoudre(k.g0, jx * k.gv, k.gu, k.hExt, false, p.iDebut, p.iFin, lo, hi);
+        p.iDebut = lo;
+        p.iFin = hi;
+        if (lo > hi) {
+            annuler();
+            return false;
+        }
+    }
+    // The region's own extent across the rows: for two constraints whose gv
+    // have opposite signs, -gv_q g_p + gv_p g_q <= -gv_q h_p + gv_p h_q holds
+    // on the region and does not depend on j (its j coefficient is exactly 0
+    // in exact arithmetic), so it bounds i. Forming its coefficients in
+    // floating point costs 2 ulps of their terms, added to the bound.
+    const double iMax = std::max(std::abs(g.m_iMin), std::abs(g.m_iMax));
+    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
+        const CContrainte& kp = r.contraintes[n];
+        if (!(kp.gv > 0 && kp.hExt < kInfini)) {
+            continue;
+        }
+        for (std::size_t m = nDebut; m < r.contraintes.size(); ++m) {
+            const CContrainte& kq = r.contraintes[m];
+            if (!(kq.gv < 0 && kq.hExt < kInfini)) {
+                continue;
+            }
+            const double l = -kq.gv;
+            const double mu = kp.gv;
+            const double k0 = l * kp.g0 + mu * kq.g0;
+            const double ku = l * kp.gu + mu * kq.gu;
+            const double h = l * kp.hExt + mu * kq.hExt;
+            const double e = 2.02 * kU *
+                             (std::fabs(l * kp.g0) + std::fabs(mu * kq.g0) +
+                              iMax * (std::fabs(l * kp.gu) + std::fabs(mu * kq.gu)) +
+                              std::fabs(l * kp.hExt) + std::fabs(mu * kq.hExt));
+            int lo, hi;
+            Resoudre(k0, 0.0, ku, h + e, false, p.iDebut, p.iFin, lo, hi);
+            p.iDebut = lo;
+            p.iFin = hi;
+            if (lo > hi) {
+                annuler();
+                return false;
+            }
+        }
+    }
+    // The same across the columns, eliminating i.
+    p.jDebut = g.m_jMin;
+    p.jFin = g.m_jMax;
+    const double jMax = std::max(std::abs(g.m_jMin), std::abs(g.m_jMax));
+    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
+        const CContrainte& kp = r.contraintes[n];
+        if (!(kp.gu > 0 && kp.hExt < kInfini)) {
+            continue;
+        }
+        for (std::size_t m = nDebut; m < r.contraintes.size(); ++m) {
+            const CContrainte& kq = r.contraintes[m];
+            if (!(kq.gu < 0 && kq.hExt < kInfini)) {
+                continue;
+            }
+            const double l = -kq.gu;
+            const double mu = kp.gu;
+            const double k0 = l * kp.g0 + mu * kq.g0;
+            const double kv = l * kp.gv + mu * kq.gv;
+            const double h = l * kp.hExt + mu * kq.hExt;
+            const double e = 2.02 * kU *
+                             (std::fabs(l * kp.g0) + std::fabs(mu * kq.g0) +
+                              jMax * (std::fabs(l * kp.gv) + std::fabs(mu * kq.gv)) +
+                              std::fabs(l * kp.hExt) + std::fabs(mu * kq.hExt));
+            int lo, hi;
+            Resoudre(k0, 0.0, kv, h + e, false, p.jDebut, p.jFin, lo, hi);
+            p.jDebut = lo;
+            p.jFin = hi;
+            if (lo > hi) {
+                annuler();
+                return false;
+            }
+        }
+    }
+    p.region = {static_cast<int>(nDebut), static_cast<int>(r.contraintes.size()), bInterieur};
+
+    p.nDebutOuvertures = static_cast<int>(nDebutOuvertures);
+    for (int q = o.nDebutOuvertures; q < o.nFinOuvertures; ++q) {
+        const COuverture& w = m_ouvertures[static_cast<std::size_t>(q)];
+        const std::size_t d = r.contraintes.size();
+        const CAffine wa = Affine(w.p0, w.r[0], g);
+        const CAffine wb = Affine(w.p0, w.r[1], g);
+        CRegion region{static_cast<int>(d), static_cast<int>(d), false};
+        if (Fini(wa) && Fini(wb)) {
+            region.bInterieur =
+                ContraintesRegion(w.nType, w.k1, w.k2, wa, wb, nullptr, r.contraintes);
+            if (!ToutesFinies(r.contraintes, d)) {
+                r.contraintes.resize(d);
+                region.bInterieur = false;
+            } else if (!Elaguer(r.contraintes, d, g)) {
+                r.contraintes.resize(d);
+                continue; // no node sees the sun through it
+            } else if (region.bInterieur && r.contraintes.size() == d) {
+                annuler();
+                return false; // every node sees the sun through it
+            }
+        }
+        region.nFin = static_cast<int>(r.contraintes.size());
+        r.regionsOuvertures.push_back(region);
+    }
+    p.nFinOuvertures = static_cast<int>(r.regionsOuvertures.size());
+    Limites(r.contraintes, p.region, iMax, g, r.limites);
+    for (int q = p.nDebutOuvertures; q < p.nFinOuvertures; ++q) {
+        Limites(r.contraintes, r.regionsOuvertures[static_cast<std::size_t>(q)], iMax, g,
+                r.limites);
+    }
+    r.paires.push_back(p);
+    return true;
+}
+
+void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
+    r.paires.clear();
+    r.contraintes.clear();
+    r.regionsOuvertures.clear();
+    r.limites.clear();
+    r.candidats.clear();
+    const CReseauNoeuds& g = r.reseau;
+    if (g.m_nNoeuds == 0 || r.pFace->m_dEclairementDirect == 0 || m_occultants.empty()) {
+        return;
+    }
+    // The nodes' projections on the plane across the sun lie within the
+    // projections of their box's corners, widened for rounding.
+    double sMin = kInfini, sMax = -kInfini, tMin = kInfini, tMax = -kInfini;
+    for (int n = 0; n < 8; ++n) {
+        const CVecteur q(n & 1 ? g.m_max[0] : g.m_min[0], n & 2 ? g.m_max[1] : g.m_min[1],
+                         n & 4 ? g.m_max[2] : g.m_min[2]);
+        const double s = q.Scalaire(m_e1);
+        const double t = q.Scalaire(m_e2);
+        sMin = std::min(sMin, s);
+        sMax = std::max(sMax, s);
+        tMin = std::min(tMin, t);
+        tMax = std::max(tMax, t);
+    }
+    const double w = 1e-9 * (m_dEchelle + 1);
+    sMin -= w;
+    tMin -= w;
+    sMax += w;
+    tMax += w;
+
+    std::vector<int>& candidats = r.candidats;
+    const long long nCellules = static_cast<long long>(m_nColonnes) * m_nLignes;
+    bool bTous = nCellules == 0;
+    int i0 = 0, i1 = -1, j0 = 0, j1 = -1;
+    if (!bTous) {
+        auto cellule = [&](double x, double x0, int nMax) {
+            return static_cast<int>(std::clamp((x - x0) / m_dCellule, 0.0, nMax - 1.0));
+        };
+        i0 = cellule(sMin, m_s0, m_nColonnes);
+        i1 = cellule(sMax, m_s0, m_nColonnes);
+        j0 = cellule(tMin, m_t0, m_nLignes);
+        j1 = cellule(tMax, m_t0, m_nLignes);
+        bTous = static_cast<long long>(i1 - i0 + 1) * (j1 - j0 + 1) * 4 > nCellules;
+    }
+    if (bTous) {
+        for (std::size_t k = 0; k < m_occultants.size(); ++k) {
+            candidats.push_back(static_cast<int>(k));
+        }
+    } else {
+        candidats.assign(m_toujours.begin(), m_toujours.end());
+        for (int j = j0; j <= j1; ++j) {
+            for (int i = i0; i <= i1; ++i) {
+                const auto c = static_cast<std::size_t>(j * m_nColonnes + i);
+                candidats.insert(candidats.end(), m_listes.begin() + m_debuts[c],
+                                 m_listes.begin() + m_debuts[c + 1]);
+            }
+        }
+        std::sort(candidats.begin(), candidats.end());
+        candidats.erase(std::unique(candidats.begin(), candidats.end()), candidats.end());
+    }
+    for (const int k : candidats) {
+        const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
+        if (o.nIndice == r.nIndice) {
+            continue;
+        }
+        if (o.bBorne && (sMax < o.sMin || sMin > o.sMax || tMax < o.tMin || tMin > o.tMax)) {
+            continue; // no node projects into its shadow's bound
+        }
+        if (!g.m_bValide) {
+            CPaire p{};
+            p.nOccultant = k;
+            r.paires.push_back(p);
+            continue;
+        }
+        PreparerPaire(r, k);
+    }
+    if (!g.m_bValide) {
+        return;
+    }
+    // Each block walks only the pairs whose rows meet it (document order kept).
+    r.debutsPairesBlocs.assign(static_cast<std::size_t>(r.nBlocs) + 1, 0);
+    for (const CPaire& p : r.paires) {
+        const int b0 = r.blocDeLigne[static_cast<std::size_t>(p.iDebut - g.m_iMin)];
+        const int b1 = r.blocDeLigne[static_cast<std::size_t>(p.iFin - g.m_iMin)];
+        for (int b = b0; b <= b1; ++b) {
+            ++r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1];
+        }
+    }
+    for (int b = 0; b < r.nBlocs; ++b) {
+        r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1] +=
+            r.debutsPairesBlocs[static_cast<std::size_t>(b)];
+    }
+    r.pairesBlocs.resize(static_cast<std::size_t>(r.debutsPairesBlocs.back()));
+    std::vector<int> positions(r.debutsPairesBlocs.begin(), r.debutsPairesBlocs.end() - 1);
+    for (std::size_t n = 0; n < r.paires.size(); ++n) {
+        const CPaire& p = r.paires[n];
+        const int b0 = r.blocDeLigne[static_cast<std::size_t>(p.iDebut - g.m_iMin)];
+        const int b1 = r.blocDeLigne[static_cast<std::size_t>(p.iFin - g.m_iMin)];
+        for (int b = b0; b <= b1; ++b) {
+            r.pairesBlocs[static_cast<std::size_t>(positions[static_cast<std::size_t>(b)]++)] =
+                static_cast<int>(n);
+        }
+    }
+}
+
+int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
+                                std::pair<int, int>& arretes, int e0, int e1, int n0, int n1) {
+    const CReseauNoeuds& g = r.reseau;
+    const int s0 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin)];
+    const int s1 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin + 1)];
+    const CSegmentReseau* segments = g.m_segments.data();
+    const double di = i;
+    const CLimite* limites = r.limites.data();
+    bool bInterieur = n0 <= n1;
+
+    // Openings: outer spans (the ray may pass) and inner spans (it passes).
+    constexpr int kMaxOuvertures = 16;
+    int nOuvertures = p.nFinOuvertures - p.nDebutOuvertures;
+    int oe0[kMaxOuvertures], oe1[kMaxOuvertures], on0[kMaxOuvertures], on1[kMaxOuvertures];
+    if (nOuvertures > kMaxOuvertures) {
+        bInterieur = false; // every node of the outer span is tested
+        nOuvertures = 0;
+    }
+    int m = 0;
+    for (int q = 0; q < nOuvertures; ++q) {
+        const CRegion& region =
+            r.regionsOuvertures[static_cast<std::size_t>(p.nDebutOuvertures + q)];
+        int a0 = e0, a1 = e1;
+        if (!Borner(limites + region.nLimites, limites + region.nLimitesExt, r.contraintes, di,
+                    true, a0, a1)) {
+            continue;
+        }
+        int b0 = a0, b1 = a1;
+        const bool bInt =
+            region.bInterieur && Borner(limites + region.nLimitesExt, limites + region.nLimitesFin,
+                                        r.contraintes, di, false, b0, b1);
+        oe0[m] = a0;
+        oe1[m] = a1;
+        on0[m] = bInt ? b0 : 1;
+        on1[m] = bInt ? b1 : 0;
+        ++m;
+    }
+
+    const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
+    const CMaillage& maillage = *r.pFace->m_pNoeuds;
+    int nArretes = 0;
+    bool bToutArrete = true; // every walk of the outer span has stopped
+    for (int s = s0; s < s1; ++s) {
+        const CSegmentReseau& seg = segments[s];
+        int j = std::max(seg.j0, e0);
+        const int jFin = std::min(seg.j0 + seg.n - 1, e1);
+        while (j <= jFin) {
+            if (arretes.first <= j && j <= arretes.second) {
+                j = arretes.second + 1; // every walk there has stopped
+                continue;
+            }
+            int fin = -1;
+            for (int q = 0; q < m; ++q) {
+                if (on0[q] <= j && j <= on1[q]) {
+                    fin = std::max(fin, on1[q]);
+                }
+            }
+            if (fin >= j) {
+                j = fin + 1; // through an opening
+                bToutArrete = false;
+                continue;
+            }
+            if (bInterieur && n0 <= j && j <= n1) {
+                int fin2 = std::min(n1, jFin);
+                bool bLibre = true;
+                for (int q = 0; q < m; ++q) {
+                    if (oe0[q] <= j && j <= oe1[q]) {
+                        bLibre = false;
+                        break;
+                    }
+                    if (oe0[q] > j) {
+                        fin2 = std::min(fin2, oe0[q] - 1);
+                    }
+                }
+                if (bLibre) {
+                    if (arretes.first > j && arretes.first <= fin2) {
+                        fin2 = arretes.first - 1;
+                    }
+                    bool bTous = false;
+                    nArretes += Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
+                                           o.dTransmission, bTous);
+                    if (bTous) {
+                        Arreter(arretes, j, fin2);
+                    }
+                    bToutArrete = bToutArrete && bTous;
+                    bloc.nDecides += fin2 - j + 1;
+                    j = fin2 + 1;
+                    continue;
+                }
+            }
+            const int k = seg.k0 + (j - seg.j0);
+            if (!(valeurs[k] <= 0)) {
+                ++bloc.nTests;
+                if (Intercepte(o, maillage, k)) {
+                    valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
+                    nArretes += valeurs[k] <= 0;
+                }
+                bToutArrete = bToutArrete && valeurs[k] <= 0;
+            }
+            ++j;
+        }
+    }
+    if (bToutArrete) {
+        Arreter(arretes, e0, e1); // behind an opaque occluder, the whole span
+    }
+    return nArretes;
+}
+
+void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
+    bloc.nTests = 0;
+    bloc.nDecides = 0;
+    CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)];
+    CMaillage& m = *r.pFace->m_pNoeuds;
+    float* valeurs = m.m_valeurs.data();
+    const double dDirect = r.pFace->m_dEclairementDirect;
+    std::fill(valeurs + bloc.kDebut, valeurs + bloc.kFin, static_cast<float>(dDirect));
+    if (dDirect == 0 || r.paires.empty()) {
+        return;
+    }
+    if (!r.reseau.m_bValide) {
+        for (int k = bloc.kDebut; k < bloc.kFin; ++k) {
+            float valeur = valeurs[k];
+            for (const CPaire& p : r.paires) {
+                if (valeur <= 0) {
+                    break;
+                }
+                const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
+                ++bloc.nTests;
+                if (Intercepte(o, m, k)) {
+                    valeur = static_cast<float>(o.dTransmission * valeur);
+                }
+            }
+            valeurs[k] = valeur;
+        }
+        return;
+    }
+    // Occluder after occluder in document order: each node meets the same
+    // multiplications in the same order as in the plain walk. A row (a
+    // block) whose every walk has stopped has nothing left to change.
+    const CReseauNoeuds& g = r.reseau;
+    const bool bActifs = !(static_cast<float>(dDirect) <= 0);
+    int nActifsBloc = 0;
+    for (int i = bloc.iDebut; i <= bloc.iFin; ++i) {
+        const auto l = static_cast<std::size_t>(i - g.m_iMin);
+        int n = 0;
+        for (int s = g.m_debutsLignes[l]; s < g.m_debutsLignes[l + 1]; ++s) {
+            n += g.m_segments[static_cast<std::size_t>(s)].n;
+        }
+        r.actifs[l] = bActifs ? n : 0;
+        r.arretes[l] = {1, 0};
+        nActifsBloc += r.actifs[l];
+    }
+    const int b = r.blocDeLigne[static_cast<std::size_t>(bloc.iDebut - g.m_iMin)];
+    int e0[kLignesParBloc], e1[kLignesParBloc], n0[kLignesParBloc], n1[kLignesParBloc];
+    double d0[kLignesParBloc], d1[kLignesParBloc];
+    const CLimite* limites = r.limites.data();
+    for (int q = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
+         q < r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1] && nActifsBloc > 0; ++q) {
+        const CPaire& p =
+            r.paires[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
+        const int i0 = std::max(p.iDebut, bloc.iDebut);
+        const int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
+        // Outer spans [e0, e1] and inner spans [n0, n1] of the rows; none
+        // to work out when the pair's columns have stopped on every row.
+        bool bUtile = false;
+        for (int k = 0; k < n; ++k) {
+            const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
+            e0[k] = std::max(r.jDebutLigne[l], p.jDebut);
+            e1[k] = std::min(r.jFinLigne[l], p.jFin);
+            bUtile = bUtile || (e0[k] <= e1[k] && r.actifs[l] > 0 &&
+                                !(r.arretes[l].first <= e0[k] && e1[k] <= r.arretes[l].second));
+        }
+        if (!bUtile) {
+            continue;
+        }
+        BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, r.contraintes, i0,
+                     n, true, e0, e1, d0, d1);
+        for (int k = 0; k < n; ++k) {
+            n0[k] = e0[k];
+            n1[k] = p.region.bInterieur ? e1[k] : e0[k] - 1;
+        }
+        if (p.region.bInterieur) {
+            BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
+                         r.contraintes, i0, n, false, n0, n1, d0, d1);
+        }
+        for (int k = 0; k < n; ++k) {
+            const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
+            std::pair<int, int>& arretes = r.arretes[l];
+            if (e0[k] > e1[k] || r.actifs[l] == 0 ||
+                (arretes.first <= e0[k] && e1[k] <= arretes.second)) {
+                continue; // nothing left to change there
+            }
+            const int nArretes =
+                OmbrerLigne(r, p, i0 + k, valeurs, bloc, arretes, e0[k], e1[k], n0[k], n1[k]);
+            r.actifs[l] -= nArretes;
+            nActifsBloc -= nArretes;
+        }
+    }
+}
+
+// The mean of the node values, the same double as the plain sum in node
+// order. When every value is a non-negative finite float whose last bit is
+// at least 2^e, and the total is below 2^(e + 53), every partial sum in any
+// order is a double exactly: the sum is then taken in four independent
+// chains. Otherwise it is the plain sum.
+void CMoteurOmbrage::Moyenne(CFace& f) {
+    f.m_dEclairement = 0;
+    if (!f.m_pNoeuds || f.m_dEclairementDirect == 0) {
+        return; // no node or every value 0: the plain sum is +0 too
+    }
+    const std::vector<float>& v = f.m_pNoeuds->m_valeurs;
+    const int n = static_cast<int>(v.size());
+    std::uint32_t nMax = 0;
+    std::uint32_t nExpMin = 255;
+    double s[4] = {0, 0, 0, 0};
+    int k = 0;
+    for (; k + 4 <= n; k += 4) {
+        for (int l = 0; l < 4; ++l) {
+            const float x = v[static_cast<std::size_t>(k + l)];
+            const auto b = std::bit_cast<std::uint32_t>(x);
+            nMax = std::max(nMax, b);
+            nExpMin = std::min(nExpMin, b == 0 ? 255u : (b >> 23) & 0xffu);
+            s[l] += x;
+        }
+    }
+    for (; k < n; ++k) {
+        const float x = v[static_cast<std::size_t>(k)];
+        const auto b = std::bit_cast<std::uint32_t>(x);
+        nMax = std::max(nMax, b);
+        nExpMin = std::min(nExpMin, b == 0 ? 255u : (b >> 23) & 0xffu);
+        s[0] += x;
+    }
+    bool bExacte = nMax < 0x7f800000u; // no sign bit, no infinity, no NaN
+    if (bExacte && nMax != 0) {
+        const int e = static_cast<int>(std::max(nExpMin, 1u)) - 150;
+        const double dTotal =
+            static_cast<double>(n) * std::bit_cast<float>(nMax) * (1 + std::ldexp(1.0, -40));
+        bExacte = std::ilogb(dTotal) + 1 <= e + 53;
+    }
+    double somme = 0;
+    if (bExacte) {
+        somme = (s[0] + s[1]) + (s[2] + s[3]);
+    } else {
+        for (const float x : v) {
+            somme += x;
+        }
+    }
+    f.m_dEclairement = somme / std::max(n, 1);
+}
+
+void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& dir) {
+
+    bool bAnalyser = !m_bAnalyse;
+    if (!bAnalyser) {
+        // The list of receivers must still be the analysed one.
+        std::size_t n = 0;
+        for (std::size_t i = 0; i < faces.size() && !bAnalyser; ++i) {
+            if (!faces[i]->m_proprietes.m_bRecepteur) {
+                continue;
+            }
+            bAnalyser = n >= m_recepteurs.size() || m_recepteurs[n]->pFace != faces[i] ||
+                        m_recepteurs[n]->nIndice != static_cast<int>(i) ||
+                        m_recepteurs[n]->reseau.m_nNoeuds !=
+                            (faces[i]->m_pNoeuds ? faces[i]->m_pNoeuds->Taille() : 0);
+            ++n;
+        }
+        bAnalyser = bAnalyser || n != m_recepteurs.size();
+    }
+    if (!bAnalyser && (!m_bFiges || m_bAVerifier)) {
+        // The meshes may have changed since the last call (outside a day
+        // report, or before its first sample): each grid is checked
+        // against its nodes.
+        std::vector<char> bValides(m_recepteurs.size(), 0);
+        m_pool.Executer(static_cast<int>(m_recepteurs.size()), [&](int r) {
+            const CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(r)];
+            bValides[static_cast<std::size_t>(r)] =
+                recepteur.reseau.m_nNoeuds == 0
+                    ? !recepteur.pFace->m_pNoeuds || recepteur.pFace->m_pNoeuds->Taille() == 0
+                    : recepteur.reseau.Verifier(*recepteur.pFace);
+        });
+        bAnalyser = std::find(bValides.begin(), bValides.end(), 0) != bValides.end();
+    }
+    if (bAnalyser) {
+        Analyser(faces);
+    }
+    m_bAVerifier = false;
+
+    // With no receiver lit (a night sample) no occluder matters.
+    bool bEclaire = false;
+    for (const auto& r : m_recepteurs) {
+        bEclaire = bEclaire || r->pFace->m_dEclairementDirect != 0;
+    }
+    if (bEclaire) {
+        Preparer(faces, dir);
+        ConstruireGrille();
+    } else {
+        m_occultants.clear();
+    }
+    m_pool.Executer(static_cast<int>(m_recepteurs.size()), [this](int r) {
+        PreparerRecepteur(*m_recepteurs[static_cast<std::size_t>(r)]);
+    });
+    m_pool.Executer(static_cast<int>(m_blocs.size()),
+                    [this](int b) { OmbrerBloc(m_blocs[static_cast<std::size_t>(b)]); });
+    m_pool.Executer(static_cast<int>(m_recepteurs.size()),
+                    [this](int r) { Moyenne(*m_recepteurs[static_cast<std::size_t>(r)]->pFace); });
+
+    m_nTests = 0;
+    m_nDecides = 0;
+    for (const CBloc& b : m_blocs) {
+        m_nTests += b.nTests;
+        m_nDecides += b.nDecides;
     }
 }

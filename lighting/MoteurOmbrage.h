@@ -2,23 +2,36 @@
 
 #include "geometry/Vecteur.h"
 #include "lighting/PoolTaches.h"
+#include "lighting/ReseauNoeuds.h"
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 class CFace;
+class CMaillage;
 
 // The fast shading of every receiver node. The result is bit for bit the one
-// of CFace::CalculerOmbrage: an occluder is skipped for a node only where it
-// is proven that its ray test would miss (its transmission would be exactly
-// 1), the product keeps the document order, the node values are computed
-// exactly as there, and each face's mean is summed in node order.
+// of CFace::CalculerOmbrage: each node is multiplied by the transmission of
+// exactly the occluders whose ray test would intercept it, in document order,
+// with the same roundings, and each face's mean is the same sum.
 //
-// The proof: an occluder's inside region lies, in its oblique coordinates
-// (a, b) along the sun, within a box [0, A] x [0, B]; that box, widened by
-// the worst rounding of the ray test, is projected on the plane across the
-// sun. A node whose projection falls outside it gets a or b outside the box
-// in the ray test too. A uniform grid over that plane lists, per cell, the
-// occluders whose projection meets it.
+// The sun's rays are parallel and a receiver's nodes lie on a regular grid,
+// so the coordinates (a, b, c) of the ray test of an occluder are, over the
+// grid, affine functions of the grid indices (i, j), up to a bound sigma that
+// covers the nodes' distance to their grid points and every rounding of the
+// test. The occluder's inside region is convex; written as linear
+// constraints on (a, b, c), shrunk or widened by those bounds, it gives for
+// each grid row an inner span whose nodes the test certainly intercepts, and
+// an outer span beyond which it certainly misses. Only the nodes between the
+// two are tested one by one. See ContraintesRegion for each kind's bounds,
+// Limite and Resoudre for how a span's ends are proven.
+//
+// A node whose value has reached 0 or below takes no further factor (the
+// plain walk stops there): rows, and runs of a row, where every walk has
+// stopped are skipped. Openings are regions of their own, through which
+// the ray certainly passes or certainly does not. The work is split into
+// blocks of whole rows that stay in the cache, one task each.
 class CMoteurOmbrage {
 public:
     explicit CMoteurOmbrage(int nThreads = 0) : m_pool(nThreads) {}
@@ -27,8 +40,45 @@ public:
     // `dir`: shades every receiver of `faces` (document order).
     void Ombrer(const std::vector<CFace*>& faces, const CVecteur& dir);
 
-    // Node-occluder ray tests performed by the last call (for benchmarks).
+    // While set, the receivers' meshes are taken as unchanged from one call
+    // to the next (the samples of a day report): their grids are read once.
+    // Otherwise each call checks the grids against the nodes (a cheap pass)
+    // and reads again those that changed.
+    void FigerMaillages(bool bFiges);
+
+    // Of the last call (benchmarks, tests): nodes given the exact ray test
+    // of one occluder, and nodes shaded by a span without a test.
     long long TestsEffectues() const { return m_nTests; }
+    long long NoeudsDecides() const { return m_nDecides; }
+
+    // A linear constraint g = g0 + i gu + j gv on the grid: a node certainly
+    // passes the corresponding part of the ray test when g <= hInt, and
+    // certainly fails it when g > hExt (either may be infinite).
+    struct CContrainte {
+        double g0, gu, gv;
+        double hInt, hExt;
+    };
+    // One end of a span on row i, from one constraint: j = lim = J + i dj,
+    // an upper end (floor) when bHaut, a lower end (ceil) otherwise, already
+    // widened or narrowed by its error bound. bRapide false when that bound
+    // is too coarse: the row is then solved with proven evaluations.
+    // A constraint that does not depend on j (gv = 0) holds on whole rows:
+    // bLignes, for the rows iLo .. iHi only.
+    struct CLimite {
+        double J, dj;
+        int nContrainte;
+        bool bHaut, bRapide;
+        bool bLignes;
+        int iLo, iHi;
+    };
+    // The region of a face over one receiver's grid: its constraints, and
+    // whether the inner spans are usable at all.
+    struct CRegion {
+        int nDebut = 0, nFin = 0; // in the receiver's m_contraintes
+        bool bInterieur = false;
+        // In the receiver's limites: outer ends, then inner ends.
+        int nLimites = 0, nLimitesExt = 0, nLimitesFin = 0;
+    };
 
 private:
     struct COccultant {
@@ -43,15 +93,73 @@ private:
         bool bOuvertures;
         bool bBorne; // its projection is bounded: it can be skipped
         double sMin, sMax, tMin, tMax;
+        int nDebutOuvertures, nFinOuvertures; // in m_ouvertures
+    };
+    // An opening of an occluder that can answer the ray test.
+    struct COuverture {
+        int nType;
+        double p0[3];
+        double r[2][3];
+        float k1, k2;
+    };
+    struct CPaire {
+        int nOccultant;
+        int iDebut, iFin; // rows that may be shaded
+        int jDebut, jFin; // and the columns
+        CRegion region;
+        int nDebutOuvertures, nFinOuvertures; // regions in m_regionsOuvertures
+    };
+    struct CRecepteur {
+        CFace* pFace = nullptr;
+        int nIndice = 0;
+        CReseauNoeuds reseau;
+        std::vector<CPaire> paires;
+        std::vector<CContrainte> contraintes;
+        std::vector<CLimite> limites;
+        std::vector<CRegion> regionsOuvertures;
+        std::vector<int> candidats;
+        // Per grid row during the shading: nodes whose walk has not stopped,
+        // and a run of columns where every walk has stopped.
+        std::vector<int> actifs;
+        std::vector<std::pair<int, int>> arretes;
+        std::vector<int> jDebutLigne, jFinLigne; // columns of each row's nodes
+        // Its blocks, and for each the pairs whose rows meet it, in order.
+        int nPremierBloc = 0, nBlocs = 0;
+        std::vector<int> blocDeLigne;
+        std::vector<int> debutsPairesBlocs;
+        std::vector<int> pairesBlocs;
+    };
+    struct CBloc {
+        int nRecepteur;
+        int iDebut, iFin; // rows (valid grid)
+        int kDebut, kFin; // nodes
+        long long nTests;
+        long long nDecides;
     };
 
     void Preparer(const std::vector<CFace*>& faces, const CVecteur& dir);
     void ConstruireGrille();
-    void OmbrerBloc(int nBloc);
+    void Analyser(const std::vector<CFace*>& faces);
+    void PreparerRecepteur(CRecepteur& r);
+    bool PreparerPaire(CRecepteur& r, int nOccultant);
+    void OmbrerBloc(CBloc& bloc);
+    // Returns how many nodes of the row it brought to 0 or below.
+    // [e0, e1]: the outer span of row i, [n0, n1] its inner span.
+    int OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
+                    std::pair<int, int>& arretes, int e0, int e1, int n0, int n1);
+    bool Intercepte(const COccultant& o, const CMaillage& m, int k) const;
+    static void Moyenne(CFace& f);
 
     CPoolTaches m_pool;
+    bool m_bFiges = false;
+    bool m_bAVerifier = true;
+    bool m_bAnalyse = false;
+    std::vector<std::unique_ptr<CRecepteur>> m_recepteurs;
+    std::vector<CBloc> m_blocs;
     std::vector<COccultant> m_occultants;
+    std::vector<COuverture> m_ouvertures;
     std::vector<int> m_toujours; // occluders that are never skipped
+    double m_dEchelle = 0;
     // Plane across the sun.
     CVecteur m_e1, m_e2;
     // Grid over that plane: cell (i, j) lists occluders (indices into
@@ -60,17 +168,9 @@ private:
     int m_nColonnes = 0, m_nLignes = 0;
     std::vector<int> m_debuts;
     std::vector<int> m_listes;
-    // Buffers of the grid's construction, kept from one call to the next.
     std::vector<int> m_comptes;
     std::vector<char> m_partout;
     std::vector<int> m_positions;
-    // Work split into blocks of nodes of one receiver.
-    struct CBloc {
-        CFace* pRecepteur;
-        int nRecepteur; // position in the document
-        int nDebut, nFin;
-    };
-    std::vector<CBloc> m_blocs;
-    std::vector<long long> m_testsParBloc;
     long long m_nTests = 0;
+    long long m_nDecides = 0;
 };

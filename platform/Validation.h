@@ -13,6 +13,20 @@ struct CRefus {
 
 using CResultatValidation = std::optional<CRefus>;
 
+// The accepted interval of a field, bounds included. Each range is written
+// once, beside the member it bounds, and read both by its dialog and by the
+// scene file reader.
+struct CPlage {
+    double dMin;
+    double dMax;
+    bool Contient(double d) const { return d >= dMin && d <= dMax; } // NaN is outside
+};
+struct CPlageEntier {
+    long nMin;
+    long nMax;
+    bool Contient(long n) const { return n >= nMin && n <= nMax; }
+};
+
 // The standard messages.
 std::string MessagePlageReel(double dMin, double dMax);
 std::string MessagePlageEntier(long nMin, long nMax);
@@ -24,6 +38,12 @@ std::string MessageEntierInvalide();
 CResultatValidation VerifierReel(int nChamp, double dValeur, double dMin, double dMax);
 CResultatValidation VerifierEntier(int nChamp, long nValeur, long nMin, long nMax);
 CResultatValidation VerifierLongueur(int nChamp, const std::string& str, int nMax);
+inline CResultatValidation VerifierReel(int nChamp, double dValeur, const CPlage& plage) {
+    return VerifierReel(nChamp, dValeur, plage.dMin, plage.dMax);
+}
+inline CResultatValidation VerifierEntier(int nChamp, long nValeur, const CPlageEntier& plage) {
+    return VerifierEntier(nChamp, nValeur, plage.nMin, plage.nMax);
+}
 
 // Shortest text that reads back as the same double ("0.1", "-89.9", "1000000").
 std::string TexteReel(double d);

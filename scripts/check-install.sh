@@ -34,6 +34,13 @@ check_version "$usr/bin/vantrel-cli" vantrel-cli
 if [ "${gui^^}" != OFF ]; then
     check_version "$usr/bin/vantrel" vantrel
     [ -s "$usr/share/vantrel/guide.html" ] || fail "the user guide is not installed"
+    for scene in house panels street; do
+        [ -s "$usr/share/vantrel/examples/$scene.vtl" ] || fail "the example $scene.vtl is not installed"
+    done
+    # Every picture the guide shows is installed beside it.
+    for picture in $(sed -n 's/.*<img src="\([^"]*\)".*/\1/p' "$usr/share/vantrel/guide.html"); do
+        [ -s "$usr/share/vantrel/$picture" ] || fail "the guide's picture $picture is not installed"
+    done
     desktop="$usr/share/applications/vantrel.desktop"
     desktop-file-validate "$desktop" || fail "$desktop is not a valid desktop entry"
     mime="$usr/share/mime/packages/vantrel.xml"

@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     nlohmann-json3-dev libcli11-dev
     desktop-file-utils libxml2-utils dpkg-dev file
+    clang libclang-rt-dev
     "$@"
 )
 

@@ -133,17 +133,21 @@ CResultatValidation CConfigurationGeographique::Valider(const CTamponConfigurati
     double dLongitude = 0;
     double dDirectionNord = 0;
     double dLigneHorizon = 0;
-    if (auto r = LireChampReel(kChampLatitude, t.strLatitude, -89.9, 89.9, dLatitude)) {
+    if (auto r = LireChampReel(kChampLatitude, t.strLatitude, kPlageLatitude.dMin,
+                               kPlageLatitude.dMax, dLatitude)) {
         return r;
     }
     // Checked and stored even while the check box disables the edit.
-    if (auto r = LireChampReel(kChampLongitude, t.strLongitude, -180, 180, dLongitude)) {
+    if (auto r = LireChampReel(kChampLongitude, t.strLongitude, kPlageLongitude.dMin,
+                               kPlageLongitude.dMax, dLongitude)) {
         return r;
     }
-    if (auto r = LireChampReel(kChampDirectionNord, t.strDirectionNord, 0, 360, dDirectionNord)) {
+    if (auto r = LireChampReel(kChampDirectionNord, t.strDirectionNord, kPlageDirectionNord.dMin,
+                               kPlageDirectionNord.dMax, dDirectionNord)) {
         return r;
     }
-    if (auto r = LireChampReel(kChampLigneHorizon, t.strLigneHorizon, -12, 48, dLigneHorizon)) {
+    if (auto r = LireChampReel(kChampLigneHorizon, t.strLigneHorizon, kPlageLigneHorizon.dMin,
+                               kPlageLigneHorizon.dMax, dLigneHorizon)) {
         return r;
     }
     const int nLieu = t.nLieu >= 0 && t.nLieu < kNombreVilles ? t.nLieu : 0;

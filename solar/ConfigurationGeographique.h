@@ -39,6 +39,12 @@ public:
 
     static constexpr int kNombreVilles = 107; // row 0 is the particular place
 
+    // Accepted values, degrees.
+    static constexpr CPlage kPlageLatitude{-89.9, 89.9};
+    static constexpr CPlage kPlageLongitude{-180, 180};
+    static constexpr CPlage kPlageDirectionNord{0, 360};
+    static constexpr CPlage kPlageLigneHorizon{-12, 48};
+
     std::array<CVille, kNombreVilles> m_villes;
     CVecteur m_nord;                 // north in scene axes, from m_dDirectionNord
     std::string m_strLieu = "PARIS"; // name of one row of m_villes

@@ -67,8 +67,8 @@ CResultatValidation CAffQuadrillage::Verifier(const CTampon& t) const {
         return r;
     }
     int nRepetition = 0;
-    if (auto r = LireChampEntier(CParametresAffichage::kChampRepetition, t.strRepetition, 1, 100,
-                                 nRepetition)) {
+    if (auto r = LireChampEntier(CParametresAffichage::kChampRepetition, t.strRepetition,
+                                 kPlageRepetition.nMin, kPlageRepetition.nMax, nRepetition)) {
         return r;
     }
     if (auto r = LirePoint(CParametresAffichage::kChampVecteur1, t.strVecteur1, nullptr)) {
@@ -80,7 +80,8 @@ CResultatValidation CAffQuadrillage::Verifier(const CTampon& t) const {
 void CAffQuadrillage::Stocker(const CTampon& t) {
     m_bAfficher = t.bAfficher ? 1 : 0;
     m_bSignaler = t.bSignaler ? 1 : 0;
-    LireChampEntier(CParametresAffichage::kChampRepetition, t.strRepetition, 1, 100, m_nRepetition);
+    LireChampEntier(CParametresAffichage::kChampRepetition, t.strRepetition, kPlageRepetition.nMin,
+                    kPlageRepetition.nMax, m_nRepetition);
     LirePoint(CParametresAffichage::kChampCentre, t.strCentre, &m_centre);
     LirePoint(CParametresAffichage::kChampVecteur1, t.strVecteur1, &m_vecteur1);
     LirePoint(CParametresAffichage::kChampVecteur2, t.strVecteur2, &m_vecteur2);
@@ -97,14 +98,16 @@ CResultatValidation CAffSoleil::Verifier(const CTampon& t) const {
         return r;
     }
     double d = 0;
-    return LireChampReel(CParametresAffichage::kChampDistance, t.strDistance, 0, 1000, d);
+    return LireChampReel(CParametresAffichage::kChampDistance, t.strDistance, kPlageDistance.dMin,
+                         kPlageDistance.dMax, d);
 }
 
 void CAffSoleil::Stocker(const CTampon& t) {
     m_bSoleilProche = t.bSoleilProche ? 1 : 0;
     m_bRayonProche = t.bRayonProche ? 1 : 0;
     LirePoint(CParametresAffichage::kChampCible, t.strCible, &m_pointCible);
-    LireChampReel(CParametresAffichage::kChampDistance, t.strDistance, 0, 1000, m_dDistance);
+    LireChampReel(CParametresAffichage::kChampDistance, t.strDistance, kPlageDistance.dMin,
+                  kPlageDistance.dMax, m_dDistance);
 }
 
 bool CFeuilleParametres::Montrer(EPage page) {

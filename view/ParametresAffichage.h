@@ -50,6 +50,7 @@ class CAffQuadrillage {
 public:
     int m_bAfficher = 0;
     int m_bSignaler = 1;
+    static constexpr CPlageEntier kPlageRepetition{1, 100};
     int m_nRepetition = 10;
     CVecteur m_centre = CVecteur(0, 0, 0);
     CVecteur m_vecteur1 = CVecteur(1, 0, 0);
@@ -74,7 +75,8 @@ public:
     int m_bSoleilProche = 1;
     int m_bRayonProche = 1;
     CVecteur m_pointCible = CVecteur(0, 0, 0);
-    double m_dDistance = 10.0; // m
+    static constexpr CPlage kPlageDistance{0, 1000}; // m
+    double m_dDistance = 10.0;                       // m
 
     struct CTampon {
         bool bSoleilProche, bRayonProche;

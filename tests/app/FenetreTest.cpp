@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWheelEvent>
 
 #include <cstdio>
@@ -91,6 +92,20 @@ void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& ge
     const auto attente = Gestes::QuandModal(gestes, &bVu);
     Executer(nId);
     EXPECT_TRUE(bVu) << "no modal dialog for " << nId;
+}
+
+void FenetreTest::Raccourci(Qt::Key touche) {
+    m_fenetre.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_fenetre));
+    QTest::keyClick(&m_fenetre, touche, Qt::ControlModifier);
+}
+
+void FenetreTest::RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes) {
+    bool bVu = false;
+    const auto attente = Gestes::QuandModal(gestes, &bVu);
+    Raccourci(touche);
+    EXPECT_TRUE(bVu) << "no modal dialog for Ctrl+"
+                     << QKeySequence(touche).toString().toStdString();
 }
 
 bool FenetreTest::Active(int nId) {

@@ -75,6 +75,11 @@ protected:
     // Runs a command whose dialog is modal: the gestures run on the dialog
     // once it is shown, and must close it (it is cancelled otherwise).
     void ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes);
+    // The same from the command's accelerator, Ctrl and the key, pressed in
+    // the main window made active first.
+    void RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes);
+    // Ctrl and the key in the main window made active first.
+    void Raccourci(Qt::Key touche);
     // "&Open..." of the house example.
     void OuvrirMaison();
 };

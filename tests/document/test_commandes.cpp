@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
 #include <string>
 
 namespace {
@@ -61,21 +59,12 @@ bool Condition(int exigence, bool drapeau) {
     return exigence == 0 || (exigence == 1) == drapeau;
 }
 
-TEST(Commandes, EveryCommandHasItsRuleAndTexts) {
+TEST(Commandes, EnablingOverEveryFlagCombination) {
     ASSERT_EQ(Commandes().size(), std::size(kRegles));
-    for (const Regle& r : kRegles) {
-        const CCommande* c = Commande(r.nId);
-        ASSERT_NE(c, nullptr) << r.nId;
-        EXPECT_NE(std::string(c->szMenu), "");
-        EXPECT_NE(std::string(c->szInvite), "");
-        EXPECT_NE(std::string(c->szBulle), "");
-    }
     EXPECT_EQ(Commande(12345), nullptr);
     EXPECT_FALSE(EstActive(12345, {}));
-}
-
-TEST(Commandes, EnablingOverEveryFlagCombination) {
     for (const Regle& r : kRegles) {
+        ASSERT_NE(Commande(r.nId), nullptr) << r.nId;
         for (int n = 0; n <= 3; ++n) {
             for (int bits = 0; bits < 16; ++bits) {
                 CEtatCommandes e;
@@ -108,7 +97,6 @@ TEST(Commandes, CheckMarks) {
     e.nFaces = 1;
     EXPECT_EQ(EstCochee(ID_RECEPTEUR, e), true);
     EXPECT_EQ(EstCochee(ID_COTE_INVERSE, e), true);
-
     const std::pair<int, bool CEtatCommandes::*> drapeaux[] = {
         {ID_POINTS_PRINCIPAUX, &CEtatCommandes::bPointsPrincipaux},
         {ID_TRANSFORMATIONS, &CEtatCommandes::bTransformations},
@@ -126,74 +114,6 @@ TEST(Commandes, CheckMarks) {
         x.*drapeau = true;
         EXPECT_EQ(EstCochee(id, x), true) << id;
     }
-}
-
-TEST(Commandes, AcceleratorsAreCtrlLetters) {
-    const std::map<char, int> attendus = {
-        {'A', 32772}, {'C', 32785}, {'D', 32773}, {'E', 32790}, {'F', 32788}, {'G', 32775},
-        {'H', 32797}, {'I', 32776}, {'J', 32791}, {'K', 57664}, {'L', 32789}, {'M', 32771},
-        {'N', 57600}, {'O', 57601}, {'P', 32784}, {'R', 32782}, {'S', 57603}, {'T', 32787},
-        {'U', 32774}, {'V', 32786}, {'W', 32783}, {'X', 32778}, {'Y', 32777}};
-    std::map<char, int> trouves;
-    for (const CCommande& c : Commandes()) {
-        if (c.cTouche != 0) {
-            EXPECT_TRUE(trouves.emplace(c.cTouche, c.nId).second) << c.cTouche;
-        }
-    }
-    EXPECT_EQ(trouves, attendus);
-}
-
-TEST(Commandes, ExactTexts) {
-    EXPECT_STREQ(Commande(ID_POSITION_SOLEIL)->szInvite,
-                 "Compute the sun position for a specified time (necessary stage before the "
-                 "lighting computation)");
-    EXPECT_STREQ(Commande(ID_COPIER_PROPRIETES)->szBulle, "Copy the properties face");
-    EXPECT_STREQ(Commande(ID_INFORMATIONS_SOLAIRES)->szBulle, "Solar informations");
-    EXPECT_STREQ(Commande(ID_ORIENTATION_STANDARD)->szMenu, "Standard orientation\tCtrl + M");
-    EXPECT_STREQ(Commande(ID_NOUVEAU)->szMenu, "&New\tCtrl+N");
-    EXPECT_EQ(std::string(Commande(ID_CONTACT)->szInvite),
-              std::string("Prepare an e-mail intended to the author : ") + kAdresseAuteur);
-    EXPECT_STREQ(kTexteRepos,
-                 "Use the mouse for orientating, moving, enlarging or reducing the drawing");
-}
-
-TEST(Commandes, MenusHoldEveryCommandOnce) {
-    std::multiset<int> vus;
-    std::vector<std::string> titres;
-    for (const CMenu& m : Menus()) {
-        titres.push_back(m.szTitre);
-        int profondeur = 0;
-        for (const CEntreeMenu& e : m.entrees) {
-            if (e.type == CEntreeMenu::Commande) {
-                ASSERT_NE(Commande(e.nId), nullptr);
-                vus.insert(e.nId);
-            } else if (e.type == CEntreeMenu::SousMenu) {
-                ++profondeur;
-            } else if (e.type == CEntreeMenu::FinSousMenu) {
-                --profondeur;
-            }
-            EXPECT_GE(profondeur, 0);
-        }
-        EXPECT_EQ(profondeur, 0);
-    }
-    EXPECT_EQ(titres, (std::vector<std::string>{"&File", "&View", "&Modelling", "&Run", "&?"}));
-    for (const CCommande& c : Commandes()) {
-        EXPECT_EQ(vus.count(c.nId), 1u) << c.szMenu;
-    }
-}
-
-TEST(Commandes, ToolbarOrder) {
-    const std::vector<int> attendu = {57600, 57601, 57603, 0,     32771, 32773, 32774, 32772,
-                                      0,     32775, 0,     32777, 32776, 32778, 0,     32782,
-                                      32783, 0,     32784, 32786, 32788, 32787, 0,     32789,
-                                      32790, 32791, 0,     32797, 57664};
-    const auto barre = BarreOutils();
-    EXPECT_EQ(std::vector<int>(barre.begin(), barre.end()), attendu);
-    int boutons = 0;
-    for (int id : barre) {
-        boutons += id != 0;
-    }
-    EXPECT_EQ(boutons, 22);
 }
 
 } // namespace

@@ -1,23 +1,16 @@
+// Safe saving and bounded reading, of bytes and of scenes.
+#include "DocumentTest.h"
 #include "FichiersVtl.h"
-#include "document/Fichier.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class Fichier : public ::testing::Test {
+class Fichier : public DocumentTest {
 protected:
     void SetUp() override {
         std::string modele = (fs::temp_directory_path() / "vantrel-fichier-XXXXXX").string();
@@ -26,194 +19,183 @@ protected:
     }
     void TearDown() override {
         std::error_code ec;
-        fs::permissions(m_dossier, fs::perms::owner_all, fs::perm_options::add, ec);
+        for (const char* d : {"", "lecture"}) {
+            fs::permissions(m_dossier / d, fs::perms::owner_all, fs::perm_options::add, ec);
+        }
         fs::remove_all(m_dossier, ec);
     }
-
     std::string Chemin(const std::string& nom) const { return (m_dossier / nom).string(); }
-
     static void Poser(const std::string& chemin, const std::string& contenu) {
-        std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-        f << contenu;
-        ASSERT_TRUE(f.good());
+        std::ofstream(chemin, std::ios::binary | std::ios::trunc) << contenu;
     }
     static std::string Contenu(const std::string& chemin) {
-        std::ifstream f(chemin, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
+        const Octets o = LireOctets(chemin);
+        return std::string(o.begin(), o.end());
     }
     // Names of the folder's entries, to check that no temporary file stays.
-    std::vector<std::string> Entrees() const {
+    std::vector<std::string> Entrees(const fs::path& dossier = {}) const {
         std::vector<std::string> noms;
-        for (const auto& e : fs::directory_iterator(m_dossier)) {
+        for (const auto& e : fs::directory_iterator(dossier.empty() ? m_dossier : dossier)) {
             noms.push_back(e.path().filename().string());
         }
         std::sort(noms.begin(), noms.end());
         return noms;
     }
-
     fs::path m_dossier;
 };
 
+using Noms = std::vector<std::string>;
 const Octets s_scene = {0x08, 'n', 'o', ' ', 't', 'i', 't', 'l', 'e', 0x01, 0x00, 0xFF};
+const std::string s_texteScene(s_scene.begin(), s_scene.end());
 
-TEST_F(Fichier, SavesANewFileAndReadsItBack) {
-    std::string strErreur;
-    ASSERT_TRUE(EnregistrerFichier(Chemin("scene.vtl"), s_scene, strErreur)) << strErreur;
+TEST_F(Fichier, SavesOverwritesAndReadsBack) {
+    std::string e;
+    ASSERT_TRUE(EnregistrerFichier(Chemin("vide.vtl"), {}, e)) << e;
     Octets lus = {1, 2, 3};
-    ASSERT_TRUE(LireFichier(Chemin("scene.vtl"), lus, strErreur)) << strErreur;
-    EXPECT_EQ(lus, s_scene);
-    EXPECT_EQ(Entrees(), std::vector<std::string>{"scene.vtl"});
-
-    ASSERT_TRUE(EnregistrerFichier(Chemin("vide.vtl"), {}, strErreur)) << strErreur;
-    ASSERT_TRUE(LireFichier(Chemin("vide.vtl"), lus, strErreur));
+    ASSERT_TRUE(LireFichier(Chemin("vide.vtl"), lus, e));
     EXPECT_TRUE(lus.empty());
-}
-
-TEST_F(Fichier, OverwritesKeepingThePermissions) {
     const std::string chemin = Chemin("scene.vtl");
     Poser(chemin, std::string(5000, 'x'));
     ASSERT_EQ(::chmod(chemin.c_str(), 0640), 0);
-    std::string strErreur;
-    ASSERT_TRUE(EnregistrerFichier(chemin, s_scene, strErreur)) << strErreur;
-    EXPECT_EQ(Contenu(chemin), std::string(s_scene.begin(), s_scene.end()));
+    ASSERT_TRUE(EnregistrerFichier(chemin, s_scene, e)) << e;
+    ASSERT_TRUE(LireFichier(chemin, lus, e)) << e;
+    EXPECT_EQ(lus, s_scene);
     struct stat etat {};
     ASSERT_EQ(::stat(chemin.c_str(), &etat), 0);
-    EXPECT_EQ(etat.st_mode & 07777, 0640u);
-    EXPECT_EQ(Entrees(), std::vector<std::string>{"scene.vtl"});
-}
-
-TEST_F(Fichier, AFullDiskLeavesTheOldFileIntact) {
-    const std::string chemin = Chemin("scene.vtl");
-    const std::string ancien = "the previous scene, byte for byte";
-    Poser(chemin, ancien);
-    const Octets grand(100000, 0x5A);
-    for (std::size_t k : {std::size_t{0}, std::size_t{1}, std::size_t{65536}}) {
-        const FonctionEcriture disquePlein = DisquePlein(k);
-        std::string strErreur;
-        EXPECT_FALSE(EnregistrerFichier(chemin, grand, strErreur, disquePlein)) << k;
-        EXPECT_EQ(strErreur, "Cannot write \"" + chemin + "\": No space left on device.");
-        EXPECT_EQ(Contenu(chemin), ancien);
-        EXPECT_EQ(Entrees(), std::vector<std::string>{"scene.vtl"});
-    }
-    // A write that makes no progress fails instead of looping.
-    std::string strErreur;
-    EXPECT_FALSE(EnregistrerFichier(
-        chemin, grand, strErreur, [](int, const void*, std::size_t) { return std::ptrdiff_t{0}; }));
-    EXPECT_EQ(Contenu(chemin), ancien);
-    EXPECT_EQ(Entrees(), std::vector<std::string>{"scene.vtl"});
-}
-
-TEST_F(Fichier, ShortWritesAreContinued) {
-    const Octets donnees(1000, 0x33);
-    std::string strErreur;
-    ASSERT_TRUE(EnregistrerFichier(Chemin("a.vtl"), donnees, strErreur,
+    EXPECT_EQ(etat.st_mode & 07777, 0640u); // the permissions kept
+    // Short writes are continued; a symbolic link keeps pointing to the saved file.
+    fs::create_symlink(chemin, m_dossier / "lien.vtl");
+    ASSERT_TRUE(EnregistrerFichier(Chemin("lien.vtl"), Octets(1000, 0x33), e,
                                    [](int fd, const void* p, std::size_t n) -> std::ptrdiff_t {
                                        return ::write(fd, p, std::min<std::size_t>(n, 7));
                                    }))
-        << strErreur;
-    EXPECT_EQ(Contenu(Chemin("a.vtl")), std::string(1000, '\x33'));
+        << e;
+    EXPECT_TRUE(fs::is_symlink(m_dossier / "lien.vtl"));
+    EXPECT_EQ(Contenu(chemin), std::string(1000, '\x33'));
+    EXPECT_EQ(Entrees(), (Noms{"lien.vtl", "scene.vtl", "vide.vtl"}));
+    ASSERT_TRUE(EnregistrerTexte(Chemin("results.txt"), "0 0 0 0 -12.5\n", e)) << e;
+    EXPECT_EQ(Contenu(Chemin("results.txt")), "0 0 0 0 -12.5\n");
 }
 
-TEST_F(Fichier, MissingOrUnwritableFoldersFail) {
-    std::string strErreur;
-    const std::string absent = Chemin("absent/scene.vtl");
-    EXPECT_FALSE(EnregistrerFichier(absent, s_scene, strErreur));
-    EXPECT_NE(strErreur.find("\"" + absent + "\""), std::string::npos) << strErreur;
-    EXPECT_NE(strErreur.find("No such file or directory"), std::string::npos) << strErreur;
-
-    Poser(Chemin("fichier"), "x");
-    EXPECT_FALSE(EnregistrerFichier(Chemin("fichier/scene.vtl"), s_scene, strErreur));
-    EXPECT_NE(strErreur.find("Not a directory"), std::string::npos) << strErreur;
-
-    // A folder of the process file system refuses new files even to root.
-    if (fs::is_directory("/proc/self")) {
-        EXPECT_FALSE(EnregistrerFichier("/proc/self/scene.vtl", s_scene, strErreur));
-        EXPECT_NE(strErreur.find("cannot create a file in the folder \"/proc/self\""),
-                  std::string::npos)
-            << strErreur;
+TEST_F(Fichier, AFailedSaveLeavesTheOldFileAndTheDocumentModified) {
+    const std::string chemin = Chemin("scene.vtl");
+    const std::string ancien = "the previous scene, byte for byte";
+    const std::string e1 = "Cannot write \"" + chemin + "\": No space left on device.";
+    Poser(chemin, ancien);
+    std::string e;
+    // The disk fills up at once, after a byte, after 64 KiB; a write makes no progress.
+    for (std::size_t k : {std::size_t{0}, std::size_t{1}, std::size_t{65536}}) {
+        EXPECT_FALSE(EnregistrerFichier(chemin, Octets(100000, 0x5A), e, DisquePlein(k))) << k;
+        EXPECT_EQ(e, e1);
     }
-    EXPECT_EQ(Entrees(), std::vector<std::string>{"fichier"});
-}
+    EXPECT_FALSE(EnregistrerFichier(
+        chemin, s_scene, e, [](int, const void*, std::size_t) { return std::ptrdiff_t{0}; }));
+    // Through the document: still modified, without a file name.
+    AjouterNommee("a");
+    m_doc.SetModifiedFlag();
+    EXPECT_FALSE(m_doc.Enregistrer(chemin, e, DisquePlein(100)));
+    EXPECT_EQ(e, e1);
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.Chemin(), "");
+    EXPECT_EQ(Contenu(chemin), ancien);
+    EXPECT_EQ(Entrees(), Noms{"scene.vtl"});
 
-TEST_F(Fichier, ReadOnlyFolderFails) {
+    ASSERT_EQ(::chmod(chemin.c_str(), 0444), 0);
+    EXPECT_FALSE(m_doc.Enregistrer(chemin, e));
+    EXPECT_EQ(e, "Cannot save \"" + chemin + "\": the file is read-only.");
+    EXPECT_TRUE(m_doc.IsModified());
+    fs::create_directory(m_dossier / "sous");
+    EXPECT_FALSE(EnregistrerFichier(Chemin("sous"), s_scene, e));
+    EXPECT_EQ(e, "Cannot save \"" + Chemin("sous") + "\": it is a folder.");
+    EXPECT_FALSE(EnregistrerFichier("", s_scene, e));
+    EXPECT_FALSE(EnregistrerFichier(Chemin("absent/scene.vtl"), s_scene, e));
+    EXPECT_NE(e.find("No such file or directory"), std::string::npos) << e;
+    EXPECT_FALSE(EnregistrerFichier(Chemin("scene.vtl/x.vtl"), s_scene, e));
+    EXPECT_NE(e.find("Not a directory"), std::string::npos) << e;
+    if (fs::is_directory("/proc/self")) { // refuses new files even to root
+        EXPECT_FALSE(EnregistrerFichier("/proc/self/scene.vtl", s_scene, e));
+        EXPECT_NE(e.find("cannot create a file in the folder \"/proc/self\""), std::string::npos)
+            << e;
+    }
+    EXPECT_EQ(Contenu(chemin), ancien);
+    EXPECT_EQ(Entrees(), (Noms{"scene.vtl", "sous"}));
+
     const fs::path dossier = m_dossier / "lecture";
     fs::create_directory(dossier);
+    Poser((dossier / "scene.vtl").string(), ancien);
     fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);
     if (::access(dossier.c_str(), W_OK) == 0) {
         GTEST_SKIP() << "this user writes through folder permissions";
     }
-    std::string strErreur;
-    EXPECT_FALSE(EnregistrerFichier((dossier / "scene.vtl").string(), s_scene, strErreur));
-    EXPECT_NE(strErreur.find("Permission denied"), std::string::npos) << strErreur;
-    EXPECT_TRUE(fs::is_empty(dossier));
+    EXPECT_FALSE(m_doc.Enregistrer((dossier / "scene.vtl").string(), e));
+    EXPECT_NE(e.find("Permission denied"), std::string::npos) << e;
+    EXPECT_EQ(Entrees(dossier), Noms{"scene.vtl"});
 }
 
-TEST_F(Fichier, ReadOnlyFilesAndFoldersAreNotReplaced) {
-    const std::string chemin = Chemin("protege.vtl");
-    Poser(chemin, "keep");
-    ASSERT_EQ(::chmod(chemin.c_str(), 0444), 0);
-    std::string strErreur;
-    EXPECT_FALSE(EnregistrerFichier(chemin, s_scene, strErreur));
-    EXPECT_EQ(strErreur, "Cannot save \"" + chemin + "\": the file is read-only.");
-    EXPECT_EQ(Contenu(chemin), "keep");
-
-    fs::create_directory(m_dossier / "sous");
-    EXPECT_FALSE(EnregistrerFichier(Chemin("sous"), s_scene, strErreur));
-    EXPECT_EQ(strErreur, "Cannot save \"" + Chemin("sous") + "\": it is a folder.");
-    EXPECT_FALSE(EnregistrerFichier("", s_scene, strErreur));
-    EXPECT_EQ(Entrees(), (std::vector<std::string>{"protege.vtl", "sous"}));
-}
-
-TEST_F(Fichier, ASymbolicLinkKeepsPointingToTheSavedFile) {
-    const std::string cible = Chemin("vraie.vtl");
-    Poser(cible, "old");
-    fs::create_symlink(cible, m_dossier / "lien.vtl");
-    std::string strErreur;
-    ASSERT_TRUE(EnregistrerFichier(Chemin("lien.vtl"), s_scene, strErreur)) << strErreur;
-    EXPECT_TRUE(fs::is_symlink(m_dossier / "lien.vtl"));
-    EXPECT_EQ(Contenu(cible), std::string(s_scene.begin(), s_scene.end()));
-}
-
-TEST_F(Fichier, TextExportIsWrittenByteForByte) {
-    const std::string texte = "0 0 0 0 -12.5\n12 0 45.23 31.5 64.49\n";
-    std::string strErreur;
-    ASSERT_TRUE(EnregistrerTexte(Chemin("results.txt"), texte, strErreur)) << strErreur;
-    EXPECT_EQ(Contenu(Chemin("results.txt")), texte);
-    ASSERT_TRUE(EnregistrerTexte(Chemin("results.txt"), "1\n", strErreur)) << strErreur;
-    EXPECT_EQ(Contenu(Chemin("results.txt")), "1\n");
-}
-
-TEST_F(Fichier, ReadingIsBounded) {
+TEST_F(Fichier, ReadingIsBoundedToRegularFiles) {
     const std::string chemin = Chemin("dix.vtl");
     Poser(chemin, "0123456789");
     Octets lus;
-    std::string strErreur;
-    EXPECT_TRUE(LireFichier(chemin, lus, strErreur, 10));
+    std::string e;
+    EXPECT_TRUE(LireFichier(chemin, lus, e, 10));
     EXPECT_EQ(lus.size(), 10u);
-    EXPECT_FALSE(LireFichier(chemin, lus, strErreur, 9));
-    EXPECT_EQ(strErreur, "\"" + chemin + "\" is too large: the limit is 9 bytes.");
+    EXPECT_FALSE(LireFichier(chemin, lus, e, 9));
+    EXPECT_EQ(e, "\"" + chemin + "\" is too large: the limit is 9 bytes.");
     EXPECT_TRUE(lus.empty());
-
     // One byte over the default limit, as a sparse file: refused without reading.
-    const std::string enorme = Chemin("enorme.vtl");
-    Poser(enorme, "");
-    ASSERT_EQ(::truncate(enorme.c_str(), static_cast<off_t>(g_nTailleMaxFichier + 1)), 0);
-    EXPECT_FALSE(LireFichier(enorme, lus, strErreur));
-    EXPECT_EQ(strErreur, "\"" + enorme + "\" is too large: the limit is 268435456 bytes.");
-}
-
-TEST_F(Fichier, ReadingRefusesWhatIsNotARegularFile) {
-    Octets lus;
-    std::string strErreur;
-    EXPECT_FALSE(LireFichier(Chemin("absent.vtl"), lus, strErreur));
-    EXPECT_EQ(strErreur,
-              "Cannot open \"" + Chemin("absent.vtl") + "\": No such file or directory.");
-    EXPECT_FALSE(LireFichier(m_dossier.string(), lus, strErreur));
-    EXPECT_EQ(strErreur, "\"" + m_dossier.string() + "\" is a folder, not a file.");
+    ASSERT_EQ(::truncate(chemin.c_str(), static_cast<off_t>(g_nTailleMaxFichier + 1)), 0);
+    EXPECT_FALSE(LireFichier(chemin, lus, e));
+    EXPECT_EQ(e, "\"" + chemin + "\" is too large: the limit is 268435456 bytes.");
+    EXPECT_FALSE(LireFichier(Chemin("absent.vtl"), lus, e));
+    EXPECT_EQ(e, "Cannot open \"" + Chemin("absent.vtl") + "\": No such file or directory.");
+    EXPECT_FALSE(LireFichier(m_dossier.string(), lus, e));
+    EXPECT_EQ(e, "\"" + m_dossier.string() + "\" is a folder, not a file.");
     // A named pipe without a writer would block a plain open.
     ASSERT_EQ(::mkfifo(Chemin("tube").c_str(), 0600), 0);
-    EXPECT_FALSE(LireFichier(Chemin("tube"), lus, strErreur));
-    EXPECT_EQ(strErreur, "\"" + Chemin("tube") + "\" is not a regular file.");
+    EXPECT_FALSE(LireFichier(Chemin("tube"), lus, e));
+    EXPECT_EQ(e, "\"" + Chemin("tube") + "\" is not a regular file.");
+}
+
+TEST_F(Fichier, ScenesSaveAndOpenAFailedOpenLeavesANewDocument) {
+    for (const char* nom : {"a", "b", "c"}) {
+        AjouterNommee(nom);
+    }
+    m_doc.SetModifiedFlag();
+    const std::string bon = Chemin("bon.vtl");
+    std::string e;
+    ASSERT_TRUE(m_doc.Enregistrer(bon, e)) << e;
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.Chemin(), bon);
+    EXPECT_EQ(LireOctets(bon), m_doc.Ecrire());
+    m_doc.NouveauDocument();
+    ASSERT_TRUE(m_doc.Charger(bon, e)) << e;
+    EXPECT_EQ(m_doc.LibelleFace(2), "(3/3) c");
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.Chemin(), bon);
+
+    // A file that cannot be read at all changes nothing.
+    m_doc.SetModifiedFlag();
+    EXPECT_FALSE(m_doc.Charger(Chemin("absent.vtl"), e));
+    EXPECT_EQ(e, "Cannot open \"" + Chemin("absent.vtl") + "\": No such file or directory.");
+    EXPECT_EQ(g_nFaces, 3);
+    EXPECT_EQ(m_doc.Chemin(), bon);
+    EXPECT_TRUE(m_doc.IsModified());
+    // A damaged one empties the scene, so the document must not keep the
+    // previous file's name, or "&Save" would write the empty scene over it.
+    const std::string abime = Chemin("abime.vtl");
+    const Octets o = LireOctets(bon);
+    Poser(abime, std::string(o.begin(), o.end() - 1));
+    EXPECT_FALSE(m_doc.Charger(abime, e));
+    EXPECT_EQ(
+        e.rfind("Cannot open \"" + abime +
+                    "\": it is not a valid scene file. Face 3 of 3 \"c\": unexpected end of data",
+                0),
+        0u)
+        << e;
+    EXPECT_EQ(g_nFaces, 0);
+    EXPECT_EQ(m_doc.Chemin(), "");
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(LireOctets(bon), o);
 }
 
 } // namespace

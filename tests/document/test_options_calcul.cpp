@@ -3,36 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 
 namespace {
 
-TEST(OptionsCalcul, DefaultsAndTheTimeStepList) {
-    const COptionsCalcul o;
-    EXPECT_EQ(o.m_nPasMinutes, 10);
-    EXPECT_EQ(o.m_dCadence, 4.0);
-    EXPECT_EQ(o.m_nIndexPas, 6);
-    EXPECT_EQ(o.m_nPoidsMax, 50);
-    EXPECT_EQ(o.m_nAnnee, 2003);
-    const char* attendus[] = {"1", "2", "3", "4", "5", "6", "10", "12", "15", "20", "30"};
-    for (int i = 0; i < COptionsCalcul::kNombrePas; ++i) {
-        EXPECT_STREQ(COptionsCalcul::s_textesPas[i], attendus[i]);
-        EXPECT_EQ(COptionsCalcul::s_minutesPas[i], std::stoi(attendus[i]));
+TEST(OptionsCalcul, AnimationPeriodIsTruncated) {
+    EXPECT_EQ(COptionsCalcul().PeriodeAnimation(), 250);
+    // Cadences the dialog never accepts (a damaged file) keep a usable timer.
+    const double cas[][2] = {{3, 333}, {40, 25}, {0.1, 10000}, {0, 10000}, {1e9, 25}, {NAN, 10000}};
+    for (const auto& c : cas) {
+        EXPECT_EQ(COptionsCalcul::PeriodeAnimation(c[0]), c[1]) << c[0];
     }
 }
 
-TEST(OptionsCalcul, AnimationPeriodIsTruncated) {
-    EXPECT_EQ(COptionsCalcul().PeriodeAnimation(), 250);
-    EXPECT_EQ(COptionsCalcul::PeriodeAnimation(3), 333);
-    EXPECT_EQ(COptionsCalcul::PeriodeAnimation(40), 25);
-    EXPECT_EQ(COptionsCalcul::PeriodeAnimation(0.1), 10000);
-    // Cadences the dialog never accepts (a damaged file) keep a usable timer.
-    EXPECT_EQ(COptionsCalcul::PeriodeAnimation(0), 10000);
-    EXPECT_EQ(COptionsCalcul::PeriodeAnimation(std::nan("")), 10000);
-    EXPECT_EQ(COptionsCalcul::PeriodeAnimation(1e9), 25);
-}
-
-TEST(OptionsCalcul, ValidateStoresTheMinutesOfTheChosenEntry) {
+TEST(OptionsCalcul, ValidateStoresTheChosenEntryOrRefusesTheFirstBadField) {
     COptionsCalcul o;
     CTamponOptionsCalcul t = o.Ouvrir();
     EXPECT_EQ(t.strCadence, "4");
@@ -49,9 +32,7 @@ TEST(OptionsCalcul, ValidateStoresTheMinutesOfTheChosenEntry) {
     t.nIndexPas = 0;
     ASSERT_FALSE(o.Valider(t));
     EXPECT_EQ(o.m_nPasMinutes, 1);
-}
 
-TEST(OptionsCalcul, TheFirstRefusedFieldIsReportedAndNothingStored) {
     using O = COptionsCalcul;
     const struct {
         CTamponOptionsCalcul t;
@@ -66,14 +47,13 @@ TEST(OptionsCalcul, TheFirstRefusedFieldIsReportedAndNothingStored) {
         {{"4", 3, "9", "2000"}, O::kChampAnnee, "Please enter an integer between 2001 and 2040."},
     };
     for (const auto& c : cas) {
-        COptionsCalcul o;
         const auto refus = o.Valider(c.t);
         ASSERT_TRUE(refus);
         EXPECT_EQ(refus->nChamp, c.champ);
         EXPECT_EQ(refus->strMessage, c.message);
-        EXPECT_EQ(o.m_dCadence, 4.0);
-        EXPECT_EQ(o.m_nPasMinutes, 10);
-        EXPECT_EQ(o.m_nPoidsMax, 50);
+        EXPECT_EQ(o.m_dCadence, 0.1);
+        EXPECT_EQ(o.m_nPasMinutes, 1);
+        EXPECT_EQ(o.m_nPoidsMax, 1000);
     }
 }
 

@@ -1,156 +1,245 @@
-#include "geometry/Face3.h"
-#include "geometry/Face4.h"
-#include "geometry/Face5.h"
-#include "geometry/Face6.h"
-
-#include <gtest/gtest.h>
+#include "../document/DocumentTest.h"
+#include "geometry/FabriqueFace.h"
+#include "lighting/GenerationMaillage.h"
 
 #include <climits>
-#include <memory>
 
 namespace {
 
-std::unique_ptr<CFace4> Rectangle(double l, double h) {
-    auto f = std::make_unique<CFace4>();
-    f->m_points[0] = CVecteur(0, 0, 0);
-    f->m_points[1] = CVecteur(l, 0, 0);
-    f->m_points[2] = CVecteur(l, 0, h);
-    f->m_points[3] = CVecteur(0, 0, h);
-    f->CalculerNormale();
+std::unique_ptr<CFace> Preparee(const char* szClasse, double l = 2, double h = 2) {
+    auto f = CreerFace(szClasse);
+    if (f->m_nPoints == 4) {
+        f->m_points[1] = CVecteur(l, 0, 0);
+        f->m_points[2] = CVecteur(l, 0, h);
+        f->m_points[3] = CVecteur(0, 0, h);
+        f->CalculerNormale();
+    }
+    f->PreparerRayon(f->m_normale);
     return f;
 }
 
 int Mailler(CFace& f, int budget = INT_MAX) {
-    f.PreparerRayon(f.m_normale);
     EXPECT_TRUE(f.GenererMaillage(&budget));
     return f.m_pNoeuds->Taille();
 }
 
 TEST(Maillage, DefaultSquareGridInIMajorOrder) {
-    CFace4 q;
-    q.PreparerRayon(q.m_normale);
+    auto q = Preparee("CFace4");
     int budget = 1000000;
-    ASSERT_TRUE(q.GenererMaillage(&budget));
-    const CMaillage& m = *q.m_pNoeuds;
-    ASSERT_EQ(m.Taille(), 2401);
+    ASSERT_TRUE(q->GenererMaillage(&budget));
     EXPECT_EQ(budget, 1000000 - 2401);
-    for (int i = 1; i <= 49; ++i) {
-        for (int j = 1; j <= 49; ++j) {
-            const CVecteur n = m.Noeud((i - 1) * 49 + (j - 1));
-            EXPECT_NEAR(n.m_x, 0.04 * i, 1e-12);
-            EXPECT_EQ(n.m_y, 0.0);
-            EXPECT_NEAR(n.m_z, 0.04 * j, 1e-12);
-            EXPECT_EQ(n.m_fValeur, 0.0f);
+    const CMaillage& m = *q->m_pNoeuds;
+    ASSERT_EQ(m.Taille(), 49 * 49);
+    for (int k = 0; k < m.Taille(); ++k) {
+        const CVecteur n = m.Noeud(k);
+        EXPECT_NEAR(n.m_x, 0.04 * (k / 49 + 1), 1e-12);
+        EXPECT_EQ(n.m_y, 0.0);
+        EXPECT_NEAR(n.m_z, 0.04 * (k % 49 + 1), 1e-12);
+        EXPECT_EQ(n.m_fValeur, 0.0f);
+    }
+    // A budget of 1 keeps the one node made, and fails.
+    budget = 1;
+    EXPECT_FALSE(q->GenererMaillage(&budget));
+    EXPECT_EQ(budget, 0);
+    ASSERT_EQ(q->m_pNoeuds->Taille(), 1);
+    EXPECT_NEAR(q->m_pNoeuds->Noeud(0).m_x, 0.04, 1e-15);
+}
+
+TEST(Maillage, StepsOfEachKindAndSize) {
+    const struct {
+        const char* classe;
+        double l, h, relative;
+        int nNoeuds;
+        double pas; // along both sides from the corner, when checked
+    } cas[] = {
+        {"CFace3", 2, 2, 2, 1344, 0},
+        {"CFace4", 20, 20, 10, 99 * 99, 0.2},      // clamped
+        {"CFace4", 0.5, 0.5, 0.1, 62 * 62, 0.008}, // raised
+        {"CFace4", 1, 2, 1.99, 50 * 100, 0.0199},
+    };
+    for (const auto& c : cas) {
+        auto f = Preparee(c.classe, c.l, c.h);
+        f->m_proprietes.m_dMailleRelative = c.relative;
+        EXPECT_EQ(Mailler(*f), c.nNoeuds) << c.l;
+        const CMaillage& m = *f->m_pNoeuds;
+        if (c.pas > 0) {
+            EXPECT_NEAR(m.Noeud(0).m_x, c.pas, 1e-12) << c.l;
+            EXPECT_NEAR(m.Noeud(1).m_z - m.Noeud(0).m_z, c.pas, 1e-12) << c.l;
+        }
+        for (int k = 0; k < m.Taille(); ++k) {
+            EXPECT_NE(f->Intercepte(m.Noeud(k), 0.0), 0); // strictly inside
+        }
+    }
+    // The curved kinds: about one node per step squared, the step being 2 % of
+    // the shorter side (2 m, and 1 m for the quarter ellipse).
+    for (const auto& [classe, pas] : {std::pair{"CFace5", 0.04}, std::pair{"CFace6", 0.02}}) {
+        auto f = Preparee(classe);
+        EXPECT_NEAR(Mailler(*f) * pas * pas, f->Aire(), 0.05 * f->Aire()) << classe;
+    }
+}
+
+TEST(Maillage, NoNodeInsideAnOpeningNorOnItsBorder) {
+    auto mur = Preparee("CFace4");
+    // One opening on the grid lines 0.4 and 0.8, one 0.6 mm inside 1.2 and 1.6.
+    std::vector<std::unique_ptr<CFace>> fenetres;
+    for (const auto& [a, b] : {std::pair{0.4, 0.8}, std::pair{1.2006, 1.5994}}) {
+        auto f = Preparee("CFace4");
+        f->m_points[0] = CVecteur(a, 0, a);
+        f->m_points[1] = CVecteur(b, 0, a);
+        f->m_points[2] = CVecteur(b, 0, b);
+        f->m_points[3] = CVecteur(a, 0, b);
+        f->CalculerNormale();
+        f->PreparerRayon(f->m_normale);
+        mur->m_ouvertures.m_faces.push_back(f.get());
+        fenetres.push_back(std::move(f));
+    }
+    // Rows and columns 10 to 20 fall in the first or on its border; 31 to 39
+    // in the second, whose neighbours 0.6 mm away (0.0015 of its
+    // side) are kept.
+    EXPECT_EQ(Mailler(*mur), 2401 - 11 * 11 - 9 * 9);
+    int nVoisins = 0;
+    for (int k = 0; k < mur->m_pNoeuds->Taille(); ++k) {
+        const CVecteur n = mur->m_pNoeuds->Noeud(k);
+        EXPECT_FALSE(n.m_x > 0.39 && n.m_x < 0.81 && n.m_z > 0.39 && n.m_z < 0.81);
+        nVoisins += (std::abs(n.m_x - 0.36) < 1e-9 || std::abs(n.m_x - 0.84) < 1e-9) &&
+                    std::abs(n.m_z - 0.6) < 1e-9;
+    }
+    EXPECT_EQ(nVoisins, 2);
+
+    // A degenerate face gets an empty mesh and keeps its budget.
+    auto plat = Preparee("CFace4");
+    plat->m_points[2] = CVecteur(4, 0, 0);
+    plat->m_points[3] = CVecteur(3, 0, 0);
+    plat->CalculerNormale();
+    plat->PreparerRayon(plat->m_normale);
+    int budget = 10;
+    EXPECT_TRUE(plat->GenererMaillage(&budget));
+    EXPECT_EQ(budget, 10);
+    EXPECT_EQ(plat->m_pNoeuds->Taille(), 0);
+}
+
+TEST(Maillage, UnchangedByATranslationOfTheFace) {
+    auto a = Preparee("CFace3");
+    auto b = CreerFace("CFace3");
+    const CVecteur d(12.5, -3.25, 7.75);
+    for (int i = 0; i < 3; ++i) {
+        b->m_points[i] = a->m_points[i] + d;
+    }
+    b->CalculerNormale();
+    b->PreparerRayon(b->m_normale);
+    ASSERT_EQ(Mailler(*a), Mailler(*b));
+    for (int k = 0; k < a->m_pNoeuds->Taille(); k += 37) {
+        EXPECT_LT((b->m_pNoeuds->Noeud(k) - a->m_pNoeuds->Noeud(k) - d).Norme(), 1e-9);
+    }
+}
+
+class Generation : public DocumentTest {
+protected:
+    void ExpectRefus(const char* szTexte) {
+        ASSERT_EQ(m_ui.m_messages.size(), 1u);
+        EXPECT_EQ(m_ui.m_messages[0].strTexte, szTexte);
+        EXPECT_EQ(m_ui.m_messages[0].strTitre, "Computation not allowed");
+        EXPECT_EQ(m_ui.m_messages[0].icone, EIcone::Stop);
+        EXPECT_EQ(m_ui.m_messages[0].boutons, EBoutons::Ok);
+        for (CFace* f : m_doc.Faces()) {
+            EXPECT_EQ(f->m_pNoeuds, nullptr);
+        }
+        m_ui.m_messages.clear();
+    }
+};
+
+TEST_F(Generation, TheBudgetOfTheWeight) {
+    for (const auto& [poids, budget] : {std::pair{50, 250000}, std::pair{1, 5000},
+                                        std::pair{1000, 5000000}, std::pair{2000000000, INT_MAX}}) {
+        EXPECT_EQ(CGenerationMaillage::Budget(poids), budget);
+    }
+    AjouterNommee("a");
+    EXPECT_FALSE(m_doc.GenererMaillages());
+    ExpectRefus("No face declared as a receiver (mesh not generated)   \n"
+                "Declare the faces of interest as receivers   ");
+
+    // Weight 1: a mesh of 5000 nodes is refused, 4999 accepted.
+    CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(1, 0, 0), CVecteur(1, 0, 2),
+                           CVecteur(0, 0, 2));
+    r->m_proprietes.m_bRecepteur = 1;
+    r->m_proprietes.m_dMailleRelative = 1.99;
+    m_doc.m_optionsCalcul.m_nPoidsMax = 1;
+    EXPECT_FALSE(m_doc.GenererMaillages());
+    ExpectRefus(
+        "The processor weight required for this computation would exceed the maximum weight   \n"
+        "Reduce your mesh or increase the maximum weight allowed   ");
+    CFace* trou = AjouterQuad("hole", CVecteur(0.01, 0, 0.01), CVecteur(0.03, 0, 0.01),
+                              CVecteur(0.03, 0, 0.03), CVecteur(0.01, 0, 0.03));
+    r->m_ouvertures.m_faces = {trou}; // takes exactly one node away
+    EXPECT_TRUE(m_doc.GenererMaillages());
+    EXPECT_TRUE(m_ui.m_messages.empty());
+    EXPECT_EQ(r->m_pNoeuds->Taille(), 4999);
+    // A second receiver exhausting the budget releases the first one's mesh too.
+    m_doc.Face(0)->m_proprietes.m_bRecepteur = 1;
+    EXPECT_FALSE(m_doc.GenererMaillages());
+    ExpectRefus(CGenerationMaillage::kMessagePoids);
+}
+
+TEST_F(Generation, TheWorkIsBoundedWhateverTheGeometry) {
+    // Grids of billions of candidates that would make few or no nodes are
+    // refused before they are walked; a large grid within the weight is not.
+    const struct {
+        double dCote;          // side of the square receiver, m
+        double dRelative;      // %
+        double dAbsolue;       // m
+        bool bCouverte;        // by an opening larger than the face
+        const char* szMessage; // null: accepted
+    } cas[] = {
+        {2, 0.0001, 0.0001, true, CGenerationMaillage::kMessagePoids},
+        {2, 0.0001, 0.0001, false, CGenerationMaillage::kMessagePoids},
+        {1e6, 2, 0.04, false, CGenerationMaillage::kMessagePoids},
+        {2, 0.1, 0.01, true, CGenerationMaillage::kMessageAucunNoeud}, // 1003 x 1003, walked
+        {40, 2, 0.04, false, nullptr},                                 // 199 x 199 nodes
+    };
+    for (const auto& c : cas) {
+        m_doc.NouveauDocument();
+        m_ui.m_messages.clear();
+        const double l = c.dCote;
+        CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, l),
+                               CVecteur(0, 0, l));
+        r->m_proprietes.m_bRecepteur = 1;
+        r->m_proprietes.m_dMailleRelative = c.dRelative;
+        r->m_proprietes.m_dMailleAbsolue = c.dAbsolue;
+        if (c.bCouverte) {
+            r->m_ouvertures.m_faces = {
+                AjouterQuad("hole", CVecteur(-1, 0, -1), CVecteur(l + 1, 0, -1),
+                            CVecteur(l + 1, 0, l + 1), CVecteur(-1, 0, l + 1))};
+        }
+        EXPECT_EQ(m_doc.GenererMaillages(), c.szMessage == nullptr) << l;
+        if (c.szMessage != nullptr) {
+            ExpectRefus(c.szMessage);
+        } else {
+            EXPECT_EQ(r->m_pNoeuds->Taille(), 199 * 199);
         }
     }
 }
 
-TEST(Maillage, DefaultKindsNodeCounts) {
-    CFace3 t;
-    EXPECT_EQ(Mailler(t), 1344);
-    // Every node lies strictly inside the face.
-    const CMaillage& m = *t.m_pNoeuds;
-    t.PreparerRayon(t.m_normale);
-    for (int k = 0; k < m.Taille(); ++k) {
-        EXPECT_NE(t.Intercepte(m.Noeud(k), 0.0), 0);
-    }
-    CFace5 s;
-    CFace6 e;
-    EXPECT_GT(Mailler(s), 0);
-    EXPECT_GT(Mailler(e), 0);
-    // Nodes cover the area evenly: about one node per step squared, the step
-    // being 2 % of the shorter side (2 m, and 1 m for the quarter ellipse).
-    EXPECT_NEAR(s.m_pNoeuds->Taille() * 0.04 * 0.04, s.Aire(), 0.05 * s.Aire());
-    EXPECT_NEAR(e.m_pNoeuds->Taille() * 0.02 * 0.02, e.Aire(), 0.05 * e.Aire());
-}
-
-TEST(Maillage, StepIsClampedToFiveTimesTheAbsoluteSize) {
-    auto f = Rectangle(20, 20);
-    f->m_proprietes.m_dMailleRelative = 10;
-    EXPECT_EQ(Mailler(*f), 99 * 99);
-    const CMaillage& m = *f->m_pNoeuds;
-    EXPECT_NEAR(m.Noeud(0).m_x, 0.2, 1e-12);
-    EXPECT_NEAR(m.Noeud(1).m_z - m.Noeud(0).m_z, 0.2, 1e-12);
-}
-
-TEST(Maillage, StepIsRaisedToAFifthOfTheAbsoluteSize) {
-    auto f = Rectangle(0.5, 0.5);
-    f->m_proprietes.m_dMailleRelative = 0.1;
-    EXPECT_EQ(Mailler(*f), 62 * 62);
-    EXPECT_NEAR(f->m_pNoeuds->Noeud(0).m_x, 0.008, 1e-15);
-}
-
-TEST(Maillage, StepsAreEqualAlongBothSides) {
-    auto f = Rectangle(1, 2);
-    f->m_proprietes.m_dMailleRelative = 1.99;
-    EXPECT_EQ(Mailler(*f), 50 * 100);
-    const CMaillage& m = *f->m_pNoeuds;
-    EXPECT_NEAR(m.Noeud(1).m_z - m.Noeud(0).m_z, 0.0199, 1e-15);
-    EXPECT_NEAR(m.Noeud(100).m_x - m.Noeud(0).m_x, 0.0199, 1e-15);
-}
-
-TEST(Maillage, ExhaustedBudgetKeepsTheLastNode) {
-    CFace4 q;
-    q.PreparerRayon(q.m_normale);
-    int budget = 1;
-    EXPECT_FALSE(q.GenererMaillage(&budget));
-    EXPECT_EQ(budget, 0);
-    ASSERT_EQ(q.m_pNoeuds->Taille(), 1);
-    EXPECT_NEAR(q.m_pNoeuds->Noeud(0).m_x, 0.04, 1e-15);
-}
-
-TEST(Maillage, NoNodeInsideAnOpeningNorOnItsBorder) {
-    CFace4 mur;
-    CFace4 fenetre;
-    fenetre.m_points[0] = CVecteur(0.4, 0, 0.4);
-    fenetre.m_points[1] = CVecteur(0.8, 0, 0.4);
-    fenetre.m_points[2] = CVecteur(0.8, 0, 0.8);
-    fenetre.m_points[3] = CVecteur(0.4, 0, 0.8);
-    fenetre.CalculerNormale();
-    fenetre.PreparerRayon(fenetre.m_normale);
-    mur.m_ouvertures.m_faces = {&fenetre};
-    // The nodes of rows and columns 10 to 20 fall in the opening or on its
-    // border (0.4 and 0.8), which the negative margin also rejects.
-    EXPECT_EQ(Mailler(mur), 2401 - 11 * 11);
-    const CMaillage& m = *mur.m_pNoeuds;
-    bool bAvant = false;
-    bool bApres = false;
-    for (int k = 0; k < m.Taille(); ++k) {
-        const CVecteur n = m.Noeud(k);
-        EXPECT_FALSE(n.m_x > 0.39 && n.m_x < 0.81 && n.m_z > 0.39 && n.m_z < 0.81);
-        bAvant |= std::abs(n.m_x - 0.36) < 1e-9 && std::abs(n.m_z - 0.6) < 1e-9;
-        bApres |= std::abs(n.m_x - 0.84) < 1e-9 && std::abs(n.m_z - 0.6) < 1e-9;
-    }
-    EXPECT_TRUE(bAvant);
-    EXPECT_TRUE(bApres);
-}
-
-TEST(Maillage, DegenerateFaceGetsAnEmptyMeshAndKeepsItsBudget) {
-    auto f = Rectangle(2, 2);
-    f->m_points[2] = CVecteur(4, 0, 0); // everything on one line
-    f->m_points[3] = CVecteur(3, 0, 0);
-    f->CalculerNormale();
-    f->PreparerRayon(f->m_normale);
-    int budget = 10;
-    EXPECT_TRUE(f->GenererMaillage(&budget));
-    EXPECT_EQ(budget, 10);
-    ASSERT_NE(f->m_pNoeuds, nullptr);
-    EXPECT_EQ(f->m_pNoeuds->Taille(), 0);
-}
-
-TEST(Maillage, MeshIsUnchangedByATranslationOfTheFace) {
-    CFace3 a;
-    CFace3 b;
-    const CVecteur d(12.5, -3.25, 7.75);
-    for (int i = 0; i < 3; ++i) {
-        b.m_points[i] = a.m_points[i] + d;
-    }
-    b.CalculerNormale();
-    ASSERT_EQ(Mailler(a), Mailler(b));
-    for (int k = 0; k < a.m_pNoeuds->Taille(); k += 37) {
-        const CVecteur ecart = b.m_pNoeuds->Noeud(k) - a.m_pNoeuds->Noeud(k) - d;
-        EXPECT_LT(ecart.Norme(), 1e-9);
-    }
+TEST_F(Generation, ReceiversLightingWindowBuildsAndReleasesTheMeshes) {
+    CFace* a = AjouterNommee("a");
+    a->m_proprietes.m_bRecepteur = 1;
+    m_doc.OuvrirPositionSoleil();
+    EXPECT_TRUE(m_doc.BasculerEclairement());
+    EXPECT_TRUE(m_doc.m_bEclairementOuvert);
+    EXPECT_EQ(a->m_pNoeuds->Taille(), 2401);
+    EXPECT_EQ(m_doc.m_eclairementRecepteurs.m_dEquivalent, 0); // nothing computed yet
+    m_doc.ChoisirAutoCalcul(true);
+    // 21 march 12:00 at the default site: the sun is south, in front of the wall.
+    EXPECT_EQ(m_doc.m_eclairementRecepteurs.m_dEquivalent, 100);
+    // Each move of the sun recomputes while "Auto Compute" is on.
+    m_doc.m_positionSoleil.m_nHeure = 0;
+    m_doc.m_positionSoleil.Calculer();
+    m_doc.ActualiserEclairement();
+    EXPECT_EQ(m_doc.m_eclairementRecepteurs.m_dEquivalent, 0);
+    // Closing the sun window closes the lighting window and frees the meshes.
+    m_doc.FermerPositionSoleil();
+    EXPECT_FALSE(m_doc.m_bEclairementOuvert);
+    EXPECT_EQ(a->m_pNoeuds, nullptr);
+    EXPECT_EQ(m_doc.m_positionSoleil.m_bInitialise, 0);
 }
 
 } // namespace

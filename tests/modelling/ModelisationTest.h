@@ -1,20 +1,12 @@
 #pragma once
 
-#include "document/VantrelDoc.h"
-#include "geometry/Face4.h"
-#include "platform/InteractionScriptee.h"
+#include "tests/document/DocumentTest.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 
-// A fresh document with a scripted user for each test.
-class ModelisationTest : public ::testing::Test {
+// A fresh document with a scripted user, and what a modelling command left.
+class ModelisationTest : public DocumentTest {
 protected:
-    CInteractionScriptee m_ui;
-    CVantrelDoc m_doc{m_ui};
-
     // Appends a default quadrilateral named `nom`.
     CFace* Ajouter(const std::string& nom) {
         auto f = std::make_unique<CFace4>();
@@ -33,21 +25,11 @@ protected:
         return s;
     }
 
-    bool AucuneCopie() const {
-        for (int i = 0; i < g_nFaces; ++i) {
-            if (m_doc.Face(i)->m_pCopie) {
-                return false;
-            }
-        }
-        return true;
-    }
-};
+    // Appends the face list after a heading, for a golden file.
+    void Noter(const std::string& titre) { m_strNotes += "# " + titre + "\n" + DecrireFaces(); }
 
-inline void ExpectProche(const CVecteur& v, double x, double y, double z, double tol = 1e-12) {
-    EXPECT_NEAR(v.m_x, x, tol);
-    EXPECT_NEAR(v.m_y, y, tol);
-    EXPECT_NEAR(v.m_z, z, tol);
-}
+    std::string m_strNotes;
+};
 
 inline void ExpectEgal(const CVecteur& v, double x, double y, double z) {
     EXPECT_EQ(v.m_x, x);

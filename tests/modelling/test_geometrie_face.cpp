@@ -9,33 +9,12 @@ namespace {
 class GeometrieFace : public ModelisationTest {
 protected:
     CGeometrieFace m_geo{m_doc};
-
-    // Only the normal enters the bearing and the tilt.
-    CFace* Orientee(double x, double y, double z, bool bInverse = false) {
-        CFace* f = Ajouter("f");
-        f->m_normale = CVecteur(x, y, z);
-        f->m_proprietes.m_bCoteInverse = bInverse ? 1 : 0;
-        return f;
-    }
 };
 
-TEST_F(GeometrieFace, DefaultQuadrilateral) {
-    CFace* f = Ajouter("wall");
-    m_geo.Ouvrir(0);
-    EXPECT_EQ(m_geo.m_dAire, 4);
-    EXPECT_EQ(m_geo.m_dAireOuvertures, 0);
-    EXPECT_EQ(m_geo.m_dAireRetenue, 4);
-    EXPECT_EQ(m_geo.m_dInclinaison, 0);
-    EXPECT_EQ(m_geo.m_dOrientation, 180);
-    f->m_proprietes.m_bCoteInverse = 1;
-    m_geo.Ouvrir(0);
-    EXPECT_EQ(m_geo.m_dInclinaison, 0);
-    EXPECT_EQ(m_geo.m_dOrientation, 0);
-    EXPECT_FALSE(m_doc.IsModified());
-}
-
-TEST_F(GeometrieFace, AreasWithOpenings) {
+TEST_F(GeometrieFace, Areas) {
     CFace* mur = Ajouter("wall");
+    m_geo.Ouvrir(0);
+    EXPECT_EQ(m_geo.m_dAire * 100 + m_geo.m_dAireOuvertures * 10 + m_geo.m_dAireRetenue, 404);
     CFace* fenetre = Ajouter("window");
     fenetre->m_points[2] = CVecteur(2, 0, 0.5);
     fenetre->m_points[3] = CVecteur(0, 0, 0.5);
@@ -48,60 +27,39 @@ TEST_F(GeometrieFace, AreasWithOpenings) {
     m_geo.Calculer(*mur, 0);
     EXPECT_DOUBLE_EQ(m_geo.m_dAireOuvertures, 12.3456);
     EXPECT_EQ(m_geo.m_dAireRetenue, 4); // more than the face: the whole face counts
+    EXPECT_FALSE(m_doc.IsModified());
 }
 
-TEST_F(GeometrieFace, RoofLookingSouth) {
-    CFace* f = Orientee(0, -0.5, std::sqrt(3.0) / 2);
-    m_geo.Calculer(*f, 0);
-    EXPECT_EQ(m_geo.m_dInclinaison, 60);
-    EXPECT_EQ(m_geo.m_dOrientation, 180);
-    f->m_proprietes.m_bCoteInverse = 1;
-    m_geo.Calculer(*f, 0);
-    EXPECT_EQ(m_geo.m_dInclinaison, -60);
-    EXPECT_EQ(m_geo.m_dOrientation, 0);
-}
-
-TEST_F(GeometrieFace, BearingFromTheNorth) {
-    CFace* f = Orientee(1, 0, 0);
-    m_geo.Calculer(*f, 0);
-    EXPECT_EQ(m_geo.m_dOrientation, 90);
-    m_geo.Calculer(*f, 30);
-    EXPECT_EQ(m_geo.m_dOrientation, 60);
-    // Below zero after the north correction: wrapped once.
-    m_geo.Calculer(*f, 120);
-    EXPECT_EQ(m_geo.m_dOrientation, 330);
-    // West-facing, reversed: 270 - 180.
-    CFace* g = Orientee(-1, 0, 0, true);
-    m_geo.Calculer(*g, 0);
-    EXPECT_EQ(m_geo.m_dOrientation, 90);
-    // Reversed with a wrap of its own: 90 - 180 + 360.
-    m_geo.Calculer(*Orientee(1, 0, 0, true), 0);
-    EXPECT_EQ(m_geo.m_dOrientation, 270);
-}
-
-TEST_F(GeometrieFace, HorizontalFacesHaveNoBearing) {
-    // A tiny eastward tilt: the bearing alone would be 90.
-    const double t = 5e-6 * kDegVersRad;
-    CFace* f = Orientee(std::sin(t), 0, std::cos(t));
-    m_geo.Calculer(*f, 0);
-    EXPECT_EQ(m_geo.m_dInclinaison, 90);
-    EXPECT_EQ(m_geo.m_dOrientation, 0);
-    f->m_proprietes.m_bCoteInverse = 1;
-    m_geo.Calculer(*f, 0);
-    EXPECT_EQ(m_geo.m_dInclinaison, -90);
-    EXPECT_EQ(m_geo.m_dOrientation, 0);
-    m_geo.Calculer(*Orientee(0, 0, -1), 0);
-    EXPECT_EQ(m_geo.m_dInclinaison, -90);
-    EXPECT_EQ(m_geo.m_dOrientation, 0);
-}
-
-TEST_F(GeometrieFace, NearlyHorizontalFaceKeepsItsBearing) {
-    // 89.99995 is cut to 89.9999 by the 4-decimal rounding, so it stays below 90.
-    const double t = 5e-5 * kDegVersRad;
-    CFace* f = Orientee(std::sin(t), 0, std::cos(t));
-    m_geo.Calculer(*f, 0);
-    EXPECT_DOUBLE_EQ(m_geo.m_dInclinaison, 89.9999);
-    EXPECT_EQ(m_geo.m_dOrientation, 90);
+TEST_F(GeometrieFace, TiltAndBearing) {
+    const double petit = 5e-6 * kDegVersRad; // the bearing alone would be 90
+    const double moins = 5e-5 * kDegVersRad; // 89.99995 cut to 89.9999: below 90
+    const struct {
+        double x, y, z;
+        bool bInverse;
+        double nord, inclinaison, orientation;
+    } cas[] = {
+        {0, -1, 0, false, 0, 0, 180},
+        {0, -1, 0, true, 0, 0, 0},
+        {0, -0.5, std::sqrt(3.0) / 2, false, 0, 60, 180},
+        {0, -0.5, std::sqrt(3.0) / 2, true, 0, -60, 0},
+        {1, 0, 0, false, 0, 0, 90},
+        {1, 0, 0, false, 30, 0, 60},
+        {1, 0, 0, false, 120, 0, 330}, // wrapped once
+        {-1, 0, 0, true, 0, 0, 90},    // 270 - 180
+        {1, 0, 0, true, 0, 0, 270},    // 90 - 180 + 360
+        {std::sin(petit), 0, std::cos(petit), false, 0, 90, 0},
+        {std::sin(petit), 0, std::cos(petit), true, 0, -90, 0},
+        {0, 0, -1, false, 0, -90, 0},
+        {std::sin(moins), 0, std::cos(moins), false, 0, 89.9999, 90},
+    };
+    CFace* f = Ajouter("f");
+    for (const auto& c : cas) {
+        f->m_normale = CVecteur(c.x, c.y, c.z); // only the normal counts
+        f->m_proprietes.m_bCoteInverse = c.bInverse;
+        m_geo.Calculer(*f, c.nord);
+        EXPECT_DOUBLE_EQ(m_geo.m_dInclinaison, c.inclinaison) << c.x << " " << c.z;
+        EXPECT_EQ(m_geo.m_dOrientation, c.orientation) << c.x << " " << c.z;
+    }
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "ModelisationTest.h"
 
-#include "geometry/Face3.h"
 #include "geometry/Face5.h"
 #include "modelling/PointsPrincipaux.h"
 
@@ -17,49 +16,39 @@ protected:
     }
 };
 
-TEST_F(PointsPrincipaux, OpeningShowsTheFaceOnAFreshCopy) {
+TEST_F(PointsPrincipaux, OpenPickSeeAndClose) {
     CFace3& f = AjouterFace<CFace3>();
     f.m_nFocus = 2;
-    const CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
+    CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
     EXPECT_TRUE(m_doc.m_bPointsPrincipauxOuverts);
-    ASSERT_TRUE(f.m_pCopie);
-    EXPECT_STREQ(f.m_pCopie->NomClasse(), "CFace3");
-    ExpectEgal(f.m_pCopie->m_points[2], 1, 0, 2);
     EXPECT_EQ(t.strTitre, "Coordinates of the three vertices of the triangle");
     EXPECT_EQ(t.nColonnes, 3);
     ExpectEgal(t.points[1], 2, 0, 0);
     EXPECT_EQ(f.m_nFocus, -1);
     EXPECT_EQ(m_ui.m_nRedessins, 1);
-
-    CFace4& q = AjouterFace<CFace4>();
-    EXPECT_EQ(OuvrirPointsPrincipaux(m_doc, q).nColonnes, 4);
+    Noter("opened on a triangle: a fresh copy");
+    // A picked point goes to the focused column only, and nowhere else until "See".
+    EXPECT_FALSE(PlacerPointPrincipal(f, CVecteur(9, 9, 9), t));
+    ExpectEgal(t.points[0], 0, 0, 0);
+    f.m_nFocus = 1;
+    EXPECT_TRUE(PlacerPointPrincipal(f, CVecteur(4, 5, 6), t));
+    ExpectEgal(t.points[1], 4, 5, 6);
+    f.m_nFocus = 3; // the hidden fourth column of a three-point kind takes nothing
+    EXPECT_FALSE(f.PlacerPoint(CVecteur(1, 1, 1)));
+    ExpectEgal(f.m_saisie[3], 0, 0, 0);
+    Noter("a point picked into column 1");
+    VoirPoints(m_doc, f, t);
+    Noter("seen");
+    FermerPointsPrincipaux(m_doc, f);
+    EXPECT_FALSE(m_doc.m_bPointsPrincipauxOuverts);
+    EXPECT_EQ(m_ui.m_fenetresFermees, std::vector<EFenetre>{EFenetre::PointsPrincipaux});
+    Noter("closed: the face unchanged");
+    EXPECT_EQ(OuvrirPointsPrincipaux(m_doc, AjouterFace<CFace4>()).nColonnes, 4);
+    ExpectGolden("modelling/main_points.txt", m_strNotes);
 }
 
-TEST_F(PointsPrincipaux, TypedValueIsStoredAsTypedAndShownRounded) {
-    CFace3& f = AjouterFace<CFace3>();
-    CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
-    t.points[2].m_x = 1.123456789;
-    EXPECT_TRUE(ValiderPoints(m_doc, f, t));
-    EXPECT_EQ(f.m_points[2].m_x, 1.123456789);
-    EXPECT_DOUBLE_EQ(t.points[2].m_x, 1.1234567);
-    EXPECT_NE(t.points[2].m_x, 1.123456789);
-    EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_TRUE(m_ui.m_messages.empty());
-}
-
-TEST_F(PointsPrincipaux, ValidatedSectorShowsItsCorrectedEnd) {
-    CFace5& f = AjouterFace<CFace5>();
-    CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
-    t.points[1] = CVecteur(3, 0, 0);
-    t.points[2] = CVecteur(0, 0, 1); // second radius 1, first radius 3
-    EXPECT_TRUE(ValiderPoints(m_doc, f, t));
-    ExpectEgal(f.m_points[2], 0, 0, 3);
-    ExpectEgal(t.points[2], 0, 0, 3);
-    ExpectEgal(f.m_normale, 0, -1, 0);
-    EXPECT_FALSE(f.m_bContourAJour);
-}
-
-TEST_F(PointsPrincipaux, DegenerateTriangleIsRefusedAndTheColumnsRestored) {
+TEST_F(PointsPrincipaux, Validation) {
+    // A degenerate triangle is refused and the columns show the old points again.
     CFace3& f = AjouterFace<CFace3>();
     CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
     t.points[0] = CVecteur(0, 0, 0);
@@ -75,40 +64,24 @@ TEST_F(PointsPrincipaux, DegenerateTriangleIsRefusedAndTheColumnsRestored) {
     ExpectEgal(f.m_pCopie->m_points[2], 1, 0, 2);
     ExpectEgal(f.m_points[2], 1, 0, 2);
     EXPECT_FALSE(m_doc.IsModified());
-}
 
-TEST_F(PointsPrincipaux, SeeThenCloseLeavesTheFaceUnchanged) {
-    CFace4& f = AjouterFace<CFace4>();
-    CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
-    t.points[3] = CVecteur(0, 0, 5);
-    VoirPoints(m_doc, f, t);
-    ExpectEgal(f.m_pCopie->m_points[3], 0, 0, 5);
-    ExpectEgal(f.m_points[3], 0, 0, 2);
-    FermerPointsPrincipaux(m_doc, f);
-    EXPECT_FALSE(m_doc.m_bPointsPrincipauxOuverts);
-    EXPECT_FALSE(f.m_pCopie);
-    ExpectEgal(f.m_points[3], 0, 0, 2);
-    EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_EQ(m_ui.m_fenetresFermees, std::vector<EFenetre>{EFenetre::PointsPrincipaux});
-}
+    t.points[2].m_x = 1.123456789;
+    EXPECT_TRUE(ValiderPoints(m_doc, f, t));
+    EXPECT_EQ(f.m_points[2].m_x, 1.123456789); // stored as typed, shown rounded
+    EXPECT_DOUBLE_EQ(t.points[2].m_x, 1.1234567);
+    EXPECT_NE(t.points[2].m_x, 1.123456789);
+    EXPECT_TRUE(m_doc.IsModified());
 
-TEST_F(PointsPrincipaux, PickedPointGoesToTheFocusedColumnOnly) {
-    CFace3& f = AjouterFace<CFace3>();
-    CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
-    EXPECT_FALSE(PlacerPointPrincipal(f, CVecteur(9, 9, 9), t));
-    ExpectEgal(t.points[0], 0, 0, 0);
-    ExpectEgal(f.m_saisie[0], 0, 0, 0);
-
-    f.m_nFocus = 1;
-    EXPECT_TRUE(PlacerPointPrincipal(f, CVecteur(4, 5, 6), t));
-    ExpectEgal(t.points[1], 4, 5, 6);
-    ExpectEgal(f.m_pCopie->m_points[1], 2, 0, 0); // until "See" or "Validate >>"
-    ExpectEgal(f.m_points[1], 2, 0, 0);
-
-    // The hidden fourth column of a three-point kind takes nothing.
-    f.m_nFocus = 3;
-    EXPECT_FALSE(f.PlacerPoint(CVecteur(1, 1, 1)));
-    ExpectEgal(f.m_saisie[3], 0, 0, 0);
+    // A sector shows its corrected end.
+    CFace5& s = AjouterFace<CFace5>();
+    t = OuvrirPointsPrincipaux(m_doc, s);
+    t.points[1] = CVecteur(3, 0, 0);
+    t.points[2] = CVecteur(0, 0, 1);
+    EXPECT_TRUE(ValiderPoints(m_doc, s, t));
+    ExpectEgal(s.m_points[2], 0, 0, 3);
+    ExpectEgal(t.points[2], 0, 0, 3);
+    ExpectEgal(s.m_normale, 0, -1, 0);
+    EXPECT_FALSE(s.m_bContourAJour);
 }
 
 } // namespace

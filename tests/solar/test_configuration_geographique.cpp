@@ -9,35 +9,22 @@ namespace {
 
 using CConfig = CConfigurationGeographique;
 
-void AttendreVille(const CVille& v, const char* nom, double lat, double lon) {
-    EXPECT_EQ(v.m_strNom, nom);
-    EXPECT_EQ(v.m_dLatitude, lat) << nom;
-    EXPECT_EQ(v.m_dLongitude, lon) << nom;
+TEST(ConfigurationGeographique, EveryCityValidatesToItsOwnCoordinates) {
+    ASSERT_EQ(CConfig().m_villes.size(), 107u);
+    // Choosing any city and validating stores its own coordinates and reselects it.
+    for (int i = 1; i < CConfig::kNombreVilles; ++i) {
+        CConfig k;
+        auto t = k.Ouvrir();
+        k.ChoisirLieu(t, i);
+        ASSERT_FALSE(k.Valider(t)) << i;
+        EXPECT_EQ(k.m_strLieu, k.m_villes[i].m_strNom);
+        EXPECT_EQ(k.m_dLatitude, k.m_villes[i].m_dLatitude) << i;
+        EXPECT_EQ(k.m_dLongitude, k.m_villes[i].m_dLongitude) << i;
+        EXPECT_EQ(k.Ouvrir().nLieu, i);
+    }
 }
 
-TEST(ConfigurationGeographique, CityTableAndNorth) {
-    CConfig c;
-    ASSERT_EQ(c.m_villes.size(), 107u);
-    AttendreVille(c.m_villes[0], "Particular place", 0, 0);
-    AttendreVille(c.m_villes[1], "ABIDJAN", 5.3, 4.0);
-    AttendreVille(c.m_villes[67], "MURSMANK", 69.0, -33.1); // before MUNICH
-    AttendreVille(c.m_villes[68], "MUNICH", 48.1, -11.6);
-    AttendreVille(c.m_villes[76], "PARIS", 48.9, -2.3);
-    AttendreVille(c.m_villes[97], "SYDNEY", -33.9, -151.2);
-    AttendreVille(c.m_villes[106], "ZAGREB", 45.8, -16.0);
-
-    EXPECT_EQ(c.m_nord.m_y, 1.0);
-    c.m_dDirectionNord = 90;
-    c.CalculerNord();
-    EXPECT_NEAR(c.m_nord.m_x, 1, 1e-15);
-    EXPECT_NEAR(c.m_nord.m_y, 0, 1e-15);
-    c.m_dDirectionNord = 180;
-    c.CalculerNord();
-    EXPECT_NEAR(c.m_nord.m_x, 0, 1e-15);
-    EXPECT_NEAR(c.m_nord.m_y, -1, 1e-15);
-}
-
-TEST(ConfigurationGeographique, OpeningSelectsTheStoredPlace) {
+TEST(ConfigurationGeographique, OpeningAndPlaceSelection) {
     CConfig c;
     auto t = c.Ouvrir();
     EXPECT_EQ(t.nLieu, 76);
@@ -48,28 +35,6 @@ TEST(ConfigurationGeographique, OpeningSelectsTheStoredPlace) {
     EXPECT_TRUE(t.bLongitudeActive);
     EXPECT_EQ(t.strDirectionNord, "0");
     EXPECT_EQ(t.strLigneHorizon, "0");
-
-    c.m_strLieu = "sydney"; // case ignored
-    EXPECT_EQ(c.Ouvrir().nLieu, 97);
-    c.m_strLieu = "MU"; // the first row that begins so
-    EXPECT_EQ(c.Ouvrir().nLieu, 67);
-
-    // An unknown place (a damaged file) opens as the particular place.
-    c.m_strLieu = "ATLANTIS";
-    c.m_dLatitude = 12.345;
-    EXPECT_EQ(c.IndexLieu(), -1);
-    t = c.Ouvrir();
-    EXPECT_EQ(t.nLieu, 0);
-    EXPECT_FALSE(t.bCoordonneesLectureSeule);
-    EXPECT_EQ(t.strLatitude, "12.345");
-    ASSERT_FALSE(c.Valider(t));
-    EXPECT_EQ(c.m_strLieu, "Particular place");
-    EXPECT_EQ(c.m_dLatitude, 12.345);
-}
-
-TEST(ConfigurationGeographique, PlaceSelectionRule) {
-    CConfig c;
-    auto t = c.Ouvrir();
     c.ChoisirLieu(t, 97);
     EXPECT_EQ(t.strLatitude, "-33.9");
     EXPECT_EQ(t.strLongitude, "-151.2");
@@ -85,18 +50,26 @@ TEST(ConfigurationGeographique, PlaceSelectionRule) {
     EXPECT_EQ(c.m_strLieu, "Particular place");
     EXPECT_EQ(c.m_dLatitude, -12.5);
     EXPECT_EQ(c.m_dLongitude, 4.0);
-}
 
-TEST(ConfigurationGeographique, EveryCityValidatesToItsOwnCoordinates) {
-    for (int i = 1; i < CConfig::kNombreVilles; ++i) {
-        CConfig c;
-        auto t = c.Ouvrir();
-        c.ChoisirLieu(t, i);
-        ASSERT_FALSE(c.Valider(t)) << i;
-        AttendreVille(CVille{c.m_strLieu, c.m_dLatitude, c.m_dLongitude},
-                      c.m_villes[i].m_strNom.c_str(), c.m_villes[i].m_dLatitude,
-                      c.m_villes[i].m_dLongitude);
-        EXPECT_EQ(c.Ouvrir().nLieu, i);
+    c.m_strLieu = "sydney"; // case ignored
+    EXPECT_EQ(c.Ouvrir().nLieu, 97);
+    c.m_strLieu = "MU"; // the first row that begins so
+    EXPECT_EQ(c.Ouvrir().nLieu, 67);
+    // An unknown place (a damaged file) opens as the particular place.
+    c.m_strLieu = "ATLANTIS";
+    c.m_dLatitude = 12.345;
+    EXPECT_EQ(c.IndexLieu(), -1);
+    t = c.Ouvrir();
+    EXPECT_EQ(t.nLieu, 0);
+    EXPECT_FALSE(t.bCoordonneesLectureSeule);
+    EXPECT_EQ(t.strLatitude, "12.345");
+    ASSERT_FALSE(c.Valider(t));
+    EXPECT_EQ(c.m_strLieu, "Particular place");
+    EXPECT_EQ(c.m_dLatitude, 12.345);
+    for (int n : {-1, CConfig::kNombreVilles}) { // a buffer beyond the list
+        t.nLieu = n;
+        ASSERT_FALSE(c.Valider(t));
+        EXPECT_EQ(c.m_strLieu, "Particular place");
     }
 }
 
@@ -124,7 +97,8 @@ TEST(ConfigurationGeographique, ValidateChecksRangesThenStoresAndTurnsTheNorth) 
         const char* message;
     } cas[] = {
         {"89.9", "180", "90", "48", -1, ""},
-        {"-89.9", "-180", "360", "-12", -1, ""},
+        {"-89.9", "-180", "180", "-12", -1, ""},
+        {"0", "0", "360", "0", -1, ""},
         {"90", "0", "0", "50", CConfig::kChampLatitude,
          "Please enter a number between -89.9 and 89.9."},
         {"0", "-180.1", "0", "0", CConfig::kChampLongitude,
@@ -139,6 +113,7 @@ TEST(ConfigurationGeographique, ValidateChecksRangesThenStoresAndTurnsTheNorth) 
     };
     for (const auto& k : cas) {
         CConfig c;
+        EXPECT_EQ(c.m_nord.m_y, 1.0);
         auto t = c.Ouvrir();
         c.ChoisirLieu(t, 0);
         t.strLatitude = k.lat;
@@ -149,7 +124,10 @@ TEST(ConfigurationGeographique, ValidateChecksRangesThenStoresAndTurnsTheNorth) 
         if (k.champ < 0) {
             ASSERT_FALSE(refus) << k.lat;
             EXPECT_EQ(c.m_dLigneHorizon, std::stod(k.horizon));
-            EXPECT_NEAR(c.m_nord.m_x, std::sin(std::stod(k.nord) * kDegVersRad), 1e-15);
+            // 90 gives (1, 0, 0), 180 gives (0, -1, 0).
+            const double n = std::stod(k.nord) * kDegVersRad;
+            EXPECT_NEAR(c.m_nord.m_x, std::sin(n), 1e-15);
+            EXPECT_NEAR(c.m_nord.m_y, std::cos(n), 1e-15);
             continue;
         }
         ASSERT_TRUE(refus) << k.lat << " " << k.lon << " " << k.nord << " " << k.horizon;

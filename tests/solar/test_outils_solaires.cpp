@@ -4,8 +4,7 @@
 #include "solar/InformationsSolaires.h"
 #include "solar/PositionSoleil.h"
 #include "solar/ProblemeInverse.h"
-
-#include <gtest/gtest.h>
+#include "tests/platform/ImpressionEcran.h"
 
 #include <cmath>
 
@@ -17,172 +16,107 @@ struct Soleil {
     CPositionSoleil pos{site, options};
 };
 
-TEST(InformationsSolaires, DefaultSiteAndPolarDays) {
+// Daylight, zenith and the reversed problem's durations over the year, at
+// the default site then at latitude 80, and what the sun is left showing.
+TEST(OutilsSolaires, OverTheYear) {
     Soleil s;
+    s.pos.m_nIndexDate = 7;
+    s.pos.m_nHeure = 14;
     CInformationsSolaires info(s.pos);
-    info.Ouvrir(); // 04 january
-    EXPECT_NEAR(info.m_dDureeJour, 8.16, 1e-9);
-    EXPECT_NEAR(info.m_dDureeJourPourcent, 34.02, 1e-9);
-    EXPECT_NEAR(info.m_dAltitudeZenith, 18.36, 1e-9);
-    EXPECT_EQ(info.m_nHeureZenith, 11);
-    EXPECT_EQ(info.m_nMinuteZenith, 51);
+    CProblemeInverse pi(s.pos);
+    const auto t = pi.Ouvrir();
+    EXPECT_EQ(t.strAzimutMin + t.strAzimutMax + t.strAltitudeMin + t.strAltitudeMax, "1602003070");
+    std::string texte;
+    for (double dLatitude : {48.9, 80.0}) {
+        s.site.m_dLatitude = dLatitude;
+        ASSERT_FALSE(pi.Calculer(t));
+        texte +=
+            Ligne("# latitude %g: date, daylight h and %%, zenith, crossing minutes", dLatitude);
+        for (int d = 0; d < 24; ++d) {
+            info.ChoisirDate(d);
+            texte += Ligne("%2d %5.2f %6.2f %5.2f %02d:%02d %4g", d, info.m_dDureeJour,
+                           info.m_dDureeJourPourcent, info.m_dAltitudeZenith, info.m_nHeureZenith,
+                           info.m_nMinuteZenith, pi.m_dDurees[d]);
+        }
+        texte += Ligne("scale %d", pi.Echelle());
+    }
+    // The sun's date and time are put back; its position is 23:59 of the scanned date.
+    texte += Ligne("sun %d %02d:%02d %g %g", s.pos.m_nIndexDate, s.pos.m_nHeure, s.pos.m_nMinute,
+                   s.pos.m_dAzimut, s.pos.m_dAltitude);
+    ExpectGolden("solar/year.txt", texte);
+    info.ChoisirDate(11); // 21 june at 80: the sun never sets
+    EXPECT_NEAR(info.m_dDureeJour + info.m_dDureeJourPourcent, 124, 1e-9);
     // Shown as the platform shows a double, not with the rounding's last bits.
-    const CTamponInformationsSolaires t = info.Montrer();
-    EXPECT_EQ(t.nIndexDate, 0);
-    EXPECT_EQ(t.strDureeJour, "8.16");
-    EXPECT_EQ(t.strDureeJourPourcent, "34.02");
-    EXPECT_EQ(t.strAltitudeZenith, "18.36");
-    EXPECT_EQ(t.strHeureZenith, "11");
-    EXPECT_EQ(t.strMinuteZenith, "51");
-
-    s.site.m_dLatitude = 80;
-    info.ChoisirDate(11); // 21 june: the sun never sets
-    EXPECT_NEAR(info.m_dDureeJour, 24, 1e-9);
-    EXPECT_NEAR(info.m_dDureeJourPourcent, 100, 1e-9);
     EXPECT_EQ(info.Montrer().strDureeJourPourcent, "100");
     info.ChoisirDate(23); // 21 december: it never rises
-    EXPECT_EQ(info.m_dDureeJour, 0.0);
-    EXPECT_EQ(info.m_dDureeJourPourcent, 0.0);
+    EXPECT_EQ(info.m_dDureeJour + info.m_dDureeJourPourcent, 0.0);
 }
 
 TEST(InformationsSolaires, HorizonLine) {
     Soleil s;
-    s.pos.m_nIndexDate = 5;
-    s.pos.m_nHeure = 7;
-    s.pos.m_nMinute = 30;
-    s.pos.CalculerPosition();
+    Soleil t;
+    t.pos.m_nIndexDate = 5;
+    t.pos.m_nHeure = 7;
+    t.pos.m_nMinute = 30;
+    t.pos.CalculerPosition();
     CInformationsSolaires info(s.pos);
     info.ChoisirDate(5);
     const double dDuree = info.m_dDureeJour;
     const double dZenith = info.m_dAltitudeZenith;
-    const int nMinuteZenith = info.m_nHeureZenith * 60 + info.m_nMinuteZenith;
-
     // A minute exactly on the line counts; it drops out once the line is above it.
-    s.site.m_dLigneHorizon = s.pos.m_dAltitude;
+    s.site.m_dLigneHorizon = t.pos.m_dAltitude;
     info.ChoisirDate(5);
     const double dSur = info.m_dDureeJour;
-    s.site.m_dLigneHorizon = std::nextafter(s.pos.m_dAltitude, 90.0);
+    s.site.m_dLigneHorizon = std::nextafter(t.pos.m_dAltitude, 90.0);
     info.ChoisirDate(5);
     EXPECT_LE(info.m_dDureeJour, dSur - 0.016);
-
     // A higher line shortens the day but leaves the zenith point.
     s.site.m_dLigneHorizon = 15;
     info.ChoisirDate(5);
     EXPECT_LT(info.m_dDureeJour, dDuree - 2);
     EXPECT_EQ(info.m_dAltitudeZenith, dZenith);
-    EXPECT_EQ(info.m_nHeureZenith * 60 + info.m_nMinuteZenith, nMinuteZenith);
 }
 
-TEST(InformationsSolaires, TheSunsDateAndTimeArePutBack) {
-    Soleil s;
-    s.pos.m_nIndexDate = 7;
-    s.pos.m_nHeure = 14;
-    s.pos.m_nMinute = 25;
-    CInformationsSolaires info(s.pos);
-    info.ChoisirDate(2);
-    EXPECT_EQ(s.pos.m_nIndexDate, 7);
-    EXPECT_EQ(s.pos.m_nHeure, 14);
-    EXPECT_EQ(s.pos.m_nMinute, 25);
-    // Azimuth and altitude are left at 23:59 of the scanned date.
-    Soleil t;
-    t.pos.m_nIndexDate = 2;
-    t.pos.m_nHeure = 23;
-    t.pos.m_nMinute = 59;
-    t.pos.CalculerPosition();
-    EXPECT_EQ(s.pos.m_dAzimut, t.pos.m_dAzimut);
-    EXPECT_EQ(s.pos.m_dAltitude, t.pos.m_dAltitude);
-}
-
-TEST(ProblemeInverse, DefaultConeOverTheYear) {
-    Soleil s;
-    s.pos.m_nIndexDate = 3;
-    s.pos.m_nHeure = 9;
-    s.pos.m_nMinute = 41;
-    CProblemeInverse pi(s.pos);
-    const auto t = pi.Ouvrir();
-    EXPECT_EQ(t.strAzimutMin, "160");
-    EXPECT_EQ(t.strAltitudeMax, "70");
-    ASSERT_FALSE(pi.Calculer(t));
-    EXPECT_TRUE(pi.m_bCalcule);
-    for (int d : {0, 1, 2, 20, 21, 22, 23}) {
-        EXPECT_EQ(pi.m_dDurees[d], 0.0) << d; // midwinter: too low
-    }
-    for (int d = 4; d <= 18; ++d) {
-        EXPECT_GT(pi.m_dDurees[d], 60.0) << d;
-    }
-    EXPECT_EQ(pi.m_dDurees[4], 134.0);
-    EXPECT_EQ(pi.Echelle(), 180);
-    EXPECT_EQ(s.pos.m_nIndexDate, 3);
-    EXPECT_EQ(s.pos.m_nHeure, 9);
-    EXPECT_EQ(s.pos.m_nMinute, 41);
-    pi.Ouvrir(); // nothing drawn until the next "Compute"
-    EXPECT_FALSE(pi.m_bCalcule);
-}
-
-TEST(ProblemeInverse, WholeSkyReversedIntervalAndRefusals) {
+TEST(ProblemeInverse, WholeSkyNoWrapRefusalsAndScales) {
     Soleil s;
     CProblemeInverse pi(s.pos);
     ASSERT_FALSE(pi.Calculer({"0", "360", "-90", "90"}));
+    EXPECT_TRUE(pi.m_bCalcule);
     for (double d : pi.m_dDurees) {
         EXPECT_EQ(d, 1440.0);
     }
-    EXPECT_EQ(pi.Echelle(), 1440);
-    // No wrap past the north.
-    ASSERT_FALSE(pi.Calculer({"350", "10", "-90", "90"}));
+    ASSERT_FALSE(pi.Calculer({"350", "10", "-90", "90"})); // no wrap past the north
     for (double d : pi.m_dDurees) {
         EXPECT_EQ(d, 0.0);
     }
-    pi.Ouvrir();
+    pi.Ouvrir(); // nothing drawn until the next "Compute"
+    EXPECT_FALSE(pi.m_bCalcule);
     auto refus = pi.Calculer({"350", "360.5", "-90", "90"});
     ASSERT_TRUE(refus);
     EXPECT_EQ(refus->nChamp, CProblemeInverse::kChampAzimutMax);
     EXPECT_EQ(refus->strMessage, "Please enter a number between 0 and 360.");
-    refus = pi.Calculer({"0", "360", "-90", "x"});
-    ASSERT_TRUE(refus);
-    EXPECT_EQ(refus->nChamp, CProblemeInverse::kChampAltitudeMax);
+    EXPECT_EQ(pi.Calculer({"0", "360", "-90", "x"})->nChamp, CProblemeInverse::kChampAltitudeMax);
     EXPECT_FALSE(pi.m_bCalcule);
     EXPECT_EQ(pi.m_dAzimutMin, 350.0);
-}
-
-TEST(ProblemeInverse, ScaleThresholds) {
-    Soleil s;
-    CProblemeInverse pi(s.pos);
-    const double cas[][2] = {{0, 90},    {90, 90},   {91, 180},  {180, 180},  {180.5, 360},
-                             {360, 360}, {361, 720}, {720, 720}, {721, 1440}, {1440, 1440}};
-    for (const auto& c : cas) {
+    const double echelles[][2] = {{0, 90},    {90, 90},   {91, 180},  {180, 180},  {180.5, 360},
+                                  {360, 360}, {361, 720}, {720, 720}, {721, 1440}, {1440, 1440}};
+    for (const auto& c : echelles) {
         pi.m_dDurees.fill(0);
         pi.m_dDurees[13] = c[0];
         EXPECT_EQ(pi.Echelle(), c[1]) << c[0];
     }
 }
 
-TEST(CalculsPratiques, InclinationsAtOpening) {
-    CConfigurationGeographique site;
-    CCalculsPratiques cp(site);
-    const auto t = cp.Ouvrir();
-    EXPECT_EQ(t.strInclinaisonHiver, "21.1");
-    EXPECT_EQ(t.strInclinaisonEte, "61.1");
-    EXPECT_EQ(t.strDescenteOmbre, "1");
-    EXPECT_EQ(t.strEspacement, "1.414");
-    site.m_dLatitude = 75;
-    cp.Ouvrir();
-    EXPECT_EQ(cp.m_dInclinaisonHiver, 0.0);
-    site.m_dLatitude = -30;
-    cp.Ouvrir();
-    EXPECT_EQ(cp.m_dInclinaisonEte, 90.0);
-}
-
-TEST(CalculsPratiques, CanopyShadowAndPanelSpacing) {
+TEST(CalculsPratiques, InclinationsCanopyAndPanels) {
     CConfigurationGeographique site;
     CCalculsPratiques cp(site);
     auto t = cp.Ouvrir();
+    EXPECT_EQ(t.strInclinaisonHiver + " " + t.strInclinaisonEte, "21.1 61.1");
+    EXPECT_EQ(t.strDescenteOmbre + " " + t.strEspacement, "1 1.414");
     cp.m_dDescenteOmbre = cp.m_dEspacement = 0;
     ASSERT_FALSE(cp.CalculerAuvent(t));
     EXPECT_EQ(t.strDescenteOmbre, "1");
     EXPECT_EQ(cp.m_dEspacement, 0.0); // only its own group
-    ASSERT_FALSE(cp.CalculerPanneaux(t));
-    EXPECT_EQ(t.strEspacement, "1.414");
-
     t.strAvancee = "2";
     t.strAltitudeAuvent = "60";
     t.strTaillePanneaux = "2";
@@ -192,7 +126,6 @@ TEST(CalculsPratiques, CanopyShadowAndPanelSpacing) {
     EXPECT_EQ(t.strDescenteOmbre, "3.464"); // 2 tan 60 = 3.4641
     ASSERT_FALSE(cp.CalculerPanneaux(t));
     EXPECT_EQ(t.strEspacement, "5.758"); // 2 (cos 30 / tan 20 + sin 30) = 5.7588
-
     // Either "Compute" checks every field and then stores nothing.
     t.strAltitudePanneaux = "90";
     const auto refus = cp.CalculerAuvent(t);
@@ -207,6 +140,12 @@ TEST(CalculsPratiques, CanopyShadowAndPanelSpacing) {
     t.strAltitudeAuvent = "0.01";
     ASSERT_FALSE(cp.CalculerAuvent(t));
     EXPECT_EQ(cp.m_dDescenteOmbre, 0.0);
+    site.m_dLatitude = 75;
+    cp.Ouvrir();
+    EXPECT_EQ(cp.m_dInclinaisonHiver, 0.0);
+    site.m_dLatitude = -30;
+    cp.Ouvrir();
+    EXPECT_EQ(cp.m_dInclinaisonEte, 90.0);
 }
 
 } // namespace
