@@ -14,52 +14,6 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-template <class T>
-T Prendre(std::deque<T>& file, T defaut) {
-    if (file.empty()) {
-        return defaut;
-    }
-    T t = file.front();
-    file.pop_front();
-    return t;
-}
-
-QTemporaryDir& Dossier() {
-    static QTemporaryDir dossier;
-    return dossier;
-}
-
-} // namespace
-
-EReponse CInteractionTest::Message(const std::string& strTexte, const std::string& strTitre,
-                                   EIcone icone, EBoutons boutons) {
-    m_messages.push_back({strTexte, strTitre, icone, boutons});
-    if (m_pendantMessage) {
-        m_pendantMessage();
-    }
-    return Prendre(m_reponses, boutons == EBoutons::OuiNon ? EReponse::Non
-                               : boutons == EBoutons::Ok   ? EReponse::Ok
-                                                           : EReponse::Annuler);
-}
-
-EReponse CInteractionTest::DemanderEnregistrement(const std::string& strTexte,
-                                                  const std::string& strTitre) {
-    m_questionsEnregistrement.push_back({strTexte, strTitre, EIcone::Avertissement, EBoutons::Ok});
-    return Prendre(m_reponsesEnregistrement, EReponse::Annuler);
-}
-
-std::optional<std::string>
-CInteractionTest::ChoisirFichierEnregistrement(const CChoixFichier& choix) {
-    m_choixFichiers.push_back(choix);
-    return Prendre(m_fichiers, std::optional<std::string>());
-}
-
-std::optional<std::string> CInteractionTest::ChoisirFichierOuverture(const CChoixFichier& choix) {
-    return ChoisirFichierEnregistrement(choix);
-}
-
 const std::string& FichierMaison() {
     static const std::string chemin = [] {
         const std::string f = Temporaire("house.vtl");
@@ -75,7 +29,8 @@ const std::string& FichierMaison() {
 }
 
 std::string Temporaire(const std::string& strNom) {
-    return Dossier().filePath(QString::fromStdString(strNom)).toStdString();
+    static QTemporaryDir dossier;
+    return dossier.filePath(QString::fromStdString(strNom)).toStdString();
 }
 
 void FenetreTest::Executer(int nId) {
@@ -106,14 +61,6 @@ void FenetreTest::RaccourciModal(Qt::Key touche, const std::function<void(QDialo
     Raccourci(touche);
     EXPECT_TRUE(bVu) << "no modal dialog for Ctrl+"
                      << QKeySequence(touche).toString().toStdString();
-}
-
-bool FenetreTest::Active(int nId) {
-    return m_fenetre.Action(nId)->isEnabled();
-}
-
-bool FenetreTest::Cochee(int nId) {
-    return m_fenetre.Action(nId)->isChecked();
 }
 
 void FenetreTest::OuvrirMaison() {

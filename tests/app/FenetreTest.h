@@ -36,14 +36,42 @@ public:
     std::function<void()> m_pendantMessage;
 
     EReponse Message(const std::string& strTexte, const std::string& strTitre, EIcone icone,
-                     EBoutons boutons) override;
+                     EBoutons boutons) override {
+        m_messages.push_back({strTexte, strTitre, icone, boutons});
+        if (m_pendantMessage) {
+            m_pendantMessage();
+        }
+        return Prendre(m_reponses, boutons == EBoutons::OuiNon ? EReponse::Non
+                                   : boutons == EBoutons::Ok   ? EReponse::Ok
+                                                               : EReponse::Annuler);
+    }
     EReponse DemanderEnregistrement(const std::string& strTexte,
-                                    const std::string& strTitre) override;
-    std::optional<std::string> ChoisirFichierEnregistrement(const CChoixFichier& choix) override;
-    std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) override;
+                                    const std::string& strTitre) override {
+        m_questionsEnregistrement.push_back(
+            {strTexte, strTitre, EIcone::Avertissement, EBoutons::Ok});
+        return Prendre(m_reponsesEnregistrement, EReponse::Annuler);
+    }
+    std::optional<std::string> ChoisirFichierEnregistrement(const CChoixFichier& choix) override {
+        m_choixFichiers.push_back(choix);
+        return Prendre(m_fichiers, std::optional<std::string>());
+    }
+    std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) override {
+        return ChoisirFichierEnregistrement(choix);
+    }
     void RedessinerVues() override {
         ++m_nRedessins;
         CInteractionQt::RedessinerVues();
+    }
+
+private:
+    template <class T>
+    static T Prendre(std::deque<T>& file, T defaut) {
+        if (file.empty()) {
+            return defaut;
+        }
+        T t = file.front();
+        file.pop_front();
+        return t;
     }
 };
 
@@ -70,8 +98,8 @@ protected:
 
     // Runs a command as the menu, its accelerator or its button does.
     void Executer(int nId);
-    bool Active(int nId);
-    bool Cochee(int nId);
+    bool Active(int nId) { return m_fenetre.Action(nId)->isEnabled(); }
+    bool Cochee(int nId) { return m_fenetre.Action(nId)->isChecked(); }
     // Runs a command whose dialog is modal: the gestures run on the dialog
     // once it is shown, and must close it (it is cancelled otherwise).
     void ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes);

@@ -49,7 +49,8 @@ TEST(Demarrage, TheCommandLineOpensItsFileOrEndsTheProgramSayingWhy) {
 TEST(EcranAccueil, ClosesOnEnterEscapeItsButtonOrItsDelay) {
     for (const int nFacon : {0, 1, 2}) {
         CEcranAccueil ecran;
-        Gestes::Montrer(&ecran);
+        ecran.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&ecran));
         EXPECT_EQ(ecran.Minuterie()->interval(), 2500);
         EXPECT_TRUE(ecran.Minuterie()->isActive());
         if (nFacon == 0) {

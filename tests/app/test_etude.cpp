@@ -185,20 +185,15 @@ TEST_F(Etude, AWholeStudyFromTheKeyboard) {
     m_fenetre.resize(1024, 720);
     m_fenetre.move(0, 0);
     m_fenetre.show();
-    const auto ctrl = [this](Qt::Key touche) {
-        m_fenetre.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_fenetre));
-        QTest::keyClick(&m_fenetre, touche, Qt::ControlModifier);
-    };
     m_ui.m_fichiers.push_back(m_strMaison);
-    ctrl(Qt::Key_O);
+    Raccourci(Qt::Key_O);
     ASSERT_EQ(m_doc.Chemin(), m_strMaison);
 
-    ctrl(Qt::Key_L);
+    Raccourci(Qt::Key_L);
     ASSERT_NE(Soleil(), nullptr);
     Cliquer(Soleil(), "calculer");
     EXPECT_EQ(Texte(Soleil(), "strAzimut"), "180.63");
-    ctrl(Qt::Key_E);
+    Raccourci(Qt::Key_E);
     ASSERT_NE(Eclairement(), nullptr);
     EXPECT_EQ(Lu(), "0 0"); // nothing computed on opening
     Cliquer(Eclairement(), "bAutoCalcul");
@@ -252,54 +247,49 @@ TEST_F(Etude, AWholeStudyFromTheKeyboard) {
     const std::string attendu = Temporaire("study-cli.txt");
     m_ui.m_fichiers.push_back(exporte);
     CBilanJournalier& bilan = m_doc.m_bilanJournalier;
-    bool bVu = false;
-    const auto attente = QuandModal(
-        [&](QDialog* d) {
-            const auto bleus = [d] { // the equivalent's curve and its legend
-                return CompterPixels(d, [](QRgb p) { return p == qRgb(0, 0, 255); });
-            };
-            const QImage vide = d->grab().toImage(); // its frame, no curve
-            for (const QPoint p : {QPoint(154, 200), QPoint(538, 200), QPoint(300, 340)}) {
-                EXPECT_EQ(vide.pixel(p), qRgb(0, 0, 0));
-            }
-            const int nLegende = bleus();
-            EXPECT_FALSE(SansMaillage(m_doc));
-            Jouer(d, "nIndexDate?21 march;strEquivalentMoyen?0;calculer;exporter");
-            ASSERT_EQ(bilan.m_nEchantillons, 144);
-            const CEchantillon& dernier = bilan.m_echantillons[143];
-            EXPECT_EQ(dernier.m_nHeure * 60 + dernier.m_nMinute, 23 * 60 + 50);
-            EXPECT_EQ(Texte(d, "strEquivalentMoyen").toStdString(),
-                      TexteResultat(bilan.m_dEquivalentMoyen));
-            EXPECT_GT(bleus(), nLegende + 100);
-            EXPECT_EQ(m_ui.m_choixFichiers.back().strTitre, "Export data to");
-            GarderImage(d->grab().toImage(), "guide-day-report.png");
+    RaccourciModal(Qt::Key_J, [&](QDialog* d) {
+        const auto bleus = [d] { // the equivalent's curve and its legend
+            return CompterPixels(d, [](QRgb p) { return p == qRgb(0, 0, 255); });
+        };
+        const QImage vide = d->grab().toImage(); // its frame, no curve
+        for (const QPoint p : {QPoint(154, 200), QPoint(538, 200), QPoint(300, 340)}) {
+            EXPECT_EQ(vide.pixel(p), qRgb(0, 0, 0));
+        }
+        const int nLegende = bleus();
+        EXPECT_FALSE(SansMaillage(m_doc));
+        Jouer(d, "nIndexDate?21 march;strEquivalentMoyen?0;calculer;exporter");
+        ASSERT_EQ(bilan.m_nEchantillons, 144);
+        const CEchantillon& dernier = bilan.m_echantillons[143];
+        EXPECT_EQ(dernier.m_nHeure * 60 + dernier.m_nMinute, 23 * 60 + 50);
+        EXPECT_EQ(Texte(d, "strEquivalentMoyen").toStdString(),
+                  TexteResultat(bilan.m_dEquivalentMoyen));
+        EXPECT_GT(bleus(), nLegende + 100);
+        EXPECT_EQ(m_ui.m_choixFichiers.back().strTitre, "Export data to");
+        GarderImage(d->grab().toImage(), "guide-day-report.png");
 
-            auto* pDialogue = qobject_cast<CDialogueBilanJournalier*>(d);
-            const double dMoyen = bilan.m_dEquivalentMoyen;
-            int nProgression = -1;
-            QTimer espion;
-            QObject::connect(&espion, &QTimer::timeout, [&] {
-                if (nProgression < 0 && bilan.m_nEchantillons == 72) {
-                    EXPECT_EQ(pDialogue->Minuterie()->interval(), 500);
-                    EXPECT_TRUE(pDialogue->Minuterie()->isActive());
-                    pDialogue->ActualiserProgression();
-                    nProgression = Widget<QProgressBar>(d, "progression")->value();
-                    EXPECT_FALSE(Widget<QPushButton>(d, "calculer")->isEnabled());
-                }
-                if (bilan.m_nEchantillons == 100) {
-                    Cliquer(d, "fermer");
-                }
-            });
-            espion.start(0);
-            Cliquer(d, "calculer");
-            EXPECT_EQ(nProgression, 50);
-            EXPECT_EQ(bilan.m_nEchantillons, 100);
-            EXPECT_FALSE(d->isVisible());
-            EXPECT_EQ(bilan.m_dEquivalentMoyen, dMoyen);
-        },
-        &bVu);
-    ctrl(Qt::Key_J);
-    EXPECT_TRUE(bVu);
+        auto* pDialogue = qobject_cast<CDialogueBilanJournalier*>(d);
+        const double dMoyen = bilan.m_dEquivalentMoyen;
+        int nProgression = -1;
+        QTimer espion;
+        QObject::connect(&espion, &QTimer::timeout, [&] {
+            if (nProgression < 0 && bilan.m_nEchantillons == 72) {
+                EXPECT_EQ(pDialogue->Minuterie()->interval(), 500);
+                EXPECT_TRUE(pDialogue->Minuterie()->isActive());
+                pDialogue->ActualiserProgression();
+                nProgression = Widget<QProgressBar>(d, "progression")->value();
+                EXPECT_FALSE(Widget<QPushButton>(d, "calculer")->isEnabled());
+            }
+            if (bilan.m_nEchantillons == 100) {
+                Cliquer(d, "fermer");
+            }
+        });
+        espion.start(0);
+        Cliquer(d, "calculer");
+        EXPECT_EQ(nProgression, 50);
+        EXPECT_EQ(bilan.m_nEchantillons, 100);
+        EXPECT_FALSE(d->isVisible());
+        EXPECT_EQ(bilan.m_dEquivalentMoyen, dMoyen);
+    });
     Cli({"day-report", QString::fromStdString(m_strMaison), "--date", "21 march", "--export",
          QString::fromStdString(attendu)});
     EXPECT_EQ(LireOctets(exporte), LireOctets(attendu));

@@ -249,7 +249,7 @@ TEST_F(Fenetres, DetailChangesTheLawAtOnce) {
         const auto attente = QuandModal([](QDialog* pDetail) {
             // Out of range first: the detail stays open on that field.
             Jouer(pDetail, "mode2?1;mode0;dIncidences2=95;valider");
-            EXPECT_EQ(NomFocus(), "dIncidences2");
+            EXPECT_EQ(pDetail->focusWidget()->objectName(), "dIncidences2");
             Jouer(pDetail, "dIncidences1=60;dTaux1=50;dIncidences2=30;valider");
         });
         Cliquer(d, "detailTransmittivite");

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "document/VantrelDoc.h"
-#include "platform/InteractionScriptee.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -128,20 +125,11 @@ struct Gestes {
             }
         }
     }
-    // The name under which a screen reader reads the widget that has the focus.
-    static QString NomFocus() {
-        QWidget* p = QApplication::focusWidget();
-        return p == nullptr ? QString() : p->objectName();
-    }
     // The window takes the keyboard, as the window manager gives it.
     static void Activer(QWidget* pFenetre) {
         pFenetre->activateWindow();
         // A dialog shares its parent's activation: wait for its own.
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == pFenetre; }));
-    }
-    static void Montrer(QWidget* pFenetre) {
-        pFenetre->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(pFenetre));
     }
     // Runs the gestures on the next modal dialog to show (a command's, or
     // one a click opens over the current one) while the result lives; they
@@ -170,11 +158,4 @@ struct Gestes {
         pAttente->start(0);
         return attente;
     }
-};
-
-// A fresh document with scripted answers, for a dialog on its own.
-class DialogueTest : public ::testing::Test, protected Gestes {
-protected:
-    CInteractionScriptee m_ui;
-    CVantrelDoc m_doc{m_ui};
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -24,62 +25,50 @@ QImage Dessiner(const std::function<void(CDC&)>& dessin) {
 } // namespace
 
 TEST(DCQt, DrawsWhereTheCoreSaysPixelForPixel) {
-    struct CCas {
-        std::function<void(CDC&)> dessin;
-        QRect touche; // every pixel that is not the background (null: not checked)
-        std::vector<std::pair<QPoint, QRgb>> pixels;
-    };
-    const QRgb vert = qRgb(0, 192, 0);
-    const CCas cas[] = {
-        {[](CDC& dc) { // segments cover their start, not their end; a zero one draws nothing
-             dc.SelectionnerStylo(CStylo{CCouleur(255, 0, 0)});
-             dc.DeplacerVers(2, 3);
-             dc.LigneVers(10, 3);
-             dc.LigneVers(10, 12);
-             dc.LigneVers(10, 12);
-         },
-         QRect(QPoint(2, 3), QPoint(10, 11)),
-         {{{10, 3}, qRgb(255, 0, 0)}}},
-        {[](CDC& dc) { // two pixels wide; dotted three on, three off
-             dc.SelectionnerStylo(CStylo{CCouleur(0, 192, 0), 2});
-             dc.DeplacerVers(5, 10);
-             dc.LigneVers(25, 10);
-             dc.SelectionnerStylo(CStylo{CCouleur(255, 0, 255), 1, EStyleTrait::Pointille});
-             dc.DeplacerVers(0, 20);
-             dc.LigneVers(30, 20);
-         },
-         QRect(QPoint(0, 9), QPoint(26, 20)),
-         {{{15, 9}, vert}, {{15, 10}, vert}, {{2, 20}, qRgb(255, 0, 255)}, {{3, 20}, kFond}}},
-        {[](CDC& dc) {
-             dc.FixerPixel(7, 8, CCouleur(200, 200, 0));
-             dc.FixerPixel(39, 29, CCouleur(1, 2, 3));
-         },
-         QRect(QPoint(7, 8), QPoint(39, 29)),
-         {{{7, 8}, qRgb(200, 200, 0)}, {{39, 29}, qRgb(1, 2, 3)}}},
-        {[](CDC& dc) { // the disc of the overlays, inside its box, round
-             dc.SelectionnerBrosse(CBrosse{CCouleur(255, 255, 255)});
-             dc.Ellipse(17, 12, 23, 18);
-         },
-         QRect(QPoint(17, 12), QPoint(22, 17)),
-         {{{17, 12}, kFond}, {{20, 15}, qRgb(255, 255, 255)}}},
-        {[](CDC& dc) { // text on an opaque white cell
-             dc.FixerCouleurTexte(CCouleur(0, 0, 0));
-             dc.EcrireTexte(2, 2, "ii");
-         },
-         {},
-         {{{2, 2}, qRgb(255, 255, 255)}}},
-    };
-    for (const CCas& c : cas) {
-        SCOPED_TRACE(&c - cas);
-        const QImage image = Dessiner(c.dessin);
+    // A drawing, every pixel it touches (null: not checked), and some pixels.
+    const std::tuple<std::function<void(CDC&)>, QRect, std::vector<std::pair<QPoint, QRgb>>> cas[] =
+        {
+            {[](CDC& dc) { // segments cover their start, not their end; a zero one nothing
+                 dc.SelectionnerStylo(CStylo{CCouleur(255, 0, 0)});
+                 dc.DeplacerVers(2, 3);
+                 dc.LigneVers(10, 3);
+                 dc.LigneVers(10, 12);
+                 dc.LigneVers(10, 12);
+             },
+             QRect(QPoint(2, 3), QPoint(10, 11)),
+             {{{10, 3}, qRgb(255, 0, 0)}}},
+            {[](CDC& dc) { // two pixels wide; dotted three on, three off
+                 dc.SelectionnerStylo(CStylo{CCouleur(0, 192, 0), 2});
+                 dc.DeplacerVers(5, 10);
+                 dc.LigneVers(25, 10);
+                 dc.SelectionnerStylo(CStylo{CCouleur(255, 0, 255), 1, EStyleTrait::Pointille});
+                 dc.DeplacerVers(0, 20);
+                 dc.LigneVers(30, 20);
+                 dc.FixerPixel(39, 29, CCouleur(1, 2, 3));
+             },
+             QRect(QPoint(0, 9), QPoint(39, 29)),
+             {{{15, 9}, qRgb(0, 192, 0)},
+              {{2, 20}, qRgb(255, 0, 255)},
+              {{3, 20}, kFond},
+              {{39, 29}, qRgb(1, 2, 3)}}},
+            {[](CDC& dc) { // the disc of the overlays, inside its box, round
+                 dc.SelectionnerBrosse(CBrosse{CCouleur(255, 255, 255)});
+                 dc.Ellipse(17, 12, 23, 18);
+             },
+             QRect(QPoint(17, 12), QPoint(22, 17)),
+             {{{17, 12}, kFond}, {{20, 15}, qRgb(255, 255, 255)}}},
+            {[](CDC& dc) { dc.EcrireTexte(2, 2, "ii"); }, {}, {{{2, 2}, qRgb(255, 255, 255)}}},
+        };
+    for (const auto& [dessin, attendu, pixels] : cas) {
+        const QImage image = Dessiner(dessin);
         QRect touche;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 touche |= image.pixel(x, y) != kFond ? QRect(x, y, 1, 1) : QRect();
             }
         }
-        EXPECT_TRUE(c.touche.isNull() || touche == c.touche) << touche.x() << ' ' << touche.y();
-        for (const auto& [p, couleur] : c.pixels) {
+        EXPECT_TRUE(attendu.isNull() || touche == attendu) << touche.x() << ' ' << touche.y();
+        for (const auto& [p, couleur] : pixels) {
             EXPECT_EQ(image.pixel(p), couleur) << p.x() << ',' << p.y();
         }
     }
