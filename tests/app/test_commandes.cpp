@@ -103,9 +103,7 @@ TEST_F(FenetreTest, FaceCommandsCarryCheckMarksAndAskBeforeRemoving) {
         }
         EXPECT_EQ(g_ptOrigine,
                   (CPointEcran{m_fenetre.Vue()->width() / 2, m_fenetre.Vue()->height() / 2}));
-        EXPECT_EQ(g_dEchelle, 2048.0);
-        EXPECT_EQ(g_axes[0].m_x, 64.0);
-        EXPECT_EQ(g_axes[0].m_y, 0.0);
+        EXPECT_TRUE(g_dEchelle == 2048 && g_axes[0].m_x == 64 && g_axes[0].m_y == 0);
     }
     EXPECT_FALSE(m_doc.IsModified());
     for (const int nId : ids) {
@@ -128,10 +126,10 @@ TEST_F(FenetreTest, FaceCommandsCarryCheckMarksAndAskBeforeRemoving) {
     m_ui.m_reponses = {EReponse::Non, EReponse::Oui};
     Executer(ID_SUPPRIMER_FACE);
     ASSERT_EQ(m_ui.m_messages.size(), 1u);
-    EXPECT_EQ(m_ui.m_messages[0].strTexte, "Do you really want to remove this face ?   ");
-    EXPECT_EQ(m_ui.m_messages[0].strTitre, "Removal confirmation");
-    EXPECT_EQ(m_ui.m_messages[0].icone, EIcone::Question);
-    EXPECT_EQ(m_ui.m_messages[0].boutons, EBoutons::OuiNon);
+    const auto& m = m_ui.m_messages[0];
+    EXPECT_EQ(m.strTitre + ": " + m.strTexte,
+              "Removal confirmation: Do you really want to remove this face ?   ");
+    EXPECT_TRUE(m.icone == EIcone::Question && m.boutons == EBoutons::OuiNon);
     EXPECT_EQ(g_nFaces, nFaces);
     Executer(ID_SUPPRIMER_FACE);
     EXPECT_EQ(g_nFaces, nFaces - 1);
@@ -143,9 +141,9 @@ TEST_F(FenetreTest, HelpSiteAndContactGoToTheDesktop) {
     for (const char* szSchema : {"file", "https", "mailto"}) {
         QDesktopServices::setUrlHandler(QString::fromLatin1(szSchema), &bureau, "Ouvrir");
     }
-    Executer(ID_AIDE);
-    Executer(ID_SITE);
-    Executer(ID_CONTACT);
+    for (const int nId : {ID_AIDE, ID_SITE, ID_CONTACT}) {
+        Executer(nId);
+    }
     for (const char* szSchema : {"file", "https", "mailto"}) {
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(szSchema));
     }
@@ -167,10 +165,8 @@ TEST_F(FenetreTest, EveryButtonHasItsOwnVisibleImage) {
             pAction->icon().pixmap(QSize(16, 15)).toImage().convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(image.size(), QSize(16, 15)) << pAction->toolTip().toStdString();
         int nOpaques = 0;
-        for (int y = 0; y < 15; ++y) {
-            for (int x = 0; x < 16; ++x) {
-                nOpaques += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
-            }
+        for (int i = 0; i < 16 * 15; ++i) {
+            nOpaques += qAlpha(image.pixel(i % 16, i / 16)) > 128 ? 1 : 0;
         }
         EXPECT_GT(nOpaques, 20) << pAction->toolTip().toStdString();
         EXPECT_EQ(std::ranges::count(images, image), 0) << pAction->toolTip().toStdString();

@@ -1,11 +1,11 @@
 #include "FenetreTest.h"
 
-#include "app/APropos.h"
 #include "app/EcranAccueil.h"
 #include "app/VantrelApp.h"
+#include "ui/VantrelView.h"
+#include "view/Camera.h"
 
 #include <QMessageBox>
-#include <QPlainTextEdit>
 
 TEST(Demarrage, TheCommandLineOpensItsFileOrEndsTheProgramSayingWhy) {
     struct CCas {
@@ -39,6 +39,10 @@ TEST(Demarrage, TheCommandLineOpensItsFileOrEndsTheProgramSayingWhy) {
             EXPECT_EQ(app.Fenetre()->windowTitle(), c.szTitre);
             EXPECT_EQ(g_nFaces > 0, c.arguments.size() > 1);
             EXPECT_FALSE(app.Document()->IsModified());
+            // The camera's reset waited for the view's size.
+            QWidget* pVue = app.Fenetre()->Vue();
+            pVue->grab();
+            EXPECT_EQ(g_ptOrigine, (CPointEcran{pVue->width() / 2, pVue->height() / 2}));
         } else {
             EXPECT_EQ(app.CodeSortie(), c.nCode);
             EXPECT_EQ(message.left(qstrlen(c.szTitre)), c.szTitre);
@@ -70,13 +74,4 @@ TEST(EcranAccueil, ClosesOnEnterEscapeItsButtonOrItsDelay) {
     CEcranAccueil ecran(nullptr, 50);
     QTimer::singleShot(5000, &ecran, &QDialog::reject); // a guard, never reached
     EXPECT_EQ(ecran.exec(), QDialog::Accepted);
-}
-
-TEST(APropos, ShowsTheLicence) {
-    CAPropos boite;
-    const auto* pLicence = boite.findChild<QPlainTextEdit*>(QStringLiteral("Licence"));
-    ASSERT_NE(pLicence, nullptr);
-    EXPECT_TRUE(pLicence->isReadOnly());
-    EXPECT_TRUE(pLicence->toPlainText().startsWith("Vantrel is freeware."));
-    GarderImage(boite.grab().toImage(), "about.png");
 }

@@ -76,18 +76,19 @@ TEST_F(FenetreTest, TheSaveQuestionKeepsSavesOrDropsTheChanges) {
 }
 
 // A file that cannot be read leaves a new document: "&Save" cannot write
-// over house.vtl.
+// over house.vtl. Its name, as the file system holds it, is shown in
+// Windows-1252, "?" for what it lacks (a character beyond 16 bits once).
 TEST_F(FenetreTest, AFailedOpenIsReportedAndLeavesANewDocument) {
     OuvrirMaison();
-    const std::string abime = Temporaire("damaged.vtl");
+    const std::string abime = Temporaire("ab\u00eem\u00e9-\u4e2d-\U0001F600.vtl");
     std::ofstream(abime, std::ios::binary) << "not a scene";
     m_ui.m_fichiers.push_back(abime);
     Executer(ID_OUVRIR);
     ASSERT_EQ(m_ui.m_messages.size(), 1u);
     EXPECT_EQ(m_ui.m_messages[0].icone, EIcone::Stop);
-    EXPECT_EQ(
-        m_ui.m_messages[0].strTexte.rfind("The document \"damaged.vtl\" could not be opened.", 0),
-        0u);
+    EXPECT_EQ(m_ui.m_messages[0].strTexte.rfind(
+                  "The document \"ab\xEEm\xE9-?-?.vtl\" could not be opened.", 0),
+              0u);
     EXPECT_EQ(g_nFaces, 0);
     EXPECT_TRUE(m_doc.Chemin().empty());
     EXPECT_FALSE(m_doc.IsModified());

@@ -35,33 +35,8 @@ struct Gestes {
         EXPECT_NE(p, nullptr) << szNom;
         return p;
     }
-    // Replaces an edit's text as a user does: select all, type.
-    static void Taper(QWidget* pFenetre, const char* szNom, const QString& texte) {
-        auto* pEdit = Widget<QLineEdit>(pFenetre, szNom);
-        pEdit->setFocus();
-        pEdit->selectAll();
-        QTest::keyClick(pEdit, Qt::Key_Delete);
-        for (const QChar c : texte) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(pEdit, c.toLatin1());
-            } else {
-                // What a keyboard layout or an input method sends for it.
-                QTest::sendKeyEvent(QTest::Click, pEdit, Qt::Key_unknown, QString(c), {});
-            }
-        }
-    }
     static QString Texte(QWidget* pFenetre, const char* szNom) {
         return Widget<QLineEdit>(pFenetre, szNom)->text();
-    }
-    // Picks a drop-down entry with the keyboard, as a user does.
-    static void Choisir(QWidget* pFenetre, const char* szNom, const QString& entree) {
-        auto* pListe = Widget<QComboBox>(pFenetre, szNom);
-        const int n = pListe->findText(entree);
-        ASSERT_GE(n, 0) << entree.toStdString();
-        pListe->setFocus();
-        while (pListe->currentIndex() != n) {
-            QTest::keyClick(pListe, pListe->currentIndex() < n ? Qt::Key_Down : Qt::Key_Up);
-        }
     }
     // Clicks the button of this name or showing this text; a check box or a
     // radio button on its box.
@@ -91,9 +66,9 @@ struct Gestes {
         return qobject_cast<QLineEdit*>(p)->text();
     }
     // Plays gestures written "a;b;...", each on the widget of its name:
-    // "name=value" types in an edit, picks a drop-down's entry, clicks a
-    // list's entry or a page's tab by number; "name" clicks a button (or
-    // the one showing this text);
+    // "name=value" types in an edit (select all, type), picks a drop-down's
+    // entry with the keyboard, clicks a list's entry or a page's tab by
+    // number; "name" clicks a button (or the one showing this text);
     // "name!" presses Enter in it; "name?value" checks what it shows.
     static void Jouer(QWidget* pFenetre, const char* szGestes) {
         for (const QString& geste : QString::fromUtf8(szGestes).split(';')) {
@@ -108,12 +83,19 @@ struct Gestes {
             ASSERT_NE(p, nullptr) << nom.toStdString();
             auto* pListe = qobject_cast<QListWidget*>(p);
             auto* pPages = qobject_cast<QTabWidget*>(p);
+            auto* pChoix = qobject_cast<QComboBox*>(p);
+            auto* pEdit = qobject_cast<QLineEdit*>(p);
             if (geste[n] == '!') {
                 QTest::keyClick(p, Qt::Key_Return);
             } else if (geste[n] == '?') {
                 EXPECT_EQ(Vu(p), valeur) << nom.toStdString();
-            } else if (qobject_cast<QComboBox*>(p) != nullptr) {
-                Choisir(pFenetre, qPrintable(nom), valeur);
+            } else if (pChoix != nullptr) {
+                const int k = pChoix->findText(valeur);
+                ASSERT_GE(k, 0) << valeur.toStdString();
+                pChoix->setFocus();
+                while (pChoix->currentIndex() != k) {
+                    QTest::keyClick(pChoix, pChoix->currentIndex() < k ? Qt::Key_Down : Qt::Key_Up);
+                }
             } else if (pListe != nullptr) {
                 QTest::mouseClick(pListe->viewport(), Qt::LeftButton, {},
                                   pListe->visualItemRect(pListe->item(valeur.toInt())).center());
@@ -121,7 +103,17 @@ struct Gestes {
                 QTest::mouseClick(pPages->tabBar(), Qt::LeftButton, {},
                                   pPages->tabBar()->tabRect(valeur.toInt()).center());
             } else {
-                Taper(pFenetre, qPrintable(nom), valeur);
+                ASSERT_NE(pEdit, nullptr) << nom.toStdString();
+                pEdit->setFocus();
+                pEdit->selectAll();
+                QTest::keyClick(pEdit, Qt::Key_Delete);
+                for (const QChar c : valeur) {
+                    if (c.unicode() < 128) {
+                        QTest::keyClick(pEdit, c.toLatin1());
+                    } else { // what a keyboard layout or an input method sends
+                        QTest::sendKeyEvent(QTest::Click, pEdit, Qt::Key_unknown, QString(c), {});
+                    }
+                }
             }
         }
     }

@@ -74,17 +74,3 @@ TEST(InteractionQt, TheFileDialogsFilterVtlFilesAndGiveThePathOrNothing) {
                   bChoisi ? std::optional(chemin.toStdString()) : std::nullopt);
     }
 }
-
-TEST(Texte, TypedTextsThatTheCodePageCannotHoldAreRefusedWithTheReason) {
-    EXPECT_EQ(VersCp1252(QString::fromUtf8("Fa\u00e7ade \u20ac sud")), std::string("Fa\xE7"
-                                                                                   "ade \x80 sud"));
-    QString erreur;
-    EXPECT_FALSE(VersCp1252(QString::fromUtf8("toit \u4e2d"), &erreur).has_value());
-    EXPECT_TRUE(erreur.contains(QStringLiteral("U+4E2D"))) << erreur.toStdString();
-    // Shown, what the code page lacks is replaced; a character beyond the
-    // 16-bit range counts once. Paths keep the file system's bytes.
-    EXPECT_EQ(VersCp1252Affichage(QString::fromUtf8("a-\u4e2d-\U0001F600-\u00e9")),
-              std::string("a-?-?-\xE9"));
-    const std::string strChemin = "/tmp/\xC3\xA9t\xC3\xA9.vtl"; // UTF-8 on disk
-    EXPECT_EQ(CheminLocal(DepuisCheminLocal(strChemin)), strChemin);
-}

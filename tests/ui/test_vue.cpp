@@ -31,11 +31,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_vue));
         m_vue.grab();
     }
-    void Souris(QEvent::Type type, QPoint p, Qt::MouseButton bouton,
-                Qt::KeyboardModifiers touches = Qt::NoModifier) {
+    void Souris(QEvent::Type type, QPoint p, Qt::MouseButton bouton) {
         const Qt::MouseButtons tenus = type == QEvent::MouseButtonRelease ? Qt::NoButton : bouton;
         QMouseEvent e(type, QPointF(p), m_vue.mapToGlobal(QPointF(p)),
-                      type == QEvent::MouseMove ? Qt::NoButton : bouton, tenus, touches);
+                      type == QEvent::MouseMove ? Qt::NoButton : bouton, tenus, Qt::NoModifier);
         QApplication::sendEvent(&m_vue, &e);
     }
 };
@@ -94,35 +93,9 @@ TEST_F(VueTest, TheMouseMovesTurnsAndZoomsTheCamera) {
     }
 }
 
-TEST_F(VueTest, ResetsWaitForTheSizeAndResizingKeepsTheOrigin) {
-    EXPECT_EQ(g_ptOrigine, (CPointEcran{200, 150}));
-    EXPECT_EQ(g_dEchelle, 2048.0);
+TEST_F(VueTest, ResizingKeepsTheOrigin) {
     g_ptOrigine = CPointEcran{210, 150};
     m_vue.resize(600, 500);
     m_vue.grab();
     EXPECT_EQ(g_ptOrigine, (CPointEcran{210, 150}));
-    m_vue.InitialiserVue();
-    EXPECT_EQ(g_ptOrigine, (CPointEcran{300, 250}));
-    // Before a view is shown, the reset waits for its size.
-    CVantrelView cachee(m_doc);
-    cachee.resize(100, 80);
-    cachee.InitialiserVue();
-    EXPECT_TRUE(cachee.InitialisationEnAttente());
-    EXPECT_EQ(g_ptOrigine, (CPointEcran{300, 250}));
-    cachee.grab();
-    EXPECT_FALSE(cachee.InitialisationEnAttente());
-    EXPECT_EQ(g_ptOrigine, (CPointEcran{50, 40}));
-}
-
-TEST_F(VueTest, ShiftOrCtrlClickOnAnEdgeSelectsTheFace) {
-    // Without a modifier the click only starts a drag.
-    Souris(QEvent::MouseButtonPress, QPoint(392, 100), Qt::LeftButton);
-    Souris(QEvent::MouseButtonRelease, QPoint(392, 100), Qt::LeftButton);
-    EXPECT_EQ(g_nFaceSelectionnee, 0);
-    Souris(QEvent::MouseButtonPress, QPoint(392, 100), Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(g_nFaceSelectionnee, 1);
-    EXPECT_EQ(m_ui.m_nRedessins, 1);
-    Souris(QEvent::MouseButtonRelease, QPoint(392, 100), Qt::LeftButton);
-    Souris(QEvent::MouseButtonPress, QPoint(264, 150), Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(g_nFaceSelectionnee, 0);
 }
