@@ -93,20 +93,27 @@ int CompterPixels(QWidget* pWidget, const std::function<bool(QRgb)>& critere) {
     return n;
 }
 
+void Souris(QWidget* pVue, QEvent::Type type, QPoint p, Qt::MouseButton bouton) {
+    const Qt::MouseButtons tenus = type == QEvent::MouseButtonRelease ? Qt::NoButton : bouton;
+    QMouseEvent e(type, QPointF(p), pVue->mapToGlobal(QPointF(p)),
+                  type == QEvent::MouseMove ? Qt::NoButton : bouton, tenus, Qt::NoModifier);
+    QApplication::sendEvent(pVue, &e);
+}
+
 void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a) {
-    const auto envoyer = [&](QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons bs) {
-        QMouseEvent e(type, QPointF(p), pVue->mapToGlobal(QPointF(p)), b, bs, Qt::NoModifier);
-        QApplication::sendEvent(pVue, &e);
-    };
-    envoyer(QEvent::MouseButtonPress, de, bouton, bouton);
-    envoyer(QEvent::MouseMove, a, Qt::NoButton, bouton);
-    envoyer(QEvent::MouseButtonRelease, a, bouton, Qt::NoButton);
+    Souris(pVue, QEvent::MouseButtonPress, de, bouton);
+    Souris(pVue, QEvent::MouseMove, a, bouton);
+    Souris(pVue, QEvent::MouseButtonRelease, a, bouton);
+}
+
+void Molette(QWidget* pVue, QPoint p, int nAngle) {
+    QWheelEvent e(QPointF(p), pVue->mapToGlobal(QPointF(p)), QPoint(), QPoint(0, nAngle),
+                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pVue, &e);
 }
 
 void VueDeTroisQuarts(QWidget* pVue) {
-    QWheelEvent molette(QPointF(10, 10), pVue->mapToGlobal(QPointF(10, 10)), QPoint(),
-                        QPoint(0, -2160), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(pVue, &molette);
+    Molette(pVue, QPoint(10, 10), -2160);
     Glisser(pVue, Qt::LeftButton, QPoint(300, 265), QPoint(230, 300));
     Glisser(pVue, Qt::RightButton, QPoint(500, 300), QPoint(380, 420));
 }

@@ -118,8 +118,11 @@ void GarderImage(const QImage& image, const char* szNom);
 // The pixels of a widget as shown that meet the test.
 int CompterPixels(QWidget* pWidget, const std::function<bool(QRgb)>& critere);
 
-// A drag in the view with one button held.
+// A mouse event in the view, no key held; a drag with one button held; the
+// wheel turned by an angle.
+void Souris(QWidget* pVue, QEvent::Type type, QPoint p, Qt::MouseButton bouton);
 void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a);
+void Molette(QWidget* pVue, QPoint p, int nAngle);
 // The house, farther and turned to show two facades, in the middle of a
 // 1024 x 720 main window's view.
 void VueDeTroisQuarts(QWidget* pVue);

@@ -136,6 +136,56 @@ TEST_F(FenetreTest, FaceCommandsCarryCheckMarksAndAskBeforeRemoving) {
     EXPECT_EQ(m_doc.Face(1)->m_proprietes.m_strNom, "south window 2");
 }
 
+// The mouse in the view: the right drag moves the origin, the left one
+// turns X about the vertical (depth, not length), double clicks and the
+// wheel zoom (down to a bound); a resize keeps the origin.
+TEST_F(FenetreTest, TheMouseMovesTurnsAndZoomsTheCamera) {
+    struct CCas {
+        QEvent::Type geste;
+        Qt::MouseButton bouton;
+        QPoint a; // where a drag from (100, 100) ends; the wheel's angle
+        double dAvant;
+        QPoint decalage; // of the origin
+        double dApres;
+    };
+    const CCas cas[] = {
+        {QEvent::MouseMove, Qt::RightButton, {130, 90}, 2048, {30, -10}, 2048},
+        {QEvent::MouseMove, Qt::LeftButton, {140, 100}, 2048, {}, 2048},
+        {QEvent::MouseMove, Qt::NoButton, {130, 90}, 2048, {}, 2048},
+        {QEvent::MouseButtonDblClick, Qt::LeftButton, {}, 2048, {}, 3072},
+        {QEvent::MouseButtonDblClick, Qt::RightButton, {}, 3072, {}, 3072 * 0.6666666666666666},
+        {QEvent::Wheel, Qt::NoButton, {0, -120}, 2048, {}, 1988},
+        {QEvent::Wheel, Qt::NoButton, {0, -120}, 60.5, {}, 60.5}, // its lower bound
+    };
+    m_fenetre.resize(900, 650);
+    m_fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
+    CVantrelView* pVue = m_fenetre.Vue();
+    for (const CCas& c : cas) {
+        SCOPED_TRACE(&c - cas);
+        pVue->InitialiserVue();
+        g_dEchelle = c.dAvant;
+        const CPointEcran centre = g_ptOrigine;
+        if (c.geste == QEvent::MouseMove) {
+            Glisser(pVue, c.bouton, QPoint(100, 100), c.a);
+        } else if (c.geste == QEvent::Wheel) {
+            Molette(pVue, QPoint(centre.x, centre.y), c.a.y());
+        } else {
+            Souris(pVue, c.geste, QPoint(50, 50), c.bouton);
+        }
+        EXPECT_EQ(g_ptOrigine, (CPointEcran{centre.x + c.decalage.x(), centre.y + c.decalage.y()}));
+        EXPECT_DOUBLE_EQ(g_dEchelle, c.dApres);
+        EXPECT_EQ(g_axes[0].m_y != 0, c.geste == QEvent::MouseMove && c.bouton == Qt::LeftButton);
+        EXPECT_NEAR(g_axes[0].Norme(), c.geste == QEvent::MouseMove ? 64 : g_axes[0].Norme(), 1e-9);
+    }
+    g_ptOrigine = CPointEcran{210, 150};
+    const int nLargeur = pVue->width();
+    m_fenetre.resize(1000, 700);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pVue->width() == nLargeur + 100; }));
+    pVue->grab();
+    EXPECT_EQ(g_ptOrigine, (CPointEcran{210, 150}));
+}
+
 TEST_F(FenetreTest, HelpSiteAndContactGoToTheDesktop) {
     CBureau bureau;
     for (const char* szSchema : {"file", "https", "mailto"}) {

@@ -27,7 +27,8 @@ protected:
     CFenetreEclairement* Eclairement() { return m_fenetre.Etude()->FenetreEclairement(); }
     // What the lighting window shows: the equivalent and the incidence.
     QString Lu() {
-        return Texte(Eclairement(), "strEquivalent") + ' ' + Texte(Eclairement(), "strIncidence");
+        return Widget<QLineEdit>(Eclairement(), "strEquivalent")->text() + ' ' +
+               Widget<QLineEdit>(Eclairement(), "strIncidence")->text();
     }
 };
 
@@ -262,7 +263,7 @@ TEST_F(Etude, AWholeStudyFromTheKeyboard) {
         ASSERT_EQ(bilan.m_nEchantillons, 144);
         const CEchantillon& dernier = bilan.m_echantillons[143];
         EXPECT_EQ(dernier.m_nHeure * 60 + dernier.m_nMinute, 23 * 60 + 50);
-        EXPECT_EQ(Texte(d, "strEquivalentMoyen").toStdString(),
+        EXPECT_EQ(Widget<QLineEdit>(d, "strEquivalentMoyen")->text().toStdString(),
                   TexteResultat(bilan.m_dEquivalentMoyen));
         EXPECT_GT(bleus(), nLegende + 100);
         EXPECT_EQ(m_ui.m_choixFichiers.back().strTitre, "Export data to");

@@ -95,27 +95,15 @@ TEST_F(FenetreTest, AFailedOpenIsReportedAndLeavesANewDocument) {
     EXPECT_EQ(m_fenetre.windowTitle(), "Vantrel - Untitled");
 }
 
-TEST_F(FenetreTest, ClosingAsksToSaveAndCancelKeepsTheWindow) {
-    OuvrirMaison();
-    Executer(ID_RECEPTEUR);
+// A dropped file opens like "&Open..." (a modified document asks first);
+// the house as a user sees it, kept as a picture; closing asks to save, and
+// Cancel keeps the window.
+TEST_F(FenetreTest, ADroppedHouseIsShownThenClosingAsksToSave) {
+    m_fenetre.resize(1024, 720);
     m_fenetre.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
-    m_ui.m_reponsesEnregistrement = {EReponse::Annuler, EReponse::Non};
-    EXPECT_FALSE(m_fenetre.close());
-    EXPECT_TRUE(m_fenetre.isVisible());
-    EXPECT_EQ(m_ui.m_questionsEnregistrement.back().strTexte, "Save changes to house.vtl?");
-    EXPECT_GT(g_nFaces, 0);
-    Executer(ID_QUITTER);
-    EXPECT_FALSE(m_fenetre.isVisible());
-    EXPECT_EQ(m_ui.m_questionsEnregistrement.size(), 2u);
-    EXPECT_EQ(g_nFaces, 0); // the contents are deleted on the way out
-}
-
-TEST_F(FenetreTest, ADroppedFileOpensLikeOpen) {
-    m_fenetre.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
-    Executer(ID_COTE_ETUDE); // modified: the drop asks first
-    m_ui.m_reponsesEnregistrement.push_back(EReponse::Non);
+    Executer(ID_COTE_ETUDE);
+    m_ui.m_reponsesEnregistrement = {EReponse::Non, EReponse::Annuler, EReponse::Non};
     QMimeData donnees;
     donnees.setUrls({QUrl::fromLocalFile(QString::fromStdString(m_strMaison))});
     const QPoint p(m_fenetre.width() / 2, m_fenetre.height() / 2);
@@ -126,14 +114,7 @@ TEST_F(FenetreTest, ADroppedFileOpensLikeOpen) {
     QApplication::sendEvent(&m_fenetre, &depot);
     EXPECT_TRUE(QTest::qWaitFor([this] { return m_doc.Chemin() == m_strMaison; }, 5000));
     EXPECT_EQ(m_ui.m_questionsEnregistrement.size(), 1u);
-}
 
-// The main window on the house example, kept as a picture of what a user sees.
-TEST_F(FenetreTest, ScreenshotOfTheHouse) {
-    m_fenetre.resize(1024, 720);
-    m_fenetre.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
-    OuvrirMaison();
     Executer(ID_COTE_ETUDE);
     Executer(ID_COORDONNEES);
     VueDeTroisQuarts(m_fenetre.Vue());
@@ -145,4 +126,13 @@ TEST_F(FenetreTest, ScreenshotOfTheHouse) {
     EXPECT_GT(couleur(qRgb(255, 255, 0)), 100);   // receivers
     EXPECT_GT(couleur(qRgb(255, 0, 255)), 100);   // the selected face and its openings
     EXPECT_GT(couleur(qRgb(255, 255, 255)), 100); // the other faces and the texts
+
+    EXPECT_FALSE(m_fenetre.close());
+    EXPECT_TRUE(m_fenetre.isVisible());
+    EXPECT_EQ(m_ui.m_questionsEnregistrement.back().strTexte, "Save changes to house.vtl?");
+    EXPECT_GT(g_nFaces, 0);
+    Executer(ID_QUITTER);
+    EXPECT_FALSE(m_fenetre.isVisible());
+    EXPECT_EQ(m_ui.m_questionsEnregistrement.size(), 3u);
+    EXPECT_EQ(g_nFaces, 0); // the contents are deleted on the way out
 }

@@ -35,9 +35,6 @@ struct Gestes {
         EXPECT_NE(p, nullptr) << szNom;
         return p;
     }
-    static QString Texte(QWidget* pFenetre, const char* szNom) {
-        return Widget<QLineEdit>(pFenetre, szNom)->text();
-    }
     // Clicks the button of this name or showing this text; a check box or a
     // radio button on its box.
     static void Cliquer(QWidget* pFenetre, const QString& texte) {
