@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -43,10 +42,9 @@ void FenetreTest::Executer(int nId) {
 void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
     // The command may turn the event loop before its dialog shows (the
     // "Mesh generation..." window is painted first): the gestures wait for it.
-    bool bVu = false;
-    const auto attente = Gestes::QuandModal(gestes, &bVu);
+    const auto attente = Gestes::QuandModal(gestes);
     Executer(nId);
-    EXPECT_TRUE(bVu) << "no modal dialog for " << nId;
+    EXPECT_TRUE(attente->property("vu").toBool()) << "no modal dialog for " << nId;
 }
 
 void FenetreTest::Raccourci(Qt::Key touche) {
@@ -56,11 +54,19 @@ void FenetreTest::Raccourci(Qt::Key touche) {
 }
 
 void FenetreTest::RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes) {
-    bool bVu = false;
-    const auto attente = Gestes::QuandModal(gestes, &bVu);
+    const auto attente = Gestes::QuandModal(gestes);
     Raccourci(touche);
-    EXPECT_TRUE(bVu) << "no modal dialog for Ctrl+"
-                     << QKeySequence(touche).toString().toStdString();
+    EXPECT_TRUE(attente->property("vu").toBool())
+        << "no modal dialog for Ctrl+" << QKeySequence(touche).toString().toStdString();
+}
+
+void FenetreTest::Montrer(QSize taille) {
+    if (taille.isValid()) {
+        m_fenetre.resize(taille);
+        m_fenetre.move(0, 0);
+    }
+    m_fenetre.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
 }
 
 void FenetreTest::OuvrirMaison() {
@@ -79,7 +85,6 @@ void GarderImage(const QImage& image, const char* szNom) {
     ASSERT_TRUE(QDir().mkpath(dossier));
     const QString chemin = QDir(dossier).filePath(QString::fromLatin1(szNom));
     ASSERT_TRUE(image.save(chemin));
-    std::printf("Screenshot: %s\n", qPrintable(chemin));
 }
 
 int CompterPixels(QWidget* pWidget, const std::function<bool(QRgb)>& critere) {

@@ -7,12 +7,7 @@
 #include "platform/InteractionScriptee.h"
 #include "ui/InteractionQt.h"
 
-#include <QDialog>
-
-#include <gtest/gtest.h>
-
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -91,9 +86,8 @@ protected:
 
     // Every scripted answer has been asked for.
     void TearDown() override {
-        EXPECT_TRUE(m_ui.m_reponses.empty());
-        EXPECT_TRUE(m_ui.m_reponsesEnregistrement.empty());
-        EXPECT_TRUE(m_ui.m_fichiers.empty());
+        EXPECT_TRUE(m_ui.m_reponses.empty() && m_ui.m_reponsesEnregistrement.empty() &&
+                    m_ui.m_fichiers.empty());
     }
 
     // Runs a command as the menu, its accelerator or its button does.
@@ -103,13 +97,14 @@ protected:
     // Runs a command whose dialog is modal: the gestures run on the dialog
     // once it is shown, and must close it (it is cancelled otherwise).
     void ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes);
-    // The same from the command's accelerator, Ctrl and the key, pressed in
-    // the main window made active first.
-    void RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes);
-    // Ctrl and the key in the main window made active first.
+    // Ctrl and the key in the main window made active first; the same for a
+    // modal dialog, as above.
     void Raccourci(Qt::Key touche);
+    void RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes);
     // "&Open..." of the house example.
     void OuvrirMaison();
+    // Shows the window, at the screen's corner in that size if one is given.
+    void Montrer(QSize taille = {});
 };
 
 std::vector<unsigned char> LireOctets(const std::string& chemin);

@@ -34,8 +34,8 @@ TEST(Demarrage, TheCommandLineOpensItsFileOrEndsTheProgramSayingWhy) {
         CVantrelApp app;
         ASSERT_EQ(app.InitInstance(c.arguments, false), c.bFenetre);
         if (c.bFenetre) {
-            EXPECT_TRUE(app.Fenetre()->isVisible());
-            EXPECT_TRUE(app.Fenetre()->windowState() & Qt::WindowMaximized);
+            EXPECT_TRUE(app.Fenetre()->isVisible() &&
+                        (app.Fenetre()->windowState() & Qt::WindowMaximized));
             EXPECT_EQ(app.Fenetre()->windowTitle(), c.szTitre);
             EXPECT_EQ(g_nFaces > 0, c.arguments.size() > 1);
             EXPECT_FALSE(app.Document()->IsModified());
@@ -55,8 +55,7 @@ TEST(EcranAccueil, ClosesOnEnterEscapeItsButtonOrItsDelay) {
         CEcranAccueil ecran;
         ecran.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&ecran));
-        EXPECT_EQ(ecran.Minuterie()->interval(), 2500);
-        EXPECT_TRUE(ecran.Minuterie()->isActive());
+        EXPECT_TRUE(ecran.Minuterie()->isActive() && ecran.Minuterie()->interval() == 2500);
         if (nFacon == 0) {
             // The picture on the grey of the tool windows.
             const QImage image = ecran.grab().toImage();

@@ -11,8 +11,8 @@
 TEST_F(FenetreTest, OpeningTheHouseThenSavingItBackGivesTheSameBytes) {
     EXPECT_EQ(m_fenetre.windowTitle(), "Vantrel - Untitled");
     OuvrirMaison();
-    EXPECT_EQ(m_ui.m_choixFichiers[0].strFiltre, "Fichiers Vantrel (*.vtl)");
-    EXPECT_EQ(m_ui.m_choixFichiers[0].strExtension, "vtl");
+    EXPECT_EQ(m_ui.m_choixFichiers[0].strFiltre + ' ' + m_ui.m_choixFichiers[0].strExtension,
+              "Fichiers Vantrel (*.vtl) vtl");
     EXPECT_FALSE(m_doc.IsModified());
     EXPECT_EQ(m_fenetre.windowTitle(), "Vantrel - house.vtl");
     const std::string copie = Temporaire("copy.vtl");
@@ -56,12 +56,13 @@ TEST_F(FenetreTest, TheSaveQuestionKeepsSavesOrDropsTheChanges) {
             m_ui.m_fichiers.push_back(Temporaire(c.szEnregistrement));
         }
         Executer(ID_OUVRIR);
-        EXPECT_EQ(m_ui.m_questionsEnregistrement.back().strTexte, "Save changes to Untitled?");
-        EXPECT_EQ(m_ui.m_questionsEnregistrement.back().strTitre, "Vantrel");
+        const auto& question = m_ui.m_questionsEnregistrement.back();
+        EXPECT_EQ(question.strTitre + ": " + question.strTexte,
+                  "Vantrel: Save changes to Untitled?");
         ASSERT_EQ(m_ui.m_choixFichiers.size(), c.szEnregistrement != nullptr ? 2u : 1u);
         if (c.szEnregistrement != nullptr) {
-            EXPECT_EQ(m_ui.m_choixFichiers[1].strTitre, "Save As");
-            EXPECT_EQ(m_ui.m_choixFichiers[1].strNomInitial, "Untitled.vtl");
+            const CChoixFichier& choix = m_ui.m_choixFichiers[1];
+            EXPECT_EQ(choix.strTitre + ": " + choix.strNomInitial, "Save As: Untitled.vtl");
         }
         EXPECT_EQ(m_doc.Chemin(), c.bOuvert ? m_strMaison : "");
         EXPECT_EQ(m_doc.IsModified(), !c.bOuvert);
@@ -99,9 +100,7 @@ TEST_F(FenetreTest, AFailedOpenIsReportedAndLeavesANewDocument) {
 // the house as a user sees it, kept as a picture; closing asks to save, and
 // Cancel keeps the window.
 TEST_F(FenetreTest, ADroppedHouseIsShownThenClosingAsksToSave) {
-    m_fenetre.resize(1024, 720);
-    m_fenetre.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
+    Montrer(QSize(1024, 720));
     Executer(ID_COTE_ETUDE);
     m_ui.m_reponsesEnregistrement = {EReponse::Non, EReponse::Annuler, EReponse::Non};
     QMimeData donnees;

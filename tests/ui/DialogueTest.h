@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -122,9 +121,9 @@ struct Gestes {
     }
     // Runs the gestures on the next modal dialog to show (a command's, or
     // one a click opens over the current one) while the result lives; they
-    // must close it (it is cancelled otherwise). *pVu tells it showed.
-    [[nodiscard]] static std::unique_ptr<QTimer> QuandModal(std::function<void(QDialog*)> gestes,
-                                                            bool* pVu = nullptr) {
+    // must close it (it is cancelled otherwise). Its property "vu" tells it
+    // showed.
+    [[nodiscard]] static std::unique_ptr<QTimer> QuandModal(std::function<void(QDialog*)> gestes) {
         auto attente = std::make_unique<QTimer>();
         QTimer* pAttente = attente.get();
         QWidget* pAvant = QApplication::activeModalWidget();
@@ -134,9 +133,7 @@ struct Gestes {
                 return;
             }
             pAttente->stop();
-            if (pVu != nullptr) {
-                *pVu = true;
-            }
+            pAttente->setProperty("vu", true);
             Activer(pDialogue);
             gestes(pDialogue);
             if (pDialogue->isVisible()) {
