@@ -1,79 +1,21 @@
 #include "FenetreTest.h"
 
-#include "document/Fichier.h"
 #include "modelling/Exemples.h"
-#include "platform/InteractionScriptee.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWheelEvent>
 
 #include <fstream>
 #include <iterator>
 
-EReponse CInteractionTest::Message(const std::string& strTexte, const std::string& strTitre,
-                                   EIcone icone, EBoutons boutons) {
-    m_messages.push_back({strTexte, strTitre, icone, boutons});
-    if (m_pendantMessage) {
-        m_pendantMessage();
-    }
-    if (m_reponses.empty()) {
-        return boutons == EBoutons::OuiNon
-                   ? EReponse::Non
-                   : (boutons == EBoutons::Ok ? EReponse::Ok : EReponse::Annuler);
-    }
-    const EReponse r = m_reponses.front();
-    m_reponses.pop_front();
-    return r;
-}
-
-EReponse CInteractionTest::DemanderEnregistrement(const std::string& strTexte,
-                                                  const std::string& strTitre) {
-    m_questionsEnregistrement.push_back({strTexte, strTitre, EIcone::Avertissement, EBoutons::Ok});
-    if (m_reponsesEnregistrement.empty()) {
-        return EReponse::Annuler;
-    }
-    const EReponse r = m_reponsesEnregistrement.front();
-    m_reponsesEnregistrement.pop_front();
-    return r;
-}
-
-std::optional<std::string> CInteractionTest::Fichier(const CChoixFichier& choix) {
-    m_choixFichiers.push_back(choix);
-    if (m_fichiers.empty()) {
-        return std::nullopt;
-    }
-    std::optional<std::string> f = m_fichiers.front();
-    m_fichiers.pop_front();
-    return f;
-}
-
-std::optional<std::string>
-CInteractionTest::ChoisirFichierEnregistrement(const CChoixFichier& choix) {
-    return Fichier(choix);
-}
-
-std::optional<std::string> CInteractionTest::ChoisirFichierOuverture(const CChoixFichier& choix) {
-    return Fichier(choix);
-}
-
-namespace {
-
-QTemporaryDir& Dossier() {
-    static QTemporaryDir dossier;
-    return dossier;
-}
-
-} // namespace
-
 const std::string& FichierMaison() {
     static const std::string chemin = [] {
-        const std::string f = Dossier().filePath(QStringLiteral("house.vtl")).toStdString();
+        const std::string f = Temporaire("house.vtl");
         // Built in a document of its own, gone before the tests' documents.
         CInteractionScriptee ui;
         CVantrelDoc doc(ui);
@@ -86,7 +28,8 @@ const std::string& FichierMaison() {
 }
 
 std::string Temporaire(const std::string& strNom) {
-    return Dossier().filePath(QString::fromStdString(strNom)).toStdString();
+    static QTemporaryDir dossier;
+    return dossier.filePath(QString::fromStdString(strNom)).toStdString();
 }
 
 void FenetreTest::Executer(int nId) {
@@ -96,41 +39,12 @@ void FenetreTest::Executer(int nId) {
     pAction->trigger();
 }
 
-namespace {
-
-// Runs `lancer`, which opens a modal dialog: the gestures run on it once it
-// is shown, and must close it (it is cancelled otherwise).
-bool Modal(QObject* pContexte, const std::function<void()>& lancer,
-           const std::function<void(QDialog*)>& gestes) {
-    // The command may turn the event loop before its dialog shows (the
-    // "Mesh generation..." window is painted first): wait for the dialog.
-    bool bVu = false;
-    QTimer attente;
-    QObject::connect(&attente, &QTimer::timeout, pContexte, [&] {
-        auto* pDialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (pDialogue == nullptr) {
-            return;
-        }
-        attente.stop();
-        bVu = true;
-        gestes(pDialogue);
-        if (pDialogue->isVisible()) {
-            ADD_FAILURE() << "the dialog was left open";
-            pDialogue->reject();
-        }
-    });
-    attente.start(0);
-    lancer();
-    attente.stop();
-    return bVu;
-}
-
-} // namespace
-
 void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
-    EXPECT_TRUE(Modal(
-        &m_fenetre, [&] { Executer(nId); }, gestes))
-        << "no modal dialog for " << nId;
+    // The command may turn the event loop before its dialog shows (the
+    // "Mesh generation..." window is painted first): the gestures wait for it.
+    const auto attente = Gestes::QuandModal(gestes);
+    Executer(nId);
+    EXPECT_TRUE(attente->property("vu").toBool()) << "no modal dialog for " << nId;
 }
 
 void FenetreTest::Raccourci(Qt::Key touche) {
@@ -140,17 +54,19 @@ void FenetreTest::Raccourci(Qt::Key touche) {
 }
 
 void FenetreTest::RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes) {
-    EXPECT_TRUE(Modal(
-        &m_fenetre, [&] { Raccourci(touche); }, gestes))
+    const auto attente = Gestes::QuandModal(gestes);
+    Raccourci(touche);
+    EXPECT_TRUE(attente->property("vu").toBool())
         << "no modal dialog for Ctrl+" << QKeySequence(touche).toString().toStdString();
 }
 
-bool FenetreTest::Active(int nId) {
-    return m_fenetre.Action(nId)->isEnabled();
-}
-
-bool FenetreTest::Cochee(int nId) {
-    return m_fenetre.Action(nId)->isChecked();
+void FenetreTest::Montrer(QSize taille) {
+    if (taille.isValid()) {
+        m_fenetre.resize(taille);
+        m_fenetre.move(0, 0);
+    }
+    m_fenetre.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
 }
 
 void FenetreTest::OuvrirMaison() {
@@ -164,22 +80,45 @@ std::vector<unsigned char> LireOctets(const std::string& chemin) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
+void GarderImage(const QImage& image, const char* szNom) {
+    const QString dossier = QStringLiteral(VANTREL_ARTEFACTS);
+    ASSERT_TRUE(QDir().mkpath(dossier));
+    const QString chemin = QDir(dossier).filePath(QString::fromLatin1(szNom));
+    ASSERT_TRUE(image.save(chemin));
+}
+
+int CompterPixels(QWidget* pWidget, const std::function<bool(QRgb)>& critere) {
+    const QImage image = pWidget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            n += critere(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+void Souris(QWidget* pVue, QEvent::Type type, QPoint p, Qt::MouseButton bouton) {
+    const Qt::MouseButtons tenus = type == QEvent::MouseButtonRelease ? Qt::NoButton : bouton;
+    QMouseEvent e(type, QPointF(p), pVue->mapToGlobal(QPointF(p)),
+                  type == QEvent::MouseMove ? Qt::NoButton : bouton, tenus, Qt::NoModifier);
+    QApplication::sendEvent(pVue, &e);
+}
+
 void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a) {
-    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(de), pVue->mapToGlobal(QPointF(de)), bouton,
-                      bouton, Qt::NoModifier);
-    QApplication::sendEvent(pVue, &appui);
-    QMouseEvent deplacement(QEvent::MouseMove, QPointF(a), pVue->mapToGlobal(QPointF(a)),
-                            Qt::NoButton, bouton, Qt::NoModifier);
-    QApplication::sendEvent(pVue, &deplacement);
-    QMouseEvent relache(QEvent::MouseButtonRelease, QPointF(a), pVue->mapToGlobal(QPointF(a)),
-                        bouton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(pVue, &relache);
+    Souris(pVue, QEvent::MouseButtonPress, de, bouton);
+    Souris(pVue, QEvent::MouseMove, a, bouton);
+    Souris(pVue, QEvent::MouseButtonRelease, a, bouton);
+}
+
+void Molette(QWidget* pVue, QPoint p, int nAngle) {
+    QWheelEvent e(QPointF(p), pVue->mapToGlobal(QPointF(p)), QPoint(), QPoint(0, nAngle),
+                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pVue, &e);
 }
 
 void VueDeTroisQuarts(QWidget* pVue) {
-    QWheelEvent molette(QPointF(10, 10), pVue->mapToGlobal(QPointF(10, 10)), QPoint(),
-                        QPoint(0, -2160), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(pVue, &molette);
+    Molette(pVue, QPoint(10, 10), -2160);
     Glisser(pVue, Qt::LeftButton, QPoint(300, 265), QPoint(230, 300));
     Glisser(pVue, Qt::RightButton, QPoint(500, 300), QPoint(380, 420));
 }

@@ -1,16 +1,13 @@
 #pragma once
 
+#include "../ui/DialogueTest.h"
+
 #include "app/MainFrame.h"
 #include "document/VantrelDoc.h"
 #include "platform/InteractionScriptee.h"
 #include "ui/InteractionQt.h"
 
-#include <QDialog>
-
-#include <gtest/gtest.h>
-
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,18 +31,43 @@ public:
     std::function<void()> m_pendantMessage;
 
     EReponse Message(const std::string& strTexte, const std::string& strTitre, EIcone icone,
-                     EBoutons boutons) override;
+                     EBoutons boutons) override {
+        m_messages.push_back({strTexte, strTitre, icone, boutons});
+        if (m_pendantMessage) {
+            m_pendantMessage();
+        }
+        return Prendre(m_reponses, boutons == EBoutons::OuiNon ? EReponse::Non
+                                   : boutons == EBoutons::Ok   ? EReponse::Ok
+                                                               : EReponse::Annuler);
+    }
     EReponse DemanderEnregistrement(const std::string& strTexte,
-                                    const std::string& strTitre) override;
-    std::optional<std::string> ChoisirFichierEnregistrement(const CChoixFichier& choix) override;
-    std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) override;
+                                    const std::string& strTitre) override {
+        m_questionsEnregistrement.push_back(
+            {strTexte, strTitre, EIcone::Avertissement, EBoutons::Ok});
+        return Prendre(m_reponsesEnregistrement, EReponse::Annuler);
+    }
+    std::optional<std::string> ChoisirFichierEnregistrement(const CChoixFichier& choix) override {
+        m_choixFichiers.push_back(choix);
+        return Prendre(m_fichiers, std::optional<std::string>());
+    }
+    std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) override {
+        return ChoisirFichierEnregistrement(choix);
+    }
     void RedessinerVues() override {
         ++m_nRedessins;
         CInteractionQt::RedessinerVues();
     }
 
 private:
-    std::optional<std::string> Fichier(const CChoixFichier& choix);
+    template <class T>
+    static T Prendre(std::deque<T>& file, T defaut) {
+        if (file.empty()) {
+            return defaut;
+        }
+        T t = file.front();
+        file.pop_front();
+        return t;
+    }
 };
 
 // The house example saved in a temporary folder, once for the whole program.
@@ -64,31 +86,38 @@ protected:
 
     // Every scripted answer has been asked for.
     void TearDown() override {
-        EXPECT_TRUE(m_ui.m_reponses.empty());
-        EXPECT_TRUE(m_ui.m_reponsesEnregistrement.empty());
-        EXPECT_TRUE(m_ui.m_fichiers.empty());
+        EXPECT_TRUE(m_ui.m_reponses.empty() && m_ui.m_reponsesEnregistrement.empty() &&
+                    m_ui.m_fichiers.empty());
     }
 
     // Runs a command as the menu, its accelerator or its button does.
     void Executer(int nId);
-    bool Active(int nId);
-    bool Cochee(int nId);
+    bool Active(int nId) { return m_fenetre.Action(nId)->isEnabled(); }
+    bool Cochee(int nId) { return m_fenetre.Action(nId)->isChecked(); }
     // Runs a command whose dialog is modal: the gestures run on the dialog
     // once it is shown, and must close it (it is cancelled otherwise).
     void ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes);
-    // The same from the command's accelerator, Ctrl and the key, pressed in
-    // the main window made active first.
-    void RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes);
-    // Ctrl and the key in the main window made active first.
+    // Ctrl and the key in the main window made active first; the same for a
+    // modal dialog, as above.
     void Raccourci(Qt::Key touche);
+    void RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes);
     // "&Open..." of the house example.
     void OuvrirMaison();
+    // Shows the window, at the screen's corner in that size if one is given.
+    void Montrer(QSize taille = {});
 };
 
 std::vector<unsigned char> LireOctets(const std::string& chemin);
+// Keeps a screenshot among the test program's artefacts.
+void GarderImage(const QImage& image, const char* szNom);
+// The pixels of a widget as shown that meet the test.
+int CompterPixels(QWidget* pWidget, const std::function<bool(QRgb)>& critere);
 
-// A drag in the view with one button held.
+// A mouse event in the view, no key held; a drag with one button held; the
+// wheel turned by an angle.
+void Souris(QWidget* pVue, QEvent::Type type, QPoint p, Qt::MouseButton bouton);
 void Glisser(QWidget* pVue, Qt::MouseButton bouton, QPoint de, QPoint a);
+void Molette(QWidget* pVue, QPoint p, int nAngle);
 // The house, farther and turned to show two facades, in the middle of a
 // 1024 x 720 main window's view.
 void VueDeTroisQuarts(QWidget* pVue);

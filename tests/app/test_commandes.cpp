@@ -1,18 +1,19 @@
 #include "FenetreTest.h"
 
-#include "app/Aide.h"
+#include "document/Commandes.h"
 #include "ui/VantrelView.h"
 #include "view/Camera.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
-#include <QTest>
 #include <QToolBar>
+
+#include <set>
 
 namespace {
 
@@ -28,120 +29,155 @@ public slots:
 
 } // namespace
 
-TEST_F(FenetreTest, CommandsFollowTheDocumentLive) {
-    // No face: nothing to remove or declare.
-    EXPECT_FALSE(Active(ID_SUPPRIMER_FACE));
-    EXPECT_FALSE(Active(ID_RECEPTEUR));
-    EXPECT_FALSE(Cochee(ID_RECEPTEUR));
-    EXPECT_TRUE(Active(ID_NOUVEAU));
-    EXPECT_TRUE(Active(ID_COORDONNEES));
-    EXPECT_TRUE(Active(ID_AIDE));
+// Which commands are out of reach, in each state of the study.
+TEST_F(FenetreTest, CommandsAreEnabledByTheStateOfTheStudy) {
+    // Run on a new document, then the commands out of reach.
+    const std::pair<std::vector<int>, std::set<int>> cas[] = {
+        {{},
+         {ID_SELECTIONNER_FACE, ID_SUPPRIMER_FACE, ID_INVERSER_FACE, ID_RECEPTEUR, ID_COTE_INVERSE,
+          ID_PROPRIETES, ID_COPIER_PROPRIETES, ID_OUVERTURES, ID_TRANSFORMATIONS,
+          ID_POINTS_PRINCIPAUX, ID_ECLAIREMENT, ID_BILAN_JOURNALIER, ID_GEOMETRIE_FACE}},
+        {{ID_OUVRIR}, {ID_ECLAIREMENT}}, // the lighting needs the sun window
+        {{ID_OUVRIR, ID_POSITION_SOLEIL},
+         {ID_CONFIGURATION_GEOGRAPHIQUE, ID_BILAN_JOURNALIER, ID_INFORMATIONS_SOLAIRES,
+          ID_PROBLEME_INVERSE, ID_OPTIONS_CALCUL}},
+        {{ID_OUVRIR, ID_POSITION_SOLEIL, ID_ECLAIREMENT},
+         {ID_CONFIGURATION_GEOGRAPHIQUE, ID_BILAN_JOURNALIER, ID_INFORMATIONS_SOLAIRES,
+          ID_PROBLEME_INVERSE, ID_OPTIONS_CALCUL, ID_INSERER_FACE, ID_SUPPRIMER_FACE,
+          ID_INSERER_PRISME, ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE, ID_RECEPTEUR,
+          ID_COTE_INVERSE, ID_PROPRIETES, ID_COPIER_PROPRIETES, ID_OUVERTURES, ID_TRANSFORMATIONS,
+          ID_POINTS_PRINCIPAUX}},
+        {{ID_OUVRIR, ID_POINTS_PRINCIPAUX},
+         {ID_INSERER_FACE, ID_SELECTIONNER_FACE, ID_SUPPRIMER_FACE, ID_INSERER_PRISME,
+          ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE, ID_TRANSFORMATIONS, ID_ECLAIREMENT,
+          ID_BILAN_JOURNALIER}},
+        {{ID_OUVRIR, ID_TRANSFORMATIONS},
+         {ID_INSERER_FACE, ID_SELECTIONNER_FACE, ID_SUPPRIMER_FACE, ID_INSERER_PRISME,
+          ID_INSERER_PARALLELEPIPEDE, ID_INVERSER_FACE, ID_POINTS_PRINCIPAUX, ID_ECLAIREMENT,
+          ID_BILAN_JOURNALIER}},
+    };
+    for (const auto& [commandes, attendues] : cas) {
+        SCOPED_TRACE(commandes.size());
+        for (const int nId : commandes) {
+            m_ui.m_fichiers.push_back(m_strMaison);
+            Executer(nId);
+        }
+        std::set<int> inactives;
+        for (const CCommande& commande : Commandes()) {
+            if (!Active(commande.nId)) {
+                inactives.insert(commande.nId);
+            }
+        }
+        EXPECT_EQ(inactives, attendues);
+        m_ui.m_fichiers.clear();
+        m_doc.SetModifiedFlag(false);
+        Executer(ID_NOUVEAU);
+    }
+}
 
+TEST_F(FenetreTest, FaceCommandsCarryCheckMarksAndAskBeforeRemoving) {
+    Montrer();
+    const int ids[] = {ID_RECEPTEUR,  ID_COTE_INVERSE, ID_COORDONNEES,
+                       ID_COTE_ETUDE, ID_BARRE_OUTILS, ID_BARRE_ETAT};
+    const auto marques = [&] {
+        std::string s;
+        for (const int nId : ids) {
+            s += Cochee(nId) ? '1' : '0';
+        }
+        return s;
+    };
+    g_ptOrigine = CPointEcran{3, 4};
+    Tourner(40, 40);
     OuvrirMaison();
-    EXPECT_TRUE(Active(ID_SUPPRIMER_FACE));
-    EXPECT_TRUE(Active(ID_RECEPTEUR));
-    EXPECT_TRUE(Active(ID_COTE_INVERSE));
-    // The first face, the south wall, is a receiver.
-    EXPECT_TRUE(Cochee(ID_RECEPTEUR));
-    EXPECT_FALSE(Cochee(ID_COTE_INVERSE));
-
-    Executer(ID_RECEPTEUR);
-    EXPECT_FALSE(Cochee(ID_RECEPTEUR));
-    EXPECT_EQ(m_doc.Face(-1)->m_proprietes.m_bRecepteur, 0);
+    EXPECT_EQ(marques(), "100011"); // the first face, the south wall, is a receiver
+    // Opening, then the standard orientation, reset the camera.
+    for (const int nId : {0, int(ID_ORIENTATION_STANDARD)}) {
+        if (nId != 0) {
+            g_dEchelle = 500;
+            Tourner(40, 40);
+            Executer(nId);
+        }
+        EXPECT_EQ(g_ptOrigine,
+                  (CPointEcran{m_fenetre.Vue()->width() / 2, m_fenetre.Vue()->height() / 2}));
+        EXPECT_TRUE(g_dEchelle == 2048 && g_axes[0].m_x == 64 && g_axes[0].m_y == 0);
+    }
+    EXPECT_FALSE(m_doc.IsModified());
+    for (const int nId : ids) {
+        Executer(nId);
+    }
+    EXPECT_EQ(marques(), "011100");
+    EXPECT_TRUE(m_doc.Face(-1)->m_proprietes.m_bRecepteur == 0 &&
+                m_doc.m_parametresAffichage.m_pageGeneral.m_bCoordonnees == 1);
+    EXPECT_FALSE(m_fenetre.BarreOutils()->isVisible() || m_fenetre.statusBar()->isVisible());
     EXPECT_TRUE(m_doc.IsModified());
-    Executer(ID_COTE_INVERSE);
-    EXPECT_TRUE(Cochee(ID_COTE_INVERSE));
-
     // Any change of the document that redraws updates the marks: another face.
     g_nFaceSelectionnee = 1; // "south window 1", a receiver
     m_doc.RedessinerVues();
-    EXPECT_TRUE(Cochee(ID_RECEPTEUR));
-    EXPECT_FALSE(Cochee(ID_COTE_INVERSE));
-}
+    EXPECT_EQ(marques(), "101100");
+    // Shown some other way (its context menu), the bar's mark follows.
+    m_fenetre.BarreOutils()->show();
+    EXPECT_EQ(marques(), "101110");
 
-TEST_F(FenetreTest, EveryCommandWorksOnAScene) {
-    // With faces and no modeless window open, every command has its window
-    // and every rule of the table but one allows it.
-    OuvrirMaison();
-    for (const CCommande& c : Commandes()) {
-        // The lighting needs the sun window open.
-        EXPECT_EQ(Active(c.nId), c.nId != ID_ECLAIREMENT) << c.szMenu;
-    }
-}
-
-TEST_F(FenetreTest, RemoveTheFaceAsksFirst) {
-    OuvrirMaison();
     const int nFaces = g_nFaces;
-    m_ui.m_reponses.push_back(EReponse::Non);
+    m_ui.m_reponses = {EReponse::Non, EReponse::Oui};
     Executer(ID_SUPPRIMER_FACE);
     ASSERT_EQ(m_ui.m_messages.size(), 1u);
-    EXPECT_EQ(m_ui.m_messages[0].strTexte, "Do you really want to remove this face ?   ");
-    EXPECT_EQ(m_ui.m_messages[0].strTitre, "Removal confirmation");
-    EXPECT_EQ(m_ui.m_messages[0].icone, EIcone::Question);
-    EXPECT_EQ(m_ui.m_messages[0].boutons, EBoutons::OuiNon);
+    const auto& m = m_ui.m_messages[0];
+    EXPECT_EQ(m.strTitre + ": " + m.strTexte,
+              "Removal confirmation: Do you really want to remove this face ?   ");
+    EXPECT_TRUE(m.icone == EIcone::Question && m.boutons == EBoutons::OuiNon);
     EXPECT_EQ(g_nFaces, nFaces);
-    EXPECT_FALSE(m_doc.IsModified());
-
-    m_ui.m_reponses.push_back(EReponse::Oui);
     Executer(ID_SUPPRIMER_FACE);
     EXPECT_EQ(g_nFaces, nFaces - 1);
-    EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_EQ(m_doc.Face(0)->m_proprietes.m_strNom, "south window 1");
+    EXPECT_EQ(m_doc.Face(1)->m_proprietes.m_strNom, "south window 2");
+}
 
-    // Down to no face, the command disables itself.
-    while (g_nFaces > 0) {
-        m_ui.m_reponses.push_back(EReponse::Oui);
-        Executer(ID_SUPPRIMER_FACE);
+// The mouse in the view: the right drag moves the origin, the left one
+// turns X about the vertical (depth, not length), double clicks and the
+// wheel zoom (down to a bound); a resize keeps the origin.
+TEST_F(FenetreTest, TheMouseMovesTurnsAndZoomsTheCamera) {
+    struct CCas {
+        QEvent::Type geste;
+        Qt::MouseButton bouton;
+        QPoint a; // where a drag from (100, 100) ends; the wheel's angle
+        double dAvant;
+        QPoint decalage; // of the origin
+        double dApres;
+    };
+    const CCas cas[] = {
+        {QEvent::MouseMove, Qt::RightButton, {130, 90}, 2048, {30, -10}, 2048},
+        {QEvent::MouseMove, Qt::LeftButton, {140, 100}, 2048, {}, 2048},
+        {QEvent::MouseMove, Qt::NoButton, {130, 90}, 2048, {}, 2048},
+        {QEvent::MouseButtonDblClick, Qt::LeftButton, {}, 2048, {}, 3072},
+        {QEvent::MouseButtonDblClick, Qt::RightButton, {}, 3072, {}, 3072 * 0.6666666666666666},
+        {QEvent::Wheel, Qt::NoButton, {0, -120}, 2048, {}, 1988},
+        {QEvent::Wheel, Qt::NoButton, {0, -120}, 60.5, {}, 60.5}, // its lower bound
+    };
+    Montrer(QSize(900, 650));
+    CVantrelView* pVue = m_fenetre.Vue();
+    for (const CCas& c : cas) {
+        SCOPED_TRACE(&c - cas);
+        pVue->InitialiserVue();
+        g_dEchelle = c.dAvant;
+        const CPointEcran centre = g_ptOrigine;
+        if (c.geste == QEvent::MouseMove) {
+            Glisser(pVue, c.bouton, QPoint(100, 100), c.a);
+        } else if (c.geste == QEvent::Wheel) {
+            Molette(pVue, QPoint(centre.x, centre.y), c.a.y());
+        } else {
+            Souris(pVue, c.geste, QPoint(50, 50), c.bouton);
+        }
+        EXPECT_EQ(g_ptOrigine, (CPointEcran{centre.x + c.decalage.x(), centre.y + c.decalage.y()}));
+        EXPECT_DOUBLE_EQ(g_dEchelle, c.dApres);
+        EXPECT_EQ(g_axes[0].m_y != 0, c.geste == QEvent::MouseMove && c.bouton == Qt::LeftButton);
+        EXPECT_NEAR(g_axes[0].Norme(), c.geste == QEvent::MouseMove ? 64 : g_axes[0].Norme(), 1e-9);
     }
-    EXPECT_FALSE(Active(ID_SUPPRIMER_FACE));
-}
-
-TEST_F(FenetreTest, FaceDescriptionTogglesCarryCheckMarks) {
-    Executer(ID_COORDONNEES);
-    EXPECT_TRUE(Cochee(ID_COORDONNEES));
-    EXPECT_EQ(m_doc.m_parametresAffichage.m_pageGeneral.m_bCoordonnees, 1);
-    EXPECT_TRUE(m_doc.IsModified());
-    Executer(ID_COTE_ETUDE);
-    EXPECT_TRUE(Cochee(ID_COTE_ETUDE));
-    Executer(ID_COORDONNEES);
-    EXPECT_FALSE(Cochee(ID_COORDONNEES));
-    EXPECT_EQ(m_doc.m_parametresAffichage.m_pageGeneral.m_bCoordonnees, 0);
-}
-
-TEST_F(FenetreTest, BarsShowAndHideWithTheirCheckMarks) {
-    m_fenetre.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
-    EXPECT_TRUE(Cochee(ID_BARRE_OUTILS));
-    EXPECT_TRUE(Cochee(ID_BARRE_ETAT));
-    Executer(ID_BARRE_OUTILS);
-    EXPECT_FALSE(m_fenetre.BarreOutils()->isVisible());
-    EXPECT_FALSE(Cochee(ID_BARRE_OUTILS));
-    Executer(ID_BARRE_ETAT);
-    EXPECT_FALSE(m_fenetre.statusBar()->isVisible());
-    EXPECT_FALSE(Cochee(ID_BARRE_ETAT));
-    Executer(ID_BARRE_OUTILS);
-    EXPECT_TRUE(m_fenetre.BarreOutils()->isVisible());
-    EXPECT_TRUE(Cochee(ID_BARRE_OUTILS));
-    // Hidden some other way (its context menu), the mark follows.
-    m_fenetre.BarreOutils()->hide();
-    EXPECT_FALSE(Cochee(ID_BARRE_OUTILS));
-}
-
-TEST_F(FenetreTest, StandardOrientationResetsTheCamera) {
-    m_fenetre.resize(640, 480);
-    m_fenetre.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_fenetre));
-    m_fenetre.Vue()->grab();
-    g_ptOrigine = CPointEcran{3, 4};
-    g_dEchelle = 500;
-    Tourner(40, 40);
-    Executer(ID_ORIENTATION_STANDARD);
-    EXPECT_EQ(g_ptOrigine,
-              (CPointEcran{m_fenetre.Vue()->width() / 2, m_fenetre.Vue()->height() / 2}));
-    EXPECT_EQ(g_dEchelle, 2048.0);
-    EXPECT_EQ(g_axes[0].m_x, 64.0);
-    EXPECT_EQ(g_axes[0].m_y, 0.0);
-    EXPECT_FALSE(m_doc.IsModified());
+    g_ptOrigine = CPointEcran{210, 150};
+    const int nLargeur = pVue->width();
+    m_fenetre.resize(1000, 700);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pVue->width() == nLargeur + 100; }));
+    pVue->grab();
+    EXPECT_EQ(g_ptOrigine, (CPointEcran{210, 150}));
 }
 
 TEST_F(FenetreTest, HelpSiteAndContactGoToTheDesktop) {
@@ -149,105 +185,66 @@ TEST_F(FenetreTest, HelpSiteAndContactGoToTheDesktop) {
     for (const char* szSchema : {"file", "https", "mailto"}) {
         QDesktopServices::setUrlHandler(QString::fromLatin1(szSchema), &bureau, "Ouvrir");
     }
-    Executer(ID_AIDE);
-    Executer(ID_SITE);
-    Executer(ID_CONTACT);
+    for (const int nId : {ID_AIDE, ID_SITE, ID_CONTACT}) {
+        Executer(nId);
+    }
     for (const char* szSchema : {"file", "https", "mailto"}) {
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(szSchema));
     }
     ASSERT_EQ(bureau.m_urls.size(), 3);
-    // The user guide that comes with the program.
-    EXPECT_TRUE(bureau.m_urls[0].isLocalFile());
+    // The user guide that comes with the program, the site, a mail.
     EXPECT_TRUE(QFileInfo(bureau.m_urls[0].toLocalFile()).isFile());
-    EXPECT_EQ(QFileInfo(bureau.m_urls[0].toLocalFile()).fileName(), QStringLiteral("guide.html"));
-    EXPECT_EQ(bureau.m_urls[1], QUrl(QString::fromLatin1(kAdresseSite)));
-    EXPECT_EQ(bureau.m_urls[2].toString(),
-              QStringLiteral("mailto:") + QString::fromLatin1(kAdresseAuteur));
+    EXPECT_EQ(QFileInfo(bureau.m_urls[0].toLocalFile()).fileName(), "guide.html");
+    EXPECT_EQ(bureau.m_urls[1].scheme() + ' ' + bureau.m_urls[2].scheme(), "https mailto");
+}
+
+TEST_F(FenetreTest, EveryButtonHasItsOwnVisibleImage) {
+    std::vector<QImage> images;
+    for (QAction* pAction : m_fenetre.BarreOutils()->actions()) {
+        if (pAction->isSeparator()) {
+            continue;
+        }
+        const std::string nom = pAction->toolTip().toStdString();
+        const QImage image =
+            pAction->icon().pixmap(QSize(16, 15)).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage alpha = image.convertToFormat(QImage::Format_Alpha8);
+        ASSERT_EQ(alpha.size(), QSize(16, 15)) << nom;
+        const uchar* p = alpha.constBits(); // 16 wide: no padding
+        EXPECT_GT(std::count_if(p, p + 16 * 15, [](uchar a) { return a > 128; }), 20) << nom;
+        EXPECT_EQ(std::ranges::count(images, image), 0) << nom;
+        images.push_back(image);
+    }
+    EXPECT_EQ(images.size(), 22u);
+}
+
+TEST_F(FenetreTest, StatusBarShowsPromptsUnderTheMouse) {
+    const QString repos = QString::fromLatin1(kTexteRepos);
+    EXPECT_EQ(m_fenetre.PaneMessage()->text(), repos);
+    Montrer();
+    // Remove the face is disabled with no face: its prompt shows all the same.
+    QWidget* pBouton =
+        m_fenetre.BarreOutils()->widgetForAction(m_fenetre.Action(ID_SUPPRIMER_FACE));
+    ASSERT_FALSE(pBouton == nullptr || pBouton->isEnabled());
+    QEvent entree(QEvent::Enter);
+    QApplication::sendEvent(pBouton, &entree);
+    EXPECT_EQ(m_fenetre.PaneMessage()->text(), "Remove the selected face");
+    QEvent sortie(QEvent::Leave);
+    QApplication::sendEvent(pBouton, &sortie);
+    EXPECT_EQ(m_fenetre.PaneMessage()->text(), repos);
+
+    QMenu* pCalcul = m_fenetre.menuBar()->actions()[3]->menu();
+    pCalcul->popup(m_fenetre.mapToGlobal(QPoint(50, 50)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pCalcul));
+    // "Receivers lighting..." waits for the sun window: disabled, with its
+    // prompt. From the last item first: the menu takes a move only once the
+    // mouse has left the place where it popped up.
+    QAction* pEclairement = m_fenetre.Action(ID_ECLAIREMENT);
+    QTest::mouseMove(pCalcul, pCalcul->actionGeometry(pCalcul->actions().constLast()).center());
+    QTest::mouseMove(pCalcul, pCalcul->actionGeometry(pEclairement).center());
+    EXPECT_EQ(m_fenetre.PaneMessage()->text(),
+              QString::fromLatin1(Commande(ID_ECLAIREMENT)->szInvite));
+    pCalcul->hide();
+    EXPECT_EQ(m_fenetre.PaneMessage()->text(), repos);
 }
 
 #include "test_commandes.moc"
-
-TEST_F(FenetreTest, ComputationOptionsFromTheMenuMarkTheDocumentOnlyWhenValidated) {
-    const auto taper = [](QDialog* pDialogue, const QString& annee) {
-        auto* pEdit = pDialogue->findChild<QLineEdit*>(QStringLiteral("strAnnee"));
-        ASSERT_NE(pEdit, nullptr);
-        pEdit->selectAll();
-        QTest::keyClicks(pEdit, annee);
-    };
-    ExecuterModal(ID_OPTIONS_CALCUL, [&](QDialog* pDialogue) {
-        taper(pDialogue, QStringLiteral("2010"));
-        pDialogue->reject();
-    });
-    EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_EQ(m_doc.m_optionsCalcul.m_nAnnee, 2003);
-    ExecuterModal(ID_OPTIONS_CALCUL, [&](QDialog* pDialogue) {
-        taper(pDialogue, QStringLiteral("2010"));
-        QTest::keyClick(pDialogue->findChild<QLineEdit*>(QStringLiteral("strAnnee")),
-                        Qt::Key_Return);
-    });
-    EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_EQ(m_doc.m_optionsCalcul.m_nAnnee, 2010);
-    // While the sun window is open the options are out of reach.
-    m_doc.m_bPositionSoleilOuverte = true;
-    m_doc.RedessinerVues();
-    EXPECT_FALSE(Active(ID_OPTIONS_CALCUL));
-    m_doc.m_bPositionSoleilOuverte = false;
-}
-
-TEST_F(FenetreTest, StudyToolsFromTheMenu) {
-    OuvrirMaison();
-    const auto edit = [](QDialog* pDialogue, const char* szNom) {
-        auto* pEdit = pDialogue->findChild<QLineEdit*>(QString::fromLatin1(szNom));
-        EXPECT_NE(pEdit, nullptr) << szNom;
-        return pEdit;
-    };
-    const auto bouton = [](QDialog* pDialogue, const char* szNom) {
-        auto* pBouton = pDialogue->findChild<QPushButton*>(QString::fromLatin1(szNom));
-        EXPECT_NE(pBouton, nullptr) << szNom;
-        return pBouton;
-    };
-    // The tools compute and leave the document unmodified.
-    ExecuterModal(ID_INFORMATIONS_SOLAIRES, [&](QDialog* pDialogue) {
-        EXPECT_EQ(pDialogue->windowTitle(), "Solar information");
-        EXPECT_EQ(edit(pDialogue, "strDureeJour")->text(), "8.16");
-        QTest::mouseClick(bouton(pDialogue, "fermer"), Qt::LeftButton);
-    });
-    ExecuterModal(ID_PROBLEME_INVERSE, [&](QDialog* pDialogue) {
-        EXPECT_EQ(pDialogue->windowTitle(), "Reversed problem");
-        QTest::mouseClick(bouton(pDialogue, "calculer"), Qt::LeftButton);
-        QTest::keyClick(pDialogue, Qt::Key_Escape);
-    });
-    EXPECT_TRUE(m_doc.m_problemeInverse.m_bCalcule);
-    EXPECT_EQ(m_doc.m_problemeInverse.m_dDurees[4], 134.0);
-    ExecuterModal(ID_CALCULS_PRATIQUES, [&](QDialog* pDialogue) {
-        EXPECT_EQ(pDialogue->windowTitle(), "Practical calculations");
-        EXPECT_EQ(edit(pDialogue, "strInclinaisonHiver")->text(), "21.1");
-        QTest::mouseClick(bouton(pDialogue, "fermer"), Qt::LeftButton);
-    });
-    EXPECT_FALSE(m_doc.IsModified());
-
-    // The site: cancelled, nothing changes; validated, the document is modified.
-    ExecuterModal(ID_CONFIGURATION_GEOGRAPHIQUE, [&](QDialog* pDialogue) {
-        EXPECT_EQ(pDialogue->windowTitle(), "Geographical configuration");
-        pDialogue->findChild<QComboBox*>(QStringLiteral("nLieu"))->setCurrentIndex(97);
-        QTest::mouseClick(bouton(pDialogue, "annuler"), Qt::LeftButton);
-    });
-    EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_EQ(m_doc.m_configurationGeographique.m_strLieu, "PARIS");
-    ExecuterModal(ID_CONFIGURATION_GEOGRAPHIQUE, [&](QDialog* pDialogue) {
-        pDialogue->findChild<QComboBox*>(QStringLiteral("nLieu"))->setCurrentIndex(97);
-        QTest::mouseClick(bouton(pDialogue, "valider"), Qt::LeftButton);
-    });
-    EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_EQ(m_doc.m_configurationGeographique.m_strLieu, "SYDNEY");
-    EXPECT_EQ(m_doc.m_configurationGeographique.m_dLatitude, -33.9);
-
-    // While the sun window is open only the practical calculations remain.
-    m_doc.m_bPositionSoleilOuverte = true;
-    m_doc.RedessinerVues();
-    EXPECT_FALSE(Active(ID_CONFIGURATION_GEOGRAPHIQUE));
-    EXPECT_FALSE(Active(ID_INFORMATIONS_SOLAIRES));
-    EXPECT_FALSE(Active(ID_PROBLEME_INVERSE));
-    EXPECT_TRUE(Active(ID_CALCULS_PRATIQUES));
-    m_doc.m_bPositionSoleilOuverte = false;
-}

@@ -1,75 +1,147 @@
 #pragma once
 
-#include "document/VantrelDoc.h"
-#include "platform/InteractionScriptee.h"
-
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
-// A fresh document with scripted answers, and the gestures of a user on a
-// dialog's widgets, found by the names of the core's buffer fields.
-class DialogueTest : public ::testing::Test {
-protected:
-    CInteractionScriptee m_ui;
-    CVantrelDoc m_doc{m_ui};
+#include <functional>
+#include <memory>
+#include <ostream>
 
+// Failures print texts as texts.
+inline void PrintTo(const QString& texte, std::ostream* pFlux) {
+    *pFlux << '"' << texte.toStdString() << '"';
+}
+
+// The gestures of a user on a window's widgets, found by the names of the
+// core's buffer fields (or, for a button, by its text).
+struct Gestes {
     template <class T>
-    static T* Widget(QWidget* pDialogue, const char* szNom) {
-        T* p = pDialogue->findChild<T*>(QString::fromLatin1(szNom));
+    static T* Widget(QWidget* pFenetre, const char* szNom) {
+        T* p = pFenetre->findChild<T*>(QString::fromLatin1(szNom));
         EXPECT_NE(p, nullptr) << szNom;
         return p;
     }
-    // Replaces an edit's text as a user does: select all, type.
-    static void Taper(QWidget* pDialogue, const char* szNom, const QString& texte) {
-        auto* pEdit = Widget<QLineEdit>(pDialogue, szNom);
-        pEdit->setFocus();
-        pEdit->selectAll();
-        QTest::keyClick(pEdit, Qt::Key_Delete);
-        for (const QChar c : texte) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(pEdit, c.toLatin1());
-            } else {
-                // What a keyboard layout or an input method sends for it.
-                QTest::sendKeyEvent(QTest::Click, pEdit, Qt::Key_unknown, QString(c),
-                                    Qt::NoModifier);
-            }
-        }
-    }
-    static QString Texte(QWidget* pDialogue, const char* szNom) {
-        return Widget<QLineEdit>(pDialogue, szNom)->text();
-    }
-    // Picks a drop-down entry with the keyboard, as a user does.
-    static void Choisir(QWidget* pDialogue, const char* szNom, const QString& entree) {
-        auto* pListe = Widget<QComboBox>(pDialogue, szNom);
-        const int n = pListe->findText(entree);
-        ASSERT_GE(n, 0) << entree.toStdString();
-        pListe->setFocus();
-        while (pListe->currentIndex() < n) {
-            QTest::keyClick(pListe, Qt::Key_Down);
-        }
-        while (pListe->currentIndex() > n) {
-            QTest::keyClick(pListe, Qt::Key_Up);
-        }
-    }
-    // Clicks the button that shows this text.
-    static void Cliquer(QWidget* pDialogue, const QString& texte) {
-        for (QPushButton* p : pDialogue->findChildren<QPushButton*>()) {
-            if (p->text() == texte) {
-                QTest::mouseClick(p, Qt::LeftButton);
+    // Clicks the button of this name or showing this text; a check box or a
+    // radio button on its box.
+    static void Cliquer(QWidget* pFenetre, const QString& texte) {
+        for (QAbstractButton* p : pFenetre->findChildren<QAbstractButton*>()) {
+            if (p->objectName() == texte || p->text() == texte) {
+                const bool bCase = qobject_cast<QCheckBox*>(p) || qobject_cast<QRadioButton*>(p);
+                QTest::mouseClick(p, Qt::LeftButton, {},
+                                  bCase ? QPoint(6, p->height() / 2) : p->rect().center());
                 return;
             }
         }
         ADD_FAILURE() << "no button " << texte.toStdString();
     }
-    // The name under which a screen reader reads the widget that has the focus.
-    static QString NomFocus() {
-        QWidget* p = QApplication::focusWidget();
-        return p == nullptr ? QString() : p->objectName();
+    // What a field shows: an edit's text, a drop-down's entry, a page's
+    // number, a check box's 1 or 0.
+    static QString Vu(QWidget* p) {
+        if (auto* pListe = qobject_cast<QComboBox*>(p)) {
+            return pListe->currentText();
+        }
+        if (auto* pPages = qobject_cast<QTabWidget*>(p)) {
+            return QString::number(pPages->currentIndex());
+        }
+        if (auto* pBouton = qobject_cast<QAbstractButton*>(p)) {
+            return pBouton->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        }
+        return qobject_cast<QLineEdit*>(p)->text();
+    }
+    // Plays gestures written "a;b;...", each on the widget of its name:
+    // "name=value" types in an edit (select all, type), picks a drop-down's
+    // entry with the keyboard, clicks a list's entry or a page's tab by
+    // number; "name" clicks a button (or the one showing this text);
+    // "name!" presses Enter in it; "name?value" checks what it shows.
+    static void Jouer(QWidget* pFenetre, const char* szGestes) {
+        for (const QString& geste : QString::fromUtf8(szGestes).split(';')) {
+            const qsizetype n = geste.indexOf(QRegularExpression(QStringLiteral("[=?!]")));
+            const QString nom = geste.left(n);
+            const QString valeur = geste.mid(n + 1);
+            if (n < 0) {
+                Cliquer(pFenetre, nom);
+                continue;
+            }
+            auto* p = pFenetre->findChild<QWidget*>(nom);
+            ASSERT_NE(p, nullptr) << nom.toStdString();
+            auto* pListe = qobject_cast<QListWidget*>(p);
+            auto* pPages = qobject_cast<QTabWidget*>(p);
+            auto* pChoix = qobject_cast<QComboBox*>(p);
+            auto* pEdit = qobject_cast<QLineEdit*>(p);
+            if (geste[n] == '!') {
+                QTest::keyClick(p, Qt::Key_Return);
+            } else if (geste[n] == '?') {
+                EXPECT_EQ(Vu(p), valeur) << nom.toStdString();
+            } else if (pChoix != nullptr) {
+                const int k = pChoix->findText(valeur);
+                ASSERT_GE(k, 0) << valeur.toStdString();
+                pChoix->setFocus();
+                while (pChoix->currentIndex() != k) {
+                    QTest::keyClick(pChoix, pChoix->currentIndex() < k ? Qt::Key_Down : Qt::Key_Up);
+                }
+            } else if (pListe != nullptr) {
+                QTest::mouseClick(pListe->viewport(), Qt::LeftButton, {},
+                                  pListe->visualItemRect(pListe->item(valeur.toInt())).center());
+            } else if (pPages != nullptr) {
+                QTest::mouseClick(pPages->tabBar(), Qt::LeftButton, {},
+                                  pPages->tabBar()->tabRect(valeur.toInt()).center());
+            } else {
+                ASSERT_NE(pEdit, nullptr) << nom.toStdString();
+                pEdit->setFocus();
+                pEdit->selectAll();
+                QTest::keyClick(pEdit, Qt::Key_Delete);
+                for (const QChar c : valeur) {
+                    if (c.unicode() < 128) {
+                        QTest::keyClick(pEdit, c.toLatin1());
+                    } else { // what a keyboard layout or an input method sends
+                        QTest::sendKeyEvent(QTest::Click, pEdit, Qt::Key_unknown, QString(c), {});
+                    }
+                }
+            }
+        }
+    }
+    // The window takes the keyboard, as the window manager gives it.
+    static void Activer(QWidget* pFenetre) {
+        pFenetre->activateWindow();
+        // A dialog shares its parent's activation: wait for its own.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == pFenetre; }));
+    }
+    // Runs the gestures on the next modal dialog to show (a command's, or
+    // one a click opens over the current one) while the result lives; they
+    // must close it (it is cancelled otherwise). Its property "vu" tells it
+    // showed.
+    [[nodiscard]] static std::unique_ptr<QTimer> QuandModal(std::function<void(QDialog*)> gestes) {
+        auto attente = std::make_unique<QTimer>();
+        QTimer* pAttente = attente.get();
+        QWidget* pAvant = QApplication::activeModalWidget();
+        QObject::connect(pAttente, &QTimer::timeout, pAttente, [=] {
+            auto* pDialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (pDialogue == nullptr || pDialogue == pAvant) {
+                return;
+            }
+            pAttente->stop();
+            pAttente->setProperty("vu", true);
+            Activer(pDialogue);
+            gestes(pDialogue);
+            if (pDialogue->isVisible()) {
+                ADD_FAILURE() << "the dialog was left open";
+                pDialogue->reject();
+            }
+        });
+        pAttente->start(0);
+        return attente;
     }
 };

@@ -1,123 +1,76 @@
 #include "ui/InteractionQt.h"
 
-#include <QAbstractButton>
-#include <QApplication>
+#include "DialogueTest.h"
+#include "ui/Texte.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 
-namespace {
-
-// Runs `action` on the modal window once it is up (the call under test is
-// then blocked in its own event loop).
-void QuandModal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* pModal = QApplication::activeModalWidget();
-        ASSERT_NE(pModal, nullptr);
-        action(pModal);
-    });
+// The core's messages in message boxes: texts from Windows-1252, the icon
+// and the buttons asked for, the answer of the button clicked.
+TEST(InteractionQt, MessagesShowTheCoreTextWithItsIconAndButtons) {
+    using B = QMessageBox;
+    struct CCas {
+        const char* szTexte;
+        EIcone icone; // null caption: the save question
+        EBoutons boutons;
+        const char* szTitre;
+        QMessageBox::Icon iconeVue;
+        QMessageBox::StandardButtons boutonsVus;
+        QMessageBox::StandardButton clic;
+        EReponse reponse;
+    };
+    const CCas cas[] = {
+        {"Do you really want to remove this face ?   ", EIcone::Question, EBoutons::OuiNon,
+         "Removal confirmation", B::Question, B::Yes | B::No, B::No, EReponse::Non},
+        {"\xC9t\xE9 \x80", EIcone::Stop, EBoutons::Ok, "Impossible", B::Critical, B::Ok, B::Ok,
+         EReponse::Ok},
+        {"Save changes to Untitled?", EIcone::Avertissement, EBoutons::Ok, nullptr, B::Warning,
+         B::Yes | B::No | B::Cancel, B::Cancel, EReponse::Annuler},
+    };
+    for (const CCas& c : cas) {
+        SCOPED_TRACE(c.szTexte);
+        CInteractionQt interaction;
+        bool bVue = false;
+        QTimer::singleShot(0, [&] {
+            auto* pBoite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(pBoite, nullptr);
+            bVue = true;
+            EXPECT_EQ(pBoite->text(), DepuisCp1252(c.szTexte));
+            EXPECT_EQ(pBoite->windowTitle(), c.szTitre != nullptr ? c.szTitre : "Vantrel");
+            EXPECT_EQ(pBoite->icon(), c.iconeVue);
+            EXPECT_EQ(pBoite->standardButtons(), c.boutonsVus);
+            pBoite->button(c.clic)->click();
+        });
+        EXPECT_EQ(c.szTitre != nullptr
+                      ? interaction.Message(c.szTexte, c.szTitre, c.icone, c.boutons)
+                      : interaction.DemanderEnregistrement(c.szTexte, "Vantrel"),
+                  c.reponse);
+        EXPECT_TRUE(bVue);
+    }
+    EXPECT_EQ(DepuisCp1252("\xC9t\xE9 \x80 \x9C"),
+              QString::fromUtf8("\u00c9t\u00e9 \u20ac \u0153"));
 }
 
-} // namespace
-
-TEST(InteractionQt, MessageShowsTheCoreTextAndCaptionWithItsIconAndButtons) {
-    CInteractionQt interaction;
-    QString texte, titre;
-    QMessageBox::Icon icone = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons boutons;
-    QuandModal([&](QWidget* pModal) {
-        auto* pBoite = qobject_cast<QMessageBox*>(pModal);
-        ASSERT_NE(pBoite, nullptr);
-        texte = pBoite->text();
-        titre = pBoite->windowTitle();
-        icone = pBoite->icon();
-        boutons = pBoite->standardButtons();
-        pBoite->button(QMessageBox::No)->click();
-    });
-    const EReponse r =
-        interaction.Message("Do you really want to remove this face ?   ", "Removal confirmation",
-                            EIcone::Question, EBoutons::OuiNon);
-    EXPECT_EQ(r, EReponse::Non);
-    EXPECT_EQ(texte, QStringLiteral("Do you really want to remove this face ?   "));
-    EXPECT_EQ(titre, QStringLiteral("Removal confirmation"));
-    EXPECT_EQ(icone, QMessageBox::Question);
-    EXPECT_EQ(boutons, QMessageBox::Yes | QMessageBox::No);
-}
-
-TEST(InteractionQt, MessageTextsComeFromWindows1252) {
-    CInteractionQt interaction;
-    QString texte;
-    QMessageBox::Icon icone = QMessageBox::NoIcon;
-    QuandModal([&](QWidget* pModal) {
-        auto* pBoite = qobject_cast<QMessageBox*>(pModal);
-        ASSERT_NE(pBoite, nullptr);
-        texte = pBoite->text();
-        icone = pBoite->icon();
-        pBoite->button(QMessageBox::Ok)->click();
-    });
-    EXPECT_EQ(interaction.Message("\xC9t\xE9 \x80", "Impossible", EIcone::Stop, EBoutons::Ok),
-              EReponse::Ok);
-    EXPECT_EQ(texte, QString::fromUtf8("Été €"));
-    EXPECT_EQ(icone, QMessageBox::Critical);
-}
-
-TEST(InteractionQt, TheSaveQuestionHasThreeAnswers) {
-    CInteractionQt interaction;
-    QMessageBox::StandardButtons boutons;
-    QuandModal([&](QWidget* pModal) {
-        auto* pBoite = qobject_cast<QMessageBox*>(pModal);
-        ASSERT_NE(pBoite, nullptr);
-        boutons = pBoite->standardButtons();
-        pBoite->button(QMessageBox::Cancel)->click();
-    });
-    EXPECT_EQ(interaction.DemanderEnregistrement("Save changes to Untitled?", "Vantrel"),
-              EReponse::Annuler);
-    EXPECT_EQ(boutons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-}
-
-TEST(InteractionQt, TheOpenDialogFiltersVtlFilesAndGivesThePath) {
+TEST(InteractionQt, TheFileDialogsFilterVtlFilesAndGiveThePathOrNothing) {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("maison.vtl"));
     std::ofstream(chemin.toStdString()) << "x";
     CInteractionQt interaction;
-    QStringList filtres;
-    QString titre;
-    QuandModal([&](QWidget* pModal) {
-        auto* pDialogue = qobject_cast<QFileDialog*>(pModal);
-        ASSERT_NE(pDialogue, nullptr);
-        filtres = pDialogue->nameFilters();
-        titre = pDialogue->windowTitle();
-        pDialogue->selectFile(chemin);
-        QMetaObject::invokeMethod(pDialogue, "accept");
-    });
-    const std::optional<std::string> r = interaction.ChoisirFichierOuverture(
-        CChoixFichier{"Open", "", "vtl", "Fichiers Vantrel (*.vtl)", false});
-    ASSERT_TRUE(r.has_value());
-    EXPECT_EQ(*r, chemin.toStdString());
-    EXPECT_EQ(filtres, QStringList{QStringLiteral("Fichiers Vantrel (*.vtl)")});
-    EXPECT_EQ(titre, QStringLiteral("Open"));
-}
-
-TEST(InteractionQt, ACancelledFileDialogGivesNothing) {
-    CInteractionQt interaction;
-    QuandModal([](QWidget* pModal) { static_cast<QDialog*>(pModal)->reject(); });
-    EXPECT_FALSE(interaction
-                     .ChoisirFichierEnregistrement(CChoixFichier{"Save As", "Untitled.vtl", "vtl",
-                                                                 "Fichiers Vantrel (*.vtl)"})
-                     .has_value());
-}
-
-TEST(InteractionQt, RedrawRunsTheWindowsHook) {
-    CInteractionQt interaction;
-    interaction.RedessinerVues(); // no hook yet: nothing happens
-    int n = 0;
-    interaction.FixerRedessin([&n] { ++n; });
-    interaction.RedessinerVues();
-    EXPECT_EQ(n, 1);
+    const CChoixFichier choix{"Open", "", "vtl", "Fichiers Vantrel (*.vtl)", false};
+    for (const bool bChoisi : {true, false}) {
+        QTimer::singleShot(0, [&] {
+            auto* pDialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(pDialogue, nullptr);
+            EXPECT_EQ(pDialogue->nameFilters(), QStringList{"Fichiers Vantrel (*.vtl)"});
+            EXPECT_EQ(pDialogue->windowTitle(), "Open");
+            pDialogue->selectFile(chemin);
+            QMetaObject::invokeMethod(pDialogue, bChoisi ? "accept" : "reject");
+        });
+        EXPECT_EQ(interaction.ChoisirFichierOuverture(choix),
+                  bChoisi ? std::optional(chemin.toStdString()) : std::nullopt);
+    }
 }
