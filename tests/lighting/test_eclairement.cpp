@@ -176,4 +176,28 @@ TEST_F(Eclairement, ReceiversAreWeightedByTheirNetAreas) {
     EXPECT_EQ(Incidence(), 0);
 }
 
+// Shadow borders falling exactly on nodes: a ground on a 0.2 m grid under
+// a roof and a wall whose edges lie on grid lines, lit by suns along the
+// grid's axes and diagonals, where rounding alone decides each border node.
+TEST_F(Eclairement, BordersOnTheNodesAreTheSameForBothEvaluations) {
+    CFace* sol = AjouterQuad("ground", CVecteur(0, 0, 0), CVecteur(10, 0, 0), CVecteur(10, 10, 0),
+                             CVecteur(0, 10, 0));
+    sol->m_proprietes.m_bRecepteur = 1;
+    sol->m_proprietes.m_dMailleAbsolue = 0.04;
+    AjouterQuad("roof", CVecteur(2, 2, 2), CVecteur(4, 2, 2), CVecteur(4, 6, 2), CVecteur(2, 6, 2));
+    CFace* mur = AjouterQuad("wall", CVecteur(6, 2, 0), CVecteur(6, 8, 0), CVecteur(6, 8, 3),
+                             CVecteur(6, 2, 3));
+    mur->m_proprietes.m_dTransmittivite = 40;
+    CFace* fenetre = AjouterQuad("window", CVecteur(6, 4, 1), CVecteur(6, 6, 1), CVecteur(6, 6, 2),
+                                 CVecteur(6, 4, 2));
+    fenetre->m_proprietes.m_dTransmittivite = 100;
+    mur->m_ouvertures.m_faces = {fenetre};
+    for (const CVecteur& d :
+         {CVecteur(0, 0, 1), CVecteur(1, 0, 1), CVecteur(-1, 0, 1), CVecteur(0, 1, 1),
+          CVecteur(1, 1, 1), CVecteur(-1, 1, 2), CVecteur(1, 0, 0.1), CVecteur(0, -1, 0.5)}) {
+        Calculer(d, 10);
+        EXPECT_GT(m_doc.m_eclairementRecepteurs.NoeudsDecides(), 0);
+    }
+}
+
 } // namespace

@@ -135,88 +135,72 @@ TEST(Maillage, UnchangedByATranslationOfTheFace) {
 
 class Generation : public DocumentTest {
 protected:
-    void ExpectRefus(const char* szTexte) {
-        ASSERT_EQ(m_ui.m_messages.size(), 1u);
-        EXPECT_EQ(m_ui.m_messages[0].strTexte, szTexte);
-        EXPECT_EQ(m_ui.m_messages[0].strTitre, "Computation not allowed");
-        EXPECT_EQ(m_ui.m_messages[0].icone, EIcone::Stop);
-        EXPECT_EQ(m_ui.m_messages[0].boutons, EBoutons::Ok);
-        for (CFace* f : m_doc.Faces()) {
-            EXPECT_EQ(f->m_pNoeuds, nullptr);
+    CJournal m_j;
+    // The result, then the message shown, and whether any mesh is left.
+    void Generer() {
+        NOTER(m_j, m_doc.GenererMaillages());
+        for (const auto& m : m_ui.m_messages) {
+            NOTER(m_j, m.strTexte, m.strTitre, m.icone, m.boutons);
         }
         m_ui.m_messages.clear();
+        int nMailles = 0;
+        for (CFace* f : m_doc.Faces()) {
+            nMailles += f->m_pNoeuds != nullptr;
+        }
+        NOTER(m_j, nMailles);
     }
 };
 
-TEST_F(Generation, TheBudgetOfTheWeight) {
-    for (const auto& [poids, budget] : {std::pair{50, 250000}, std::pair{1, 5000},
-                                        std::pair{1000, 5000000}, std::pair{2000000000, INT_MAX}}) {
-        EXPECT_EQ(CGenerationMaillage::Budget(poids), budget);
+TEST_F(Generation, TheBudgetOfTheWeightAndTheWorkIsBoundedWhateverTheGeometry) {
+    for (int n : {50, 1, 1000, 2000000000}) {
+        NOTER(m_j, n, CGenerationMaillage::Budget(n));
     }
     AjouterNommee("a");
-    EXPECT_FALSE(m_doc.GenererMaillages());
-    ExpectRefus("No face declared as a receiver (mesh not generated)   \n"
-                "Declare the faces of interest as receivers   ");
-
-    // Weight 1: a mesh of 5000 nodes is refused, 4999 accepted.
+    Generer();
+    m_j.Titre("weight 1: a mesh of 5000 nodes is refused, 4999 accepted");
     CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(1, 0, 0), CVecteur(1, 0, 2),
                            CVecteur(0, 0, 2));
     r->m_proprietes.m_bRecepteur = 1;
     r->m_proprietes.m_dMailleRelative = 1.99;
     m_doc.m_optionsCalcul.m_nPoidsMax = 1;
-    EXPECT_FALSE(m_doc.GenererMaillages());
-    ExpectRefus(
-        "The processor weight required for this computation would exceed the maximum weight   \n"
-        "Reduce your mesh or increase the maximum weight allowed   ");
+    Generer();
     CFace* trou = AjouterQuad("hole", CVecteur(0.01, 0, 0.01), CVecteur(0.03, 0, 0.01),
                               CVecteur(0.03, 0, 0.03), CVecteur(0.01, 0, 0.03));
     r->m_ouvertures.m_faces = {trou}; // takes exactly one node away
-    EXPECT_TRUE(m_doc.GenererMaillages());
-    EXPECT_TRUE(m_ui.m_messages.empty());
-    EXPECT_EQ(r->m_pNoeuds->Taille(), 4999);
-    // A second receiver exhausting the budget releases the first one's mesh too.
+    Generer();
+    NOTER(m_j, r->m_pNoeuds->Taille());
+    m_j.Titre("a second receiver exhausting the budget releases the first one's mesh too");
     m_doc.Face(0)->m_proprietes.m_bRecepteur = 1;
-    EXPECT_FALSE(m_doc.GenererMaillages());
-    ExpectRefus(CGenerationMaillage::kMessagePoids);
-}
+    Generer();
 
-TEST_F(Generation, TheWorkIsBoundedWhateverTheGeometry) {
-    // Grids of billions of candidates that would make few or no nodes are
-    // refused before they are walked; a large grid within the weight is not.
-    const struct {
-        double dCote;          // side of the square receiver, m
-        double dRelative;      // %
-        double dAbsolue;       // m
-        bool bCouverte;        // by an opening larger than the face
-        const char* szMessage; // null: accepted
-    } cas[] = {
-        {2, 0.0001, 0.0001, true, CGenerationMaillage::kMessagePoids},
-        {2, 0.0001, 0.0001, false, CGenerationMaillage::kMessagePoids},
-        {1e6, 2, 0.04, false, CGenerationMaillage::kMessagePoids},
-        {2, 0.1, 0.01, true, CGenerationMaillage::kMessageAucunNoeud}, // 1003 x 1003, walked
-        {40, 2, 0.04, false, nullptr},                                 // 199 x 199 nodes
-    };
-    for (const auto& c : cas) {
+    m_j.Titre("side, relative and absolute steps, covered by a larger opening: grids of "
+              "billions of candidates are refused before they are walked; a large grid within "
+              "the weight is not");
+    const std::tuple<double, double, double, bool> cas[] = {
+        {2, 0.0001, 0.0001, true},
+        {2, 0.0001, 0.0001, false},
+        {1e6, 2, 0.04, false},
+        {2, 0.1, 0.01, true}, // 1003 x 1003, walked
+        {40, 2, 0.04, false}};
+    m_doc.m_optionsCalcul.m_nPoidsMax = 50;
+    for (const auto& [l, dRelative, dAbsolue, bCouverte] : cas) {
         m_doc.NouveauDocument();
         m_ui.m_messages.clear();
-        const double l = c.dCote;
-        CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, l),
-                               CVecteur(0, 0, l));
+        r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, l),
+                        CVecteur(0, 0, l));
         r->m_proprietes.m_bRecepteur = 1;
-        r->m_proprietes.m_dMailleRelative = c.dRelative;
-        r->m_proprietes.m_dMailleAbsolue = c.dAbsolue;
-        if (c.bCouverte) {
+        r->m_proprietes.m_dMailleRelative = dRelative;
+        r->m_proprietes.m_dMailleAbsolue = dAbsolue;
+        if (bCouverte) {
             r->m_ouvertures.m_faces = {
                 AjouterQuad("hole", CVecteur(-1, 0, -1), CVecteur(l + 1, 0, -1),
                             CVecteur(l + 1, 0, l + 1), CVecteur(-1, 0, l + 1))};
         }
-        EXPECT_EQ(m_doc.GenererMaillages(), c.szMessage == nullptr) << l;
-        if (c.szMessage != nullptr) {
-            ExpectRefus(c.szMessage);
-        } else {
-            EXPECT_EQ(r->m_pNoeuds->Taille(), 199 * 199);
-        }
+        NOTER(m_j, l, dRelative, dAbsolue, bCouverte);
+        Generer();
+        NOTER(m_j, r->m_pNoeuds ? r->m_pNoeuds->Taille() : -1);
     }
+    ExpectGolden("meshes.txt", m_j.m_texte);
 }
 
 TEST_F(Generation, ReceiversLightingWindowBuildsAndReleasesTheMeshes) {
