@@ -26,13 +26,10 @@ protected:
     }
 
     // Appends the face list after a heading, for a golden file.
-    void Noter(const std::string& titre) { m_strNotes += "# " + titre + "\n" + DecrireFaces(); }
+    void Noter(const std::string& titre) {
+        m_j.Titre(titre);
+        m_j.m_texte += DecrireFaces();
+    }
 
-    std::string m_strNotes;
+    CJournal m_j;
 };
-
-inline void ExpectEgal(const CVecteur& v, double x, double y, double z) {
-    EXPECT_EQ(v.m_x, x);
-    EXPECT_EQ(v.m_y, y);
-    EXPECT_EQ(v.m_z, z);
-}

@@ -45,7 +45,7 @@ TEST_F(Generation, PrismsAndBoxes) {
     ASSERT_EQ(m_boite.Inserer(m_boite.Ouvrir()).nIssue, EIssue::Inseree);
     EXPECT_EQ(Noms(), "one,box 1,box 2,box 3,box 4,box 5,box 6,two,three");
     EXPECT_EQ(m_doc.LibelleFace(-1), "(2/9) box 1");
-    ExpectGolden("modelling/generation.txt", m_strNotes);
+    ExpectGolden("modelling/generation.txt", m_j.m_texte);
 }
 
 TEST_F(Generation, AnyTwoOppositeCornersGiveTheSameBox) {
