@@ -56,49 +56,37 @@ protected:
     }
 };
 
-TEST_F(Eclairement, AloneTheReceiverTakesItsDirectLighting) {
+TEST_F(Eclairement, ReceiverAloneBehindScreensAndOnTheHorizonLine) {
+    CJournal j;
     CFace* r = Recepteur();
+    const auto recepteur = [&](const CVecteur& dir, double dAltitude) {
+        Calculer(dir, dAltitude);
+        NOTER(j, dir, dAltitude, r->m_dIncidence, r->m_dEclairementDirect, r->m_dEclairement,
+              Equivalent(), Incidence());
+    };
+    j.Titre("alone, absorptivity 73: in front, along the normal, behind, then reversed");
     r->m_proprietes.m_dAbsorptivite = 73;
-    Calculer(CVecteur(0, -1, 0.2));
-    EXPECT_EQ(r->m_dEclairementDirect, 73);
-    EXPECT_EQ(r->m_dEclairement, 73);
-    EXPECT_EQ(Equivalent(), 73);
-    EXPECT_NEAR(r->m_dIncidence, std::atan(0.2) * 180 / std::numbers::pi, 1e-9);
-    Calculer(CVecteur(0, -1, 0)); // along the normal: exactly 0
-    EXPECT_EQ(r->m_dIncidence, 0);
-
-    // Behind the study side, then with the study side reversed.
-    Calculer(CVecteur(0, 1, 0.5));
-    EXPECT_GT(r->m_dIncidence, 90);
-    EXPECT_EQ(r->m_dEclairement, 0);
-    EXPECT_EQ(Equivalent(), 0);
+    recepteur(CVecteur(0, -1, 0.2), 45);
+    recepteur(CVecteur(0, -1, 0), 45);
+    recepteur(CVecteur(0, 1, 0.5), 45);
     r->m_proprietes.m_bCoteInverse = 1;
-    Calculer(CVecteur(0, 1, 0.5));
-    EXPECT_NEAR(r->m_dIncidence, std::atan(0.5) * 180 / std::numbers::pi, 1e-9);
-    EXPECT_EQ(r->m_dEclairement, 73);
-
-    // Below the horizon line nothing is lit; on it, everything.
+    recepteur(CVecteur(0, 1, 0.5), 45);
+    j.Titre("below the horizon line nothing is lit; on it, everything");
     r->m_proprietes.m_bCoteInverse = 0;
     m_doc.m_configurationGeographique.m_dLigneHorizon = 10;
-    Calculer(CVecteur(0, -1, 0.1), 9.99);
-    EXPECT_EQ(r->m_dEclairement, 0);
-    Calculer(CVecteur(0, -1, 0.1), 10);
-    EXPECT_EQ(r->m_dEclairement, 73);
-}
+    recepteur(CVecteur(0, -1, 0.1), 9.99);
+    recepteur(CVecteur(0, -1, 0.1), 10);
+    m_doc.m_configurationGeographique.m_dLigneHorizon = 0;
+    r->m_proprietes.m_dAbsorptivite = 100;
 
-TEST_F(Eclairement, ScreensOpeningsAndFacesEdgeOn) {
-    CFace* r = Recepteur();
+    j.Titre("a fully transparent screen is never an occluder");
     CFace* e = Ecran(100);
-    Calculer(CVecteur(0, -1, 0));
-    EXPECT_EQ(e->m_dTransmission, 1.0); // fully transparent: never an occluder
-    EXPECT_TRUE(Occultants(m_doc.Faces(), r).empty());
-    EXPECT_EQ(r->m_dEclairement, 100);
-
+    recepteur(CVecteur(0, -1, 0), 45);
+    NOTER(j, e->m_dTransmission, Occultants(m_doc.Faces(), r).size());
+    j.Titre("at 45 degrees on both faces, the cosine law's shadow on the wall's lower half");
     e->m_proprietes.m_correlationTransmittivite.m_nMode = 1;
-    Calculer(CVecteur(0, -1, 1)); // 45 degrees on both faces
-    EXPECT_NEAR(e->m_dTransmission, std::cos(std::numbers::pi / 4), 1e-12);
-    EXPECT_EQ(Occultants(m_doc.Faces(), r), std::vector<CFace*>{e});
-    // The screen's shadow falls on the lower half of the wall only.
+    recepteur(CVecteur(0, -1, 1), 45);
+    NOTER(j, e->m_dTransmission, Occultants(m_doc.Faces(), r).size());
     const CMaillage& m = *r->m_pNoeuds;
     for (int k = 0; k < m.Taille(); ++k) {
         const CVecteur n = m.Noeud(k);
@@ -107,13 +95,12 @@ TEST_F(Eclairement, ScreensOpeningsAndFacesEdgeOn) {
                       n.m_z < 1 ? static_cast<float>(e->m_dTransmission * 100.0f) : 100.0f);
         }
     }
-
-    // Successive screens multiply.
+    j.Titre("successive screens multiply");
     e->m_proprietes.m_correlationTransmittivite.m_nMode = 0;
     e->m_proprietes.m_dTransmittivite = 50;
     Ecran(50, 2);
-    Calculer(CVecteur(0, -1, 0));
-    EXPECT_EQ(r->m_dEclairement, 25);
+    recepteur(CVecteur(0, -1, 0), 45);
+    ExpectGolden("lighting.txt", j.m_texte);
 }
 
 TEST_F(Eclairement, OpaqueOccluderWithAnOpeningAndAShelfEdgeOn) {
