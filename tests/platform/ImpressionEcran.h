@@ -14,17 +14,6 @@
 #include <string>
 #include <type_traits>
 
-// Readable failure messages for screen points and segments.
-inline void PrintTo(const CPointEcran& p, std::ostream* os) {
-    *os << "(" << p.x << ", " << p.y << ")";
-}
-
-inline void PrintTo(const CDCEnregistreur::CSegment& s, std::ostream* os) {
-    *os << "(" << s.a.x << ", " << s.a.y << ") -> (" << s.b.x << ", " << s.b.y << ") rgb("
-        << int(s.stylo.couleur.r) << "," << int(s.stylo.couleur.g) << "," << int(s.stylo.couleur.b)
-        << ") w" << s.stylo.nLargeur;
-}
-
 // Every recorded call, one line each, in order: a drawing as text.
 inline std::string Decrire(const CDCEnregistreur& dc) {
     using E = CDCEnregistreur::EType;
@@ -135,6 +124,7 @@ void Montrer(std::ostream& os, const T& v) {
 
 // A golden text of results: each line is the expressions as written in the
 // test, then their values, so that one line pins several exact results.
+// Arguments are evaluated in no set order: one call with effects per line.
 struct CJournal {
     std::string m_texte;
     template <class... T>
