@@ -134,34 +134,27 @@ TEST_F(LectureVtl, GoldenFilesReadAndWriteBackTheSameBytes) {
 }
 
 TEST_F(LectureVtl, EveryStoredFieldLandsInItsMember) {
-    std::string texte;
+    CJournal j;
     for (const char* nom : {"one_quad.vtl", "tri_quad_tri.vtl", "openings.vtl", "long_title.vtl",
                             "windows_1252.vtl"}) {
         Charger(Golden(nom));
-        const CParametresAffichage& p = m_doc.m_parametresAffichage;
-        const CAffGeneral& g = p.m_pageGeneral;
-        const CAffQuadrillage& q = p.m_pageQuadrillage;
-        const CAffSoleil& s = p.m_pageSoleil;
+        const CAffGeneral& g = m_doc.m_parametresAffichage.m_pageGeneral;
+        const CAffQuadrillage& q = m_doc.m_parametresAffichage.m_pageQuadrillage;
+        const CAffSoleil& s = m_doc.m_parametresAffichage.m_pageSoleil;
         const CConfigurationGeographique& c = m_doc.m_configurationGeographique;
         const COptionsCalcul& o = m_doc.m_optionsCalcul;
-        char t[1024];
-        std::snprintf(t, sizeof t,
-                      "# %s\n\"%.40s\" %d%d%d%d%d%d%d%d | grid %d%d %d (%g %g %g) (%g %g %g) "
-                      "(%g %g %g) | sun %d%d %g (%g %g %g)\n\"%s\" %g %g %d %g %g north (%.15g "
-                      "%.15g %g) | %g %d %d %d %d\n",
-                      nom, m_doc.Titre().c_str(), g.m_bTriedreCentral, g.m_bTriedreInformatif,
-                      g.m_bDirectionNord, g.m_bElementsTextuels, g.m_bBrillance, g.m_bGrosNoeuds,
-                      g.m_bCoordonnees, g.m_bCoteEtude, q.m_bAfficher, q.m_bSignaler,
-                      q.m_nRepetition, q.m_centre.m_x, q.m_centre.m_y, q.m_centre.m_z,
-                      q.m_vecteur1.m_x, q.m_vecteur1.m_y, q.m_vecteur1.m_z, q.m_vecteur2.m_x,
-                      q.m_vecteur2.m_y, q.m_vecteur2.m_z, s.m_bSoleilProche, s.m_bRayonProche,
-                      s.m_dDistance, s.m_pointCible.m_x, s.m_pointCible.m_y, s.m_pointCible.m_z,
-                      c.m_strLieu.c_str(), c.m_dLatitude, c.m_dLongitude, c.m_bIgnorerLongitude,
-                      c.m_dDirectionNord, c.m_dLigneHorizon, c.m_nord.m_x, c.m_nord.m_y,
-                      c.m_nord.m_z, o.m_dCadence, o.m_nPoidsMax, o.m_nAnnee, o.m_nIndexPas,
-                      o.m_nPasMinutes);
-        texte += t + DecrireFaces();
+        j.Titre(nom);
+        NOTER(j, m_doc.Titre(), g.m_bTriedreCentral, g.m_bTriedreInformatif, g.m_bDirectionNord,
+              g.m_bElementsTextuels, g.m_bBrillance, g.m_bGrosNoeuds, g.m_bCoordonnees,
+              g.m_bCoteEtude);
+        NOTER(j, q.m_bAfficher, q.m_bSignaler, q.m_nRepetition, q.m_centre, q.m_vecteur1,
+              q.m_vecteur2, s.m_bSoleilProche, s.m_bRayonProche, s.m_dDistance, s.m_pointCible);
+        NOTER(j, c.m_strLieu, c.m_dLatitude, c.m_dLongitude, c.m_bIgnorerLongitude,
+              c.m_dDirectionNord, c.m_dLigneHorizon, c.m_nord);
+        NOTER(j, o.m_dCadence, o.m_nPoidsMax, o.m_nAnnee, o.m_nIndexPas, o.m_nPasMinutes);
+        j.m_texte += DecrireFaces();
     }
+    std::string texte = j.m_texte;
     // The north follows the direction read; the normals are computed from the
     // points read; names stay in Windows-1252.
     ExpectGolden("files/read.txt", texte);

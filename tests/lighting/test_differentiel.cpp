@@ -1,9 +1,7 @@
 // The fast shading against the plain evaluation on random scenes: every node
 // value, every face mean and both scene results must be bit for bit equal.
-#include "geometry/Face3.h"
+#include "geometry/FabriqueFace.h"
 #include "geometry/Face4.h"
-#include "geometry/Face5.h"
-#include "geometry/Face6.h"
 #include "lighting/EclairementRecepteurs.h"
 #include "lighting/GenerationMaillage.h"
 #include "platform/InteractionScriptee.h"
@@ -45,34 +43,18 @@ public:
 
     CFace* Ajouter() {
         const int type = Entier(3, 6);
-        std::unique_ptr<CFace> f;
+        auto f = CreerFace("CFace" + std::to_string(type));
         const CVecteur p0 = Point(6);
         const CVecteur e = Vecteur(Uniforme(0.5, 4));
-        CVecteur g = Vecteur(Uniforme(0.5, 4));
-        switch (type) {
-        case 3:
-            f = std::make_unique<CFace3>();
-            break;
-        case 4: {
-            f = std::make_unique<CFace4>();
-            // Convex, concave or slightly warped.
+        const CVecteur g = Vecteur(Uniforme(0.5, 4));
+        f->m_points[0] = p0;
+        f->m_points[1] = p0 + e;
+        f->m_points[2] = p0 + g;
+        if (type == 4) { // convex, concave or slightly warped
             const double s = Uniforme(0.3, 1.7);
             const double t = Uniforme(0.3, 1.7);
             f->m_points[3] = p0 + g;
             f->m_points[2] = p0 + e * s + g * t + (Entier(0, 5) == 0 ? Vecteur(0.05) : CVecteur());
-            break;
-        }
-        case 5:
-            f = std::make_unique<CFace5>();
-            break;
-        default:
-            f = std::make_unique<CFace6>();
-            break;
-        }
-        f->m_points[0] = p0;
-        f->m_points[1] = p0 + e;
-        if (type != 4) {
-            f->m_points[2] = p0 + g;
         }
         f->CalculerNormale();
         if (type == 5 || type == 6) {

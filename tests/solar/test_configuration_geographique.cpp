@@ -66,7 +66,8 @@ TEST(ConfigurationGeographique, PlacesLongitudeAndValidation) {
     t.strLongitude = "181";
     NOTER(j, c.Valider(t));
     t.strLongitude = "-180";
-    NOTER(j, c.Valider(t), c.m_bIgnorerLongitude, c.m_dLongitude, c.Ouvrir().bLongitudeActive);
+    NOTER(j, c.Valider(t), c.m_bIgnorerLongitude, c.m_dLongitude);
+    NOTER(j, c.Ouvrir().bLongitudeActive);
     CConfig::CocherIgnorerLongitude(t, false);
     NOTER(j, t.bLongitudeActive);
 
