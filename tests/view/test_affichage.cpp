@@ -11,20 +11,6 @@
 
 namespace {
 
-// Runs each drawing on a fresh 800 x 600 front view and compares the whole
-// record with a golden file.
-void ExpectDessins(const char* szFichier,
-                   std::initializer_list<std::pair<const char*, std::function<void(CDC*)>>> l) {
-    std::string texte;
-    for (const auto& [nom, dessiner] : l) {
-        InitialiserVue(CRectangle{0, 0, 800, 600});
-        CDCEnregistreur dc{CRectangle{0, 0, 800, 600}};
-        dessiner(&dc);
-        texte += std::string("# ") + nom + "\n" + Decrire(dc);
-    }
-    ExpectGolden(szFichier, texte);
-}
-
 CDonneesSoleil Soleil(CVecteur dir, double dAltitude = 45, double dLigneHorizon = 0) {
     CDonneesSoleil s;
     s.direction = dir;
