@@ -1,4 +1,3 @@
-#include "platform/InteractionScriptee.h"
 #include "platform/Validation.h"
 #include "tests/platform/ImpressionEcran.h"
 
@@ -19,19 +18,6 @@ TEST(Validation, MessagesBoundsAndReading) {
         NOTER(j, s, LireReel(s), LireEntier(s));
     }
     ExpectGolden("validation.txt", j.m_texte);
-}
-
-TEST(InteractionScriptee, RecordsMessagesAndGivesQueuedOrSafeAnswers) {
-    CInteractionScriptee ui;
-    EXPECT_EQ(ui.Message("a", "b", EIcone::Question, EBoutons::OuiNon), EReponse::Non);
-    ui.m_reponses.push_back(EReponse::Oui);
-    EXPECT_EQ(ui.Message("c", "d", EIcone::Question, EBoutons::OuiNon), EReponse::Oui);
-    ASSERT_EQ(ui.m_messages.size(), 2u);
-    EXPECT_EQ(ui.m_messages[1].strTexte, "c");
-    EXPECT_FALSE(ui.ChoisirFichierEnregistrement({}));
-    ui.m_fichiers.push_back("/tmp/x.txt");
-    EXPECT_EQ(ui.ChoisirFichierOuverture({}), "/tmp/x.txt");
-    EXPECT_EQ(ui.m_choixFichiers.size(), 2u);
 }
 
 } // namespace

@@ -1,6 +1,3 @@
-#include "document/VantrelDoc.h"
-#include "geometry/Face3.h"
-#include "platform/InteractionScriptee.h"
 #include "tests/platform/ImpressionEcran.h"
 #include "view/Camera.h"
 #include "view/Souris.h"
@@ -87,21 +84,6 @@ TEST_F(Camera, ProjectionTurningDragsAndZoom) {
         Vue();
     }
     ExpectGolden("camera.txt", m_j.m_texte);
-}
-
-TEST_F(Camera, ClickWithoutModifierSelectsNothing) {
-    CInteractionScriptee ui;
-    CVantrelDoc doc(ui);
-    doc.AjouterFace(std::make_unique<CFace3>());
-    doc.AjouterFace(std::make_unique<CFace3>());
-    CDCEnregistreur dc;
-    doc.Face(0)->Dessiner(&dc, true);
-    doc.Face(1)->Dessiner(&dc, true);
-    m_souris.BoutonEnfonce(true, 400, 300, false);
-    EXPECT_EQ(g_nFaceSelectionnee + ui.m_nRedessins, 0);
-    m_souris.BoutonEnfonce(true, 400, 300, true);
-    EXPECT_EQ(g_nFaceSelectionnee, 1);
-    EXPECT_EQ(ui.m_nRedessins, 1);
 }
 
 } // namespace
