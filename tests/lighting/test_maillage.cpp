@@ -203,27 +203,4 @@ TEST_F(Generation, TheBudgetOfTheWeightAndTheWorkIsBoundedWhateverTheGeometry) {
     ExpectGolden("meshes.txt", m_j.m_texte);
 }
 
-TEST_F(Generation, ReceiversLightingWindowBuildsAndReleasesTheMeshes) {
-    CFace* a = AjouterNommee("a");
-    a->m_proprietes.m_bRecepteur = 1;
-    m_doc.OuvrirPositionSoleil();
-    EXPECT_TRUE(m_doc.BasculerEclairement());
-    EXPECT_TRUE(m_doc.m_bEclairementOuvert);
-    EXPECT_EQ(a->m_pNoeuds->Taille(), 2401);
-    EXPECT_EQ(m_doc.m_eclairementRecepteurs.m_dEquivalent, 0); // nothing computed yet
-    m_doc.ChoisirAutoCalcul(true);
-    // 21 march 12:00 at the default site: the sun is south, in front of the wall.
-    EXPECT_EQ(m_doc.m_eclairementRecepteurs.m_dEquivalent, 100);
-    // Each move of the sun recomputes while "Auto Compute" is on.
-    m_doc.m_positionSoleil.m_nHeure = 0;
-    m_doc.m_positionSoleil.Calculer();
-    m_doc.ActualiserEclairement();
-    EXPECT_EQ(m_doc.m_eclairementRecepteurs.m_dEquivalent, 0);
-    // Closing the sun window closes the lighting window and frees the meshes.
-    m_doc.FermerPositionSoleil();
-    EXPECT_FALSE(m_doc.m_bEclairementOuvert);
-    EXPECT_EQ(a->m_pNoeuds, nullptr);
-    EXPECT_EQ(m_doc.m_positionSoleil.m_bInitialise, 0);
-}
-
 } // namespace
