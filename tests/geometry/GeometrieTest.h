@@ -7,12 +7,6 @@
 #include <initializer_list>
 #include <memory>
 
-inline void ExpectProche(const CVecteur& v, double x, double y, double z, double tol = 1e-12) {
-    EXPECT_NEAR(v.m_x, x, tol);
-    EXPECT_NEAR(v.m_y, y, tol);
-    EXPECT_NEAR(v.m_z, z, tol);
-}
-
 // A face of the named kind, on the given points (its defaults for none).
 inline std::unique_ptr<CFace> Face(const char* szClasse,
                                    std::initializer_list<CVecteur> points = {}) {
