@@ -102,31 +102,26 @@ TEST_F(Document, NewAndDeleteContents) {
     g_nFaces = 57; // as a failed load may leave it: the list is trusted, not the count
     m_doc.NouveauDocument();
     EXPECT_TRUE(m_doc.m_faces.empty());
-    EXPECT_EQ(g_nFaces, 0);
-    EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_FALSE(m_doc.m_bPointsPrincipauxOuverts || m_doc.m_bTransformationsOuvertes ||
-                 m_doc.m_bPositionSoleilOuverte || m_doc.m_bEclairementOuvert);
     EXPECT_TRUE(m_doc.m_transformations.m_groupe.m_faces.empty());
-    EXPECT_EQ(m_ui.m_fenetresFermees,
-              (std::vector<EFenetre>{EFenetre::PointsPrincipaux, EFenetre::Transformations,
-                                     EFenetre::Eclairement, EFenetre::PositionSoleil}));
     // The title goes; the other view parameters, the site and the options stay.
-    EXPECT_EQ(m_doc.Titre(), "no title");
-    EXPECT_EQ(m_doc.m_parametresAffichage.m_pageQuadrillage.m_nRepetition, 4);
-    EXPECT_EQ(m_doc.m_configurationGeographique.m_strLieu, "SYDNEY");
-    EXPECT_EQ(m_doc.m_optionsCalcul.m_nAnnee, 2020);
+    NOTER(m_j, g_nFaces, m_doc.IsModified(), m_doc.m_bPointsPrincipauxOuverts,
+          m_doc.m_bTransformationsOuvertes, m_doc.m_bPositionSoleilOuverte,
+          m_doc.m_bEclairementOuvert, m_ui.m_fenetresFermees, m_doc.Titre(),
+          m_doc.m_parametresAffichage.m_pageQuadrillage.m_nRepetition,
+          m_doc.m_configurationGeographique.m_strLieu, m_doc.m_optionsCalcul.m_nAnnee);
 
-    // Settings no dialog accepts, as a file written by hand may hold, stay usable.
-    m_doc.m_optionsCalcul.m_nPasMinutes = 0;
-    EXPECT_EQ(m_doc.m_optionsCalcul.PasMinutes(), 1);
-    m_doc.m_optionsCalcul.m_nPasMinutes = 2147483647;
-    EXPECT_EQ(m_doc.m_optionsCalcul.PasMinutes(), 1440);
+    m_j.Titre("settings no dialog accepts, as a file written by hand may hold, stay usable");
+    COptionsCalcul& o = m_doc.m_optionsCalcul;
+    for (int n : {0, 2147483647}) {
+        o.m_nPasMinutes = n;
+        NOTER(m_j, n, o.PasMinutes());
+    }
     m_doc.m_positionSoleil.Avancer();
-    EXPECT_EQ(m_doc.m_positionSoleil.m_nHeure * 60 + m_doc.m_positionSoleil.m_nMinute, 720);
-    m_doc.m_optionsCalcul.m_nAnnee = 2147483647;
+    NOTER(m_j, m_doc.m_positionSoleil.m_nHeure, m_doc.m_positionSoleil.m_nMinute);
+    o.m_nAnnee = 2147483647;
     m_doc.m_positionSoleil.CalculerPosition(); // no integer overflow
-    EXPECT_GE(m_doc.m_positionSoleil.m_dAltitude, -90);
-    EXPECT_LE(m_doc.m_positionSoleil.m_dAltitude, 90);
+    NOTER(m_j, m_doc.m_positionSoleil.m_dAzimut, m_doc.m_positionSoleil.m_dAltitude);
+    ExpectGolden("new_document.txt", m_j.m_texte);
 }
 
 } // namespace
