@@ -124,7 +124,8 @@ void Montrer(std::ostream& os, const T& v) {
 
 // A golden text of results: each line is the expressions as written in the
 // test, then their values, so that one line pins several exact results.
-// Arguments are evaluated in no set order: one call with effects per line.
+// Arguments are evaluated in no set order: at most one call with effects per
+// line, whose results are read through members (taken by reference, so after it).
 struct CJournal {
     std::string m_texte;
     template <class... T>
