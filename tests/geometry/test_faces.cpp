@@ -11,7 +11,7 @@ namespace {
 using V = CVecteur;
 
 // The curved kind of the given points, its arc computed.
-std::unique_ptr<CFaceCourbe> Courbe(const char* szClasse, std::initializer_list<V> points = {}) {
+std::unique_ptr<CFaceCourbe> Courbe(const char* szClasse, const std::vector<V>& points = {}) {
     std::unique_ptr<CFaceCourbe> f(static_cast<CFaceCourbe*>(Face(szClasse, points).release()));
     f->CalculerArc();
     EXPECT_TRUE(f->m_bContourAJour);
@@ -43,9 +43,7 @@ TEST(Faces, DefaultsRayCoefficientsArcsAndCopies) {
         {"CFace5", {V(0, 0, 0), V(1, 0, 0), V(std::cos(a), 0, std::sin(a))}}, // twice the cosine
     };
     for (const auto& [classe, points] : faces) {
-        auto f = Face(classe, std::initializer_list<V>{});
-        std::copy(points.begin(), points.end(), f->m_points);
-        f->CalculerNormale();
+        auto f = Face(classe, points);
         for (const V& d : {f->m_normale, V(1, 0, 0), V(0, 0, 1)}) {
             f->PreparerRayon(d);
             NOTER(j, classe, d, f->m_repere[0].m_fValeur, f->m_repere[1].m_fValeur,
@@ -117,11 +115,7 @@ TEST(Faces, ValidityAndCorrection) {
         {"CFace6", {o, V(2, 0, 0), V(4, 0, 0)}},
     };
     for (const auto& c : cas) {
-        auto f = CreerFace(c.classe);
-        for (std::size_t i = 0; i < c.points.size(); ++i) {
-            f->m_points[i] = c.points[i];
-        }
-        f->CalculerNormale();
+        auto f = Face(c.classe, c.points);
         NOTER(j, c.classe, c.points, f->EstValide(), f->m_points[2]);
     }
     ExpectGolden("face_validity.txt", j.m_texte);
@@ -167,11 +161,7 @@ TEST(Faces, WhichSideOfTheFaceAPointLies) {
         {"CFace6", {}, normale, V(1.4, 0, 0.7), 0.03, 0},
     };
     for (const auto& c : cas) {
-        auto f = CreerFace(c.classe);
-        for (std::size_t i = 0; i < c.points.size(); ++i) {
-            f->m_points[i] = c.points[i];
-        }
-        f->CalculerNormale();
+        auto f = Face(c.classe, c.points);
         f->PreparerRayon(c.dir.Norme() == 0 ? f->m_normale : c.dir);
         EXPECT_EQ(f->Intercepte(c.p, c.marge), c.attendu)
             << c.classe << " (" << c.p.m_x << ", " << c.p.m_y << ", " << c.p.m_z << ")";

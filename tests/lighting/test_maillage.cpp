@@ -1,21 +1,24 @@
 #include "../document/DocumentTest.h"
-#include "geometry/FabriqueFace.h"
+#include "../geometry/GeometrieTest.h"
 #include "lighting/GenerationMaillage.h"
 
 #include <climits>
 
 namespace {
 
-std::unique_ptr<CFace> Preparee(const char* szClasse, double l = 2, double h = 2) {
-    auto f = CreerFace(szClasse);
-    if (f->m_nPoints == 4) {
-        f->m_points[1] = CVecteur(l, 0, 0);
-        f->m_points[2] = CVecteur(l, 0, h);
-        f->m_points[3] = CVecteur(0, 0, h);
-        f->CalculerNormale();
-    }
+// The face with its ray test prepared along its normal.
+std::unique_ptr<CFace> Preparer(std::unique_ptr<CFace> f) {
     f->PreparerRayon(f->m_normale);
     return f;
+}
+
+// The kind's defaults; a quadrilateral l long and h high from the origin in y = 0.
+std::unique_ptr<CFace> Preparee(const char* szClasse, double l = 2, double h = 2) {
+    if (std::string(szClasse) != "CFace4") {
+        return Preparer(Face(szClasse));
+    }
+    return Preparer(Face(
+        szClasse, {CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, h), CVecteur(0, 0, h)}));
 }
 
 int Mailler(CFace& f, int budget = INT_MAX) {
@@ -83,13 +86,8 @@ TEST(Maillage, NoNodeInsideAnOpeningNorOnItsBorder) {
     // One opening on the grid lines 0.4 and 0.8, one 0.6 mm inside 1.2 and 1.6.
     std::vector<std::unique_ptr<CFace>> fenetres;
     for (const auto& [a, b] : {std::pair{0.4, 0.8}, std::pair{1.2006, 1.5994}}) {
-        auto f = Preparee("CFace4");
-        f->m_points[0] = CVecteur(a, 0, a);
-        f->m_points[1] = CVecteur(b, 0, a);
-        f->m_points[2] = CVecteur(b, 0, b);
-        f->m_points[3] = CVecteur(a, 0, b);
-        f->CalculerNormale();
-        f->PreparerRayon(f->m_normale);
+        auto f = Preparer(Face("CFace4", {CVecteur(a, 0, a), CVecteur(b, 0, a), CVecteur(b, 0, b),
+                                          CVecteur(a, 0, b)}));
         mur->m_ouvertures.m_faces.push_back(f.get());
         fenetres.push_back(std::move(f));
     }
@@ -107,11 +105,8 @@ TEST(Maillage, NoNodeInsideAnOpeningNorOnItsBorder) {
     EXPECT_EQ(nVoisins, 2);
 
     // A degenerate face gets an empty mesh and keeps its budget.
-    auto plat = Preparee("CFace4");
-    plat->m_points[2] = CVecteur(4, 0, 0);
-    plat->m_points[3] = CVecteur(3, 0, 0);
-    plat->CalculerNormale();
-    plat->PreparerRayon(plat->m_normale);
+    auto plat = Preparer(Face(
+        "CFace4", {CVecteur(0, 0, 0), CVecteur(2, 0, 0), CVecteur(4, 0, 0), CVecteur(3, 0, 0)}));
     int budget = 10;
     EXPECT_TRUE(plat->GenererMaillage(&budget));
     EXPECT_EQ(budget, 10);
@@ -120,13 +115,8 @@ TEST(Maillage, NoNodeInsideAnOpeningNorOnItsBorder) {
 
 TEST(Maillage, UnchangedByATranslationOfTheFace) {
     auto a = Preparee("CFace3");
-    auto b = CreerFace("CFace3");
     const CVecteur d(12.5, -3.25, 7.75);
-    for (int i = 0; i < 3; ++i) {
-        b->m_points[i] = a->m_points[i] + d;
-    }
-    b->CalculerNormale();
-    b->PreparerRayon(b->m_normale);
+    auto b = Preparer(Face("CFace3", {a->m_points[0] + d, a->m_points[1] + d, a->m_points[2] + d}));
     ASSERT_EQ(Mailler(*a), Mailler(*b));
     for (int k = 0; k < a->m_pNoeuds->Taille(); k += 37) {
         EXPECT_LT((b->m_pNoeuds->Noeud(k) - a->m_pNoeuds->Noeud(k) - d).Norme(), 1e-9);
