@@ -1,8 +1,7 @@
 // The variable-length forms of the archive: string prefixes, counts and long
 // class indices. The golden scene files pin every other byte of the format.
 #include "document/Archive.h"
-
-#include <gtest/gtest.h>
+#include "tests/platform/ImpressionEcran.h"
 
 #include <cmath>
 #include <functional>
@@ -102,37 +101,31 @@ TEST(Archive, MalformedInputIsRefusedAtItsOffset) {
         Octets o;
         std::function<void(CArchive&)> f;
         std::size_t nPosition;
-        const char* szMessage;
     } cas[] = {
         // The wide-character marker is never written; lengths beyond what
         // remains are refused before anything is allocated.
-        {{0xFF, 0xFE, 0xFF, 0x01, 'a'}, chaine, 0, nullptr},
-        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a', 'b', 'c'}, chaine, 7, nullptr},
-        {{0xFF, 0x00, 0x01, 'a'}, chaine, 3, nullptr},
-        {{0x05, 'a'}, chaine, 1, nullptr},
-        {{0xFF, 0xFF, 0x08, 0x00, 0x00, 0x10, 'C'}, classes, 6, nullptr},
-        {{0x01, 0x02},
-         reel,
-         0,
-         "Unexpected end of data: a double needs 8 bytes but only 2 remain (at byte offset 0)"},
+        {{0xFF, 0xFE, 0xFF, 0x01, 'a'}, chaine, 0},
+        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a', 'b', 'c'}, chaine, 7},
+        {{0xFF, 0x00, 0x01, 'a'}, chaine, 3},
+        {{0x05, 'a'}, chaine, 1},
+        {{0xFF, 0xFF, 0x08, 0x00, 0x00, 0x10, 'C'}, classes, 6},
+        {{0x01, 0x02}, reel, 0},
         // Class tags: schema 7, an unknown name, a class not allowed here.
-        {{0xFF, 0xFF, 0x07, 0x00, 0x06, 0x00, 'C', 'F', 'a', 'c', 'e', '3'}, classes, 2, nullptr},
-        {{0xFF, 0xFF, 0x08, 0x00, 0x03, 0x00, 'A', 0x01, 'B'},
-         classes,
-         6,
-         "Unknown class name \"A\\x01B\" (at byte offset 6)"},
-        {defini, quatre, 6, nullptr},
+        {{0xFF, 0xFF, 0x07, 0x00, 0x06, 0x00, 'C', 'F', 'a', 'c', 'e', '3'}, classes, 2},
+        {{0xFF, 0xFF, 0x08, 0x00, 0x03, 0x00, 'A', 0x01, 'B'}, classes, 6},
+        {defini, quatre, 6},
         // Known-class tags of a class never defined: index 1 before any class,
         // index 2 which numbers an object, index 0, and the long form.
-        {{0x01, 0x80}, classes, 0, nullptr},
-        {apres({0x02, 0x80}), classes, 12, nullptr},
-        {{0x00, 0x80}, classes, 0, nullptr},
-        {{0xFF, 0x7F, 0x00, 0x90, 0x00, 0x80}, classes, 0, nullptr},
+        {{0x01, 0x80}, classes, 0},
+        {apres({0x02, 0x80}), classes, 12},
+        {{0x00, 0x80}, classes, 0},
+        {{0xFF, 0x7F, 0x00, 0x90, 0x00, 0x80}, classes, 0},
         // A reference back to an object, short and long, and the null tag.
-        {apres({0x02, 0x00}), classes, 12, nullptr},
-        {{0xFF, 0x7F, 0x02, 0x00, 0x00, 0x00}, classes, 0, nullptr},
-        {{0x00, 0x00}, classes, 0, nullptr},
+        {apres({0x02, 0x00}), classes, 12},
+        {{0xFF, 0x7F, 0x02, 0x00, 0x00, 0x00}, classes, 0},
+        {{0x00, 0x00}, classes, 0},
     };
+    std::string texte;
     for (const auto& c : cas) {
         auto ar = CArchive::Lecture(c.o);
         try {
@@ -140,13 +133,10 @@ TEST(Archive, MalformedInputIsRefusedAtItsOffset) {
             ADD_FAILURE() << "no CErreurArchive at " << c.nPosition;
         } catch (const CErreurArchive& e) {
             EXPECT_EQ(e.Position(), c.nPosition) << e.what();
-            EXPECT_NE(std::string(e.what()).find("byte offset " + std::to_string(c.nPosition)),
-                      std::string::npos);
-            if (c.szMessage != nullptr) {
-                EXPECT_STREQ(e.what(), c.szMessage);
-            }
+            texte += std::string(e.what()) + "\n";
         }
     }
+    ExpectGolden("files/archive_refusals.txt", texte);
     // A count that the remaining bytes cannot back, checked before sizing a list.
     const Octets o = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4, 5, 6, 7, 8};
     auto ar = CArchive::Lecture(o);

@@ -154,10 +154,9 @@ TEST_F(LectureVtl, EveryStoredFieldLandsInItsMember) {
         NOTER(j, o.m_dCadence, o.m_nPoidsMax, o.m_nAnnee, o.m_nIndexPas, o.m_nPasMinutes);
         j.m_texte += DecrireFaces();
     }
-    std::string texte = j.m_texte;
     // The north follows the direction read; the normals are computed from the
     // points read; names stay in Windows-1252.
-    ExpectGolden("files/read.txt", texte);
+    ExpectGolden("files/read.txt", j.m_texte);
     EXPECT_EQ(m_doc.LibelleFace(1), "(2/2) prix 100 \x80");
     Charger(Golden("tri_quad_tri.vtl"));
     EXPECT_EQ(m_doc.Face(0)->m_points[3].m_x, 7.25); // a triangle keeps its fourth point
