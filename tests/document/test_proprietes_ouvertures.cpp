@@ -5,12 +5,9 @@ namespace {
 class Ouvertures : public DocumentTest {
 protected:
     // A wall of 10 m2 with two windows of 1.5 m2.
-    CFace* m_mur = AjouterQuad("wall", CVecteur(0, 0, 0), CVecteur(5, 0, 0), CVecteur(5, 0, 2),
-                               CVecteur(0, 0, 2));
-    CFace* m_f1 = AjouterQuad("w1", CVecteur(1, 0, 0.5), CVecteur(2, 0, 0.5), CVecteur(2, 0, 2),
-                              CVecteur(1, 0, 2));
-    CFace* m_f2 = AjouterQuad("w2", CVecteur(3, 0, 0.5), CVecteur(4, 0, 0.5), CVecteur(4, 0, 2),
-                              CVecteur(3, 0, 2));
+    CFace* m_mur = AjouterQuad("wall", CVecteur(0, 0, 0), CVecteur(5, 0, 0), CVecteur(0, 0, 2));
+    CFace* m_f1 = AjouterQuad("w1", CVecteur(1, 0, 0.5), CVecteur(1, 0, 0), CVecteur(0, 0, 1.5));
+    CFace* m_f2 = AjouterQuad("w2", CVecteur(3, 0, 0.5), CVecteur(1, 0, 0), CVecteur(0, 0, 1.5));
     CJournal m_j;
 };
 
@@ -65,8 +62,7 @@ TEST_F(Ouvertures, PropertiesCopyDialogAndDetail) {
 }
 
 TEST_F(Ouvertures, ConsideredAreaAndTheRayTest) {
-    CFace* grande = AjouterQuad("big", CVecteur(0, 0, 0), CVecteur(4, 0, 0), CVecteur(4, 0, 3),
-                                CVecteur(0, 0, 3));
+    CFace* grande = AjouterQuad("big", CVecteur(0, 0, 0), CVecteur(4, 0, 0), CVecteur(0, 0, 3));
     COuvertures& o = m_mur->m_ouvertures;
     const struct {
         std::vector<CFace*> faces;

@@ -49,8 +49,7 @@ protected:
 
     // A 2 x 2 screen in the plane y = -d in front of the wall.
     CFace* Ecran(double dTransmittivite, double d = 1) {
-        CFace* f = AjouterQuad("screen", CVecteur(0, -d, 0), CVecteur(2, -d, 0), CVecteur(2, -d, 2),
-                               CVecteur(0, -d, 2));
+        CFace* f = AjouterQuad("screen", CVecteur(0, -d, 0), CVecteur(2, 0, 0), CVecteur(0, 0, 2));
         f->m_proprietes.m_dTransmittivite = dTransmittivite;
         return f;
     }
@@ -106,13 +105,11 @@ TEST_F(Eclairement, ReceiverAloneBehindScreensAndOnTheHorizonLine) {
 TEST_F(Eclairement, OpaqueOccluderWithAnOpeningAndAShelfEdgeOn) {
     CFace* r = Recepteur();
     CFace* e = Ecran(0);
-    CFace* trou = AjouterQuad("hole", CVecteur(0.5, -1, 0.5), CVecteur(1.5, -1, 0.5),
-                              CVecteur(1.5, -1, 1.5), CVecteur(0.5, -1, 1.5));
+    CFace* trou = AjouterQuad("hole", CVecteur(0.5, -1, 0.5), CVecteur(1, 0, 0), CVecteur(0, 0, 1));
     trou->m_proprietes.m_dTransmittivite = 100;
     e->m_ouvertures.m_faces = {trou};
     // A horizontal shelf, edge-on to a horizontal sun: never an occluder.
-    AjouterQuad("shelf", CVecteur(0, -1, 1), CVecteur(2, -1, 1), CVecteur(2, -3, 1),
-                CVecteur(0, -3, 1));
+    AjouterQuad("shelf", CVecteur(0, -1, 1), CVecteur(2, 0, 0), CVecteur(0, -2, 0));
     Calculer(CVecteur(0, -1, 0));
     EXPECT_EQ(Occultants(m_doc.Faces(), r), std::vector<CFace*>{e});
     const CMaillage& m = *r->m_pNoeuds;
@@ -132,8 +129,7 @@ TEST_F(Eclairement, ReceiversAreWeightedByTheirNetAreas) {
     auto incline = [&](const char* nom, double angle, double largeur, double y0, double abs) {
         const double a = angle * std::numbers::pi / 180;
         const CVecteur montee(0, std::cos(a), std::sin(a));
-        CFace* f = AjouterQuad(nom, CVecteur(0, y0, 0), CVecteur(largeur, y0, 0),
-                               CVecteur(largeur, y0, 0) + montee, CVecteur(0, y0, 0) + montee);
+        CFace* f = AjouterQuad(nom, CVecteur(0, y0, 0), CVecteur(largeur, 0, 0), montee);
         f->m_proprietes.m_bRecepteur = 1;
         f->m_proprietes.m_dMailleRelative = 10;
         f->m_proprietes.m_dAbsorptivite = abs;
@@ -167,16 +163,13 @@ TEST_F(Eclairement, ReceiversAreWeightedByTheirNetAreas) {
 // a roof and a wall whose edges lie on grid lines, lit by suns along the
 // grid's axes and diagonals, where rounding alone decides each border node.
 TEST_F(Eclairement, BordersOnTheNodesAreTheSameForBothEvaluations) {
-    CFace* sol = AjouterQuad("ground", CVecteur(0, 0, 0), CVecteur(10, 0, 0), CVecteur(10, 10, 0),
-                             CVecteur(0, 10, 0));
+    CFace* sol = AjouterQuad("ground", CVecteur(0, 0, 0), CVecteur(10, 0, 0), CVecteur(0, 10, 0));
     sol->m_proprietes.m_bRecepteur = 1;
     sol->m_proprietes.m_dMailleAbsolue = 0.04;
-    AjouterQuad("roof", CVecteur(2, 2, 2), CVecteur(4, 2, 2), CVecteur(4, 6, 2), CVecteur(2, 6, 2));
-    CFace* mur = AjouterQuad("wall", CVecteur(6, 2, 0), CVecteur(6, 8, 0), CVecteur(6, 8, 3),
-                             CVecteur(6, 2, 3));
+    AjouterQuad("roof", CVecteur(2, 2, 2), CVecteur(2, 0, 0), CVecteur(0, 4, 0));
+    CFace* mur = AjouterQuad("wall", CVecteur(6, 2, 0), CVecteur(0, 6, 0), CVecteur(0, 0, 3));
     mur->m_proprietes.m_dTransmittivite = 40;
-    CFace* fenetre = AjouterQuad("window", CVecteur(6, 4, 1), CVecteur(6, 6, 1), CVecteur(6, 6, 2),
-                                 CVecteur(6, 4, 2));
+    CFace* fenetre = AjouterQuad("window", CVecteur(6, 4, 1), CVecteur(0, 2, 0), CVecteur(0, 0, 1));
     fenetre->m_proprietes.m_dTransmittivite = 100;
     mur->m_ouvertures.m_faces = {fenetre};
     for (const CVecteur& d :

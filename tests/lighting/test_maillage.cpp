@@ -148,8 +148,7 @@ TEST_F(Generation, TheBudgetOfTheWeightAndTheWorkIsBoundedWhateverTheGeometry) {
     AjouterNommee("a");
     Generer();
     m_j.Titre("weight 1: a mesh of 5000 nodes is refused, 4999 accepted");
-    CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(1, 0, 0), CVecteur(1, 0, 2),
-                           CVecteur(0, 0, 2));
+    CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(1, 0, 0), CVecteur(0, 0, 2));
     r->m_proprietes.m_bRecepteur = 1;
     r->m_proprietes.m_dMailleRelative = 1.99;
     m_doc.m_optionsCalcul.m_nPoidsMax = 1;
@@ -176,15 +175,13 @@ TEST_F(Generation, TheBudgetOfTheWeightAndTheWorkIsBoundedWhateverTheGeometry) {
     for (const auto& [l, dRelative, dAbsolue, bCouverte] : cas) {
         m_doc.NouveauDocument();
         m_ui.m_messages.clear();
-        r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, l),
-                        CVecteur(0, 0, l));
+        r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(0, 0, l));
         r->m_proprietes.m_bRecepteur = 1;
         r->m_proprietes.m_dMailleRelative = dRelative;
         r->m_proprietes.m_dMailleAbsolue = dAbsolue;
         if (bCouverte) {
-            r->m_ouvertures.m_faces = {
-                AjouterQuad("hole", CVecteur(-1, 0, -1), CVecteur(l + 1, 0, -1),
-                            CVecteur(l + 1, 0, l + 1), CVecteur(-1, 0, l + 1))};
+            r->m_ouvertures.m_faces = {AjouterQuad("hole", CVecteur(-1, 0, -1),
+                                                   CVecteur(l + 2, 0, 0), CVecteur(0, 0, l + 2))};
         }
         NOTER(m_j, l, dRelative, dAbsolue, bCouverte);
         Generer();
