@@ -1,7 +1,6 @@
 // The fast shading against the plain evaluation on random scenes: every node
 // value, every face mean and both scene results must be bit for bit equal.
-#include "geometry/FabriqueFace.h"
-#include "geometry/Face4.h"
+#include "../geometry/GeometrieTest.h"
 #include "lighting/EclairementRecepteurs.h"
 #include "lighting/GenerationMaillage.h"
 #include "platform/InteractionScriptee.h"
@@ -79,7 +78,6 @@ public:
 
     // An opening lying in its host, or anywhere.
     void Ouvrir(CFace* hote) {
-        auto o = std::make_unique<CFace4>();
         const CVecteur e0 = hote->m_points[1] - hote->m_points[0];
         const CVecteur l = hote->m_points[hote->IndexDernier()] - hote->m_points[0];
         const double a = Uniforme(0.1, 0.4);
@@ -87,11 +85,7 @@ public:
         const double da = Uniforme(0.1, 0.3);
         const double db = Uniforme(0.1, 0.3);
         const CVecteur base = hote->m_points[0] + e0 * a + l * b;
-        o->m_points[0] = base;
-        o->m_points[1] = base + e0 * da;
-        o->m_points[2] = base + e0 * da + l * db;
-        o->m_points[3] = base + l * db;
-        o->CalculerNormale();
+        auto o = Face("CFace4", {base, base + e0 * da, base + e0 * da + l * db, base + l * db});
         o->m_proprietes.m_dTransmittivite = Uniforme(0, 100);
         o->m_proprietes.m_bRecepteur = Entier(0, 3) == 0;
         hote->m_ouvertures.m_faces.push_back(o.get());
