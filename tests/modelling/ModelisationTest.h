@@ -1,19 +1,26 @@
 #pragma once
 
 #include "tests/document/DocumentTest.h"
+#include "tests/geometry/GeometrieTest.h"
 
 #include <string>
 
 // A fresh document with a scripted user, and what a modelling command left.
 class ModelisationTest : public DocumentTest {
 protected:
+    // Appends `f`; returns it.
+    template <class TFace>
+    TFace& Poser(std::unique_ptr<TFace> f) {
+        TFace& r = *f;
+        m_doc.AjouterFace(std::move(f));
+        return r;
+    }
+
     // Appends a default quadrilateral named `nom`.
     CFace* Ajouter(const std::string& nom) {
-        auto f = std::make_unique<CFace4>();
-        f->m_proprietes.m_strNom = nom;
-        CFace* p = f.get();
-        m_doc.AjouterFace(std::move(f));
-        return p;
+        CFace& f = Poser(std::make_unique<CFace4>());
+        f.m_proprietes.m_strNom = nom;
+        return &f;
     }
 
     // The names of the list, in order, joined by commas.

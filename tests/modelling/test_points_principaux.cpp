@@ -7,18 +7,11 @@ namespace {
 
 class PointsPrincipaux : public ModelisationTest {
 protected:
-    template <class TFace>
-    TFace& AjouterFace() {
-        auto f = std::make_unique<TFace>();
-        TFace& r = *f;
-        m_doc.AjouterFace(std::move(f));
-        return r;
-    }
     void Tampon(const CTamponPoints& t) { NOTER(m_j, t.strTitre, t.nColonnes, t.points); }
 };
 
 TEST_F(PointsPrincipaux, OpenPickSeeValidateAndClose) {
-    CFace3& f = AjouterFace<CFace3>();
+    CFace3& f = Poser(std::make_unique<CFace3>());
     f.m_nFocus = 2;
     CTamponPoints t = OuvrirPointsPrincipaux(m_doc, f);
     Tampon(t);
@@ -37,11 +30,11 @@ TEST_F(PointsPrincipaux, OpenPickSeeValidateAndClose) {
     FermerPointsPrincipaux(m_doc, f);
     NOTER(m_j, m_doc.m_bPointsPrincipauxOuverts, m_ui.m_fenetresFermees);
     Noter("closed: the face unchanged");
-    Tampon(OuvrirPointsPrincipaux(m_doc, AjouterFace<CFace4>()));
+    Tampon(OuvrirPointsPrincipaux(m_doc, Poser(std::make_unique<CFace4>())));
 
     m_j.Titre("a degenerate triangle is refused and the columns show the old points again");
     m_doc.NouveauDocument();
-    CFace3& g = AjouterFace<CFace3>();
+    CFace3& g = Poser(std::make_unique<CFace3>());
     t = OuvrirPointsPrincipaux(m_doc, g);
     t.points[0] = CVecteur(0, 0, 0);
     t.points[1] = CVecteur(1, 0, 0);
@@ -57,7 +50,7 @@ TEST_F(PointsPrincipaux, OpenPickSeeValidateAndClose) {
     NOTER(m_j, ValiderPoints(m_doc, g, t));
     NOTER(m_j, g.m_points[2], t.points[2], m_doc.IsModified());
     m_j.Titre("a sector shows its corrected end");
-    CFace5& s = AjouterFace<CFace5>();
+    CFace5& s = Poser(std::make_unique<CFace5>());
     t = OuvrirPointsPrincipaux(m_doc, s);
     t.points[1] = CVecteur(3, 0, 0);
     t.points[2] = CVecteur(0, 0, 1);

@@ -10,15 +10,9 @@ protected:
 
     // A triangle with P0 at (1, 0, 0), so that the default rotation is easy to follow.
     CFace* AjouterTriangle(const std::string& nom) {
-        auto f = std::make_unique<CFace3>();
-        f->m_points[0] = CVecteur(1, 0, 0);
-        f->m_points[1] = CVecteur(3, 0, 0);
-        f->m_points[2] = CVecteur(2, 0, 2);
-        f->CalculerNormale();
-        f->m_proprietes.m_strNom = nom;
-        CFace* p = f.get();
-        m_doc.AjouterFace(std::move(f));
-        return p;
+        CFace& f = Poser(Face("CFace3", {CVecteur(1, 0, 0), CVecteur(3, 0, 0), CVecteur(2, 0, 2)}));
+        f.m_proprietes.m_strNom = nom;
+        return &f;
     }
 
     // Chooses the group; returns the list as the dialog showed it.

@@ -1,27 +1,17 @@
-#include "document/OptionsCalcul.h"
+#include "SoleilTest.h"
 #include "solar/CalculsPratiques.h"
-#include "solar/ConfigurationGeographique.h"
 #include "solar/InformationsSolaires.h"
-#include "solar/PositionSoleil.h"
 #include "solar/ProblemeInverse.h"
-#include "tests/platform/ImpressionEcran.h"
 
 #include <cmath>
 
 namespace {
 
-struct Soleil {
-    CConfigurationGeographique site;
-    COptionsCalcul options;
-    CPositionSoleil pos{site, options};
-};
-
 // Daylight, zenith and the reversed problem's durations over the year, at
 // the default site then at latitude 80, and what the sun is left showing.
 TEST(OutilsSolaires, OverTheYear) {
     Soleil s;
-    s.pos.m_nIndexDate = 7;
-    s.pos.m_nHeure = 14;
+    s.A(7, 14, 0);
     CInformationsSolaires info(s.pos);
     CProblemeInverse pi(s.pos);
     const auto t = pi.Ouvrir();
@@ -55,10 +45,7 @@ TEST(OutilsSolaires, OverTheYear) {
 TEST(InformationsSolaires, HorizonLine) {
     Soleil s;
     Soleil t;
-    t.pos.m_nIndexDate = 5;
-    t.pos.m_nHeure = 7;
-    t.pos.m_nMinute = 30;
-    t.pos.CalculerPosition();
+    t.A(5, 7, 30).CalculerPosition();
     CInformationsSolaires info(s.pos);
     info.ChoisirDate(5);
     const double dDuree = info.m_dDureeJour;

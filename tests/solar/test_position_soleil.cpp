@@ -1,23 +1,6 @@
-#include "document/OptionsCalcul.h"
-#include "solar/ConfigurationGeographique.h"
-#include "solar/PositionSoleil.h"
-#include "tests/platform/ImpressionEcran.h"
+#include "SoleilTest.h"
 
 namespace {
-
-// A sun with its own site and options, as the document holds them.
-struct Soleil {
-    CConfigurationGeographique site;
-    COptionsCalcul options;
-    CPositionSoleil pos{site, options};
-
-    CPositionSoleil& A(int nIndexDate, int nHeure, int nMinute) {
-        pos.m_nIndexDate = nIndexDate;
-        pos.m_nHeure = nHeure;
-        pos.m_nMinute = nMinute;
-        return pos;
-    }
-};
 
 TEST(PositionSoleil, WorkedExamplesStepsDirectionNudgesAndWindow) {
     CJournal j;
