@@ -2,7 +2,6 @@
 #include "GeometrieTest.h"
 #include "geometry/DessinFace.h"
 #include "geometry/FaceCourbe.h"
-#include "tests/platform/ImpressionEcran.h"
 
 #include <functional>
 

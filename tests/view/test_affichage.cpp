@@ -1,5 +1,4 @@
 #include "VueTest.h"
-#include "tests/platform/ImpressionEcran.h"
 #include "view/Dessin.h"
 #include "view/DonneesSoleil.h"
 #include "view/Graphiques.h"

@@ -2,7 +2,6 @@
 #include "geometry/Face3.h"
 #include "geometry/Face5.h"
 #include "tests/document/DocumentTest.h"
-#include "tests/platform/ImpressionEcran.h"
 #include "view/Vue.h"
 
 #include <functional>
