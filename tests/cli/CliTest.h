@@ -2,6 +2,7 @@
 
 #include "document/VantrelDoc.h"
 #include "platform/InteractionScriptee.h"
+#include "tests/platform/ImpressionEcran.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -31,21 +32,6 @@ CResultatCli LancerCli(const std::vector<std::string>& arguments, const std::str
 inline std::string LireTexte(const std::string& chemin) {
     std::ifstream f(chemin, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), {});
-}
-// An object's keys, blank-separated, and its values in the same order.
-inline std::string Cles(const Json& objet) {
-    std::string cles;
-    for (const auto& [cle, valeur] : objet.items()) {
-        cles += (cles.empty() ? "" : " ") + cle;
-    }
-    return cles;
-}
-inline Json Valeurs(const Json& objet) {
-    Json valeurs = Json::array();
-    for (const auto& [cle, valeur] : objet.items()) {
-        valeurs.push_back(valeur);
-    }
-    return valeurs;
 }
 // What the user reads of a result rounded to n decimals: the double nearest
 // to that decimal (15.76 for 15.760000000000003).

@@ -26,6 +26,12 @@ protected:
         return AjouterQuadrilatere(m_doc, nom, p0, p1, p2, p3);
     }
 
+    // The parallelogram p0, p0 + u, p0 + u + v, p0 + v.
+    CFace* AjouterQuad(const std::string& nom, const CVecteur& p0, const CVecteur& u,
+                       const CVecteur& v) {
+        return AjouterQuad(nom, p0, p0 + u, p0 + u + v, p0 + v);
+    }
+
     CFace* AjouterNommee(const std::string& nom) {
         return AjouterQuad(nom, CVecteur(0, 0, 0), CVecteur(2, 0, 0), CVecteur(2, 0, 2),
                            CVecteur(0, 0, 2));
@@ -47,9 +53,8 @@ protected:
             const CProprietes& p = f->m_proprietes;
             std::snprintf(t, sizeof t, "%s \"%s\" R%d I%d H%d t%g a%g m%g/%g c%d/%d |",
                           f->NomClasse(), p.m_strNom.c_str(), p.m_bRecepteur, p.m_bCoteInverse,
-                          p.m_bMasquee, p.m_dTransmittivite, p.m_dAbsorptivite,
-                          p.m_dMailleRelative, p.m_dMailleAbsolue,
-                          p.m_correlationTransmittivite.m_nMode,
+                          p.m_bMasquee, p.m_dTransmittivite, p.m_dAbsorptivite, p.m_dMailleRelative,
+                          p.m_dMailleAbsolue, p.m_correlationTransmittivite.m_nMode,
                           p.m_correlationAbsorptivite.m_nMode);
             s += t;
             for (int i = 0; i < f->m_nPoints; ++i) {

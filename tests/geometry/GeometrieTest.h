@@ -4,19 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
-
-inline void ExpectProche(const CVecteur& v, double x, double y, double z, double tol = 1e-12) {
-    EXPECT_NEAR(v.m_x, x, tol);
-    EXPECT_NEAR(v.m_y, y, tol);
-    EXPECT_NEAR(v.m_z, z, tol);
-}
+#include <string>
+#include <vector>
 
 // A face of the named kind, on the given points (its defaults for none).
-inline std::unique_ptr<CFace> Face(const char* szClasse,
-                                   std::initializer_list<CVecteur> points = {}) {
-    auto f = CreerFace(szClasse);
+inline std::unique_ptr<CFace> Face(const std::string& classe,
+                                   const std::vector<CVecteur>& points = {}) {
+    auto f = CreerFace(classe);
     int i = 0;
     for (const CVecteur& p : points) {
         f->m_points[i++] = p;

@@ -2,7 +2,6 @@
 #include "GeometrieTest.h"
 #include "geometry/DessinFace.h"
 #include "geometry/FaceCourbe.h"
-#include "tests/platform/ImpressionEcran.h"
 
 #include <functional>
 
@@ -16,65 +15,58 @@ protected:
 };
 
 TEST_F(DessinFace, OutlinesCoordinatesAndStudySide) {
-    const std::pair<const char*, std::function<void(CDC*)>> dessins[] = {
-        {"triangle in yellow, then quadrilateral",
-         [](CDC* dc) {
-             dc->SelectionnerStylo(CStylo{CCouleur(255, 255, 0)});
-             Face("CFace3")->Dessiner(dc, true);
-             Face("CFace4")->Dessiner(dc, true);
-         }},
-        {"hidden quadrilateral, then highlighted",
-         [](CDC* dc) {
-             auto q = Face("CFace4");
-             q->m_proprietes.m_bMasquee = 1;
-             q->Dessiner(dc, true);
-             q->Dessiner(dc, false);
-         }},
-        {"sector read from a file with unequal radii, then its stored arc moved",
-         [](CDC* dc) {
-             auto s = Face("CFace5");
-             s->m_points[2] = CVecteur(0, 0, 1);
-             s->Dessiner(dc, true);
-             EXPECT_NEAR(s->m_points[2].m_z, 2.0, 1e-15);
-             static_cast<CFaceCourbe&>(*s).m_arc[0] = CVecteur(1, 0, 1);
-             s->Dessiner(dc, true);
-         }},
-        {"hidden quarter ellipse, then highlighted",
-         [](CDC* dc) {
-             auto e = Face("CFace6");
-             e->m_proprietes.m_bMasquee = 1;
-             e->Dessiner(dc, true); // the arc is brought up to date all the same
-             EXPECT_TRUE(e->m_bContourAJour);
-             e->Dessiner(dc, false);
-         }},
-        {"coordinates: 2.005 is stored just below and -0.125 rounds to even",
-         [](CDC* dc) {
-             auto q = Face("CFace4");
-             q->m_points[2] = CVecteur(2, -0.125, 2.005);
-             CDCEnregistreur brouillon;
-             q->Dessiner(&brouillon, true);
-             q->DessinerCoordonnees(dc);
-             auto t = Face("CFace3");
-             t->Dessiner(&brouillon, true);
-             t->DessinerCoordonnees(dc);
-         }},
-        {"study side from above, then reversed",
-         [](CDC* dc) {
-             VueDeDessus();
-             auto t = Face("CFace3");
-             t->DessinerCoteEtude(dc);
-             t->m_proprietes.m_bCoteInverse = 1;
-             t->DessinerCoteEtude(dc);
-         }},
-    };
-    std::string texte;
-    for (const auto& [nom, dessiner] : dessins) {
-        InitialiserVue(CRectangle{0, 0, 800, 600});
-        m_dc.Effacer();
-        dessiner(&m_dc);
-        texte += std::string("# ") + nom + "\n" + Decrire(m_dc);
-    }
-    ExpectGolden("drawings/faces.txt", texte);
+    ExpectDessins("drawings/faces.txt",
+                  {
+                      {"triangle in yellow, then quadrilateral",
+                       [](CDC* dc) {
+                           dc->SelectionnerStylo(CStylo{CCouleur(255, 255, 0)});
+                           Face("CFace3")->Dessiner(dc, true);
+                           Face("CFace4")->Dessiner(dc, true);
+                       }},
+                      {"hidden quadrilateral, then highlighted",
+                       [](CDC* dc) {
+                           auto q = Face("CFace4");
+                           q->m_proprietes.m_bMasquee = 1;
+                           q->Dessiner(dc, true);
+                           q->Dessiner(dc, false);
+                       }},
+                      {"sector read from a file with unequal radii, then its stored arc moved",
+                       [](CDC* dc) {
+                           auto s = Face("CFace5");
+                           s->m_points[2] = CVecteur(0, 0, 1);
+                           s->Dessiner(dc, true);
+                           EXPECT_NEAR(s->m_points[2].m_z, 2.0, 1e-15);
+                           static_cast<CFaceCourbe&>(*s).m_arc[0] = CVecteur(1, 0, 1);
+                           s->Dessiner(dc, true);
+                       }},
+                      {"hidden quarter ellipse, then highlighted",
+                       [](CDC* dc) {
+                           auto e = Face("CFace6");
+                           e->m_proprietes.m_bMasquee = 1;
+                           e->Dessiner(dc, true); // the arc is brought up to date all the same
+                           EXPECT_TRUE(e->m_bContourAJour);
+                           e->Dessiner(dc, false);
+                       }},
+                      {"coordinates: 2.005 is stored just below and -0.125 rounds to even",
+                       [](CDC* dc) {
+                           auto q = Face("CFace4");
+                           q->m_points[2] = CVecteur(2, -0.125, 2.005);
+                           CDCEnregistreur brouillon;
+                           q->Dessiner(&brouillon, true);
+                           q->DessinerCoordonnees(dc);
+                           auto t = Face("CFace3");
+                           t->Dessiner(&brouillon, true);
+                           t->DessinerCoordonnees(dc);
+                       }},
+                      {"study side from above, then reversed",
+                       [](CDC* dc) {
+                           VueDeDessus();
+                           auto t = Face("CFace3");
+                           t->DessinerCoteEtude(dc);
+                           t->m_proprietes.m_bCoteInverse = 1;
+                           t->DessinerCoteEtude(dc);
+                       }},
+                  });
 }
 
 TEST_F(DessinFace, PickingMainPointsAndEdges) {

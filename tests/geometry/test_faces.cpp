@@ -1,120 +1,124 @@
 #include "GeometrieTest.h"
 #include "geometry/FaceCourbe.h"
+#include "tests/platform/ImpressionEcran.h"
 
 #include <cmath>
 #include <numbers>
-#include <optional>
 #include <vector>
 
 namespace {
 
 using V = CVecteur;
 
-TEST(Faces, DefaultsOfEachKind) {
-    const struct {
-        const char* classe;
-        int nPoints;
-        const char* titre;
-        double aire;
-        bool bContourAJour;
-    } cas[] = {
-        {"CFace3", 3, "Coordinates of the three vertices of the triangle", 2, true},
-        {"CFace4", 4, "Coordinates of the four vertices of the quadrilateral", 4, true},
-        {"CFace5", 3, "Coordinates of the center and the ends of the acute arc", std::numbers::pi,
-         false},
-        {"CFace6", 3, "Coordinates of the center and the vertices of the ellipse",
-         std::numbers::pi / 2, false},
-    };
-    for (const auto& c : cas) {
-        auto f = CreerFace(c.classe);
-        EXPECT_STREQ(f->NomClasse(), c.classe);
-        EXPECT_EQ(f->m_nPoints, c.nPoints);
-        EXPECT_EQ(f->m_strTitre, c.titre);
-        EXPECT_NEAR(f->Aire(), c.aire, 1e-12);
-        EXPECT_DOUBLE_EQ(f->AireNette(), f->Aire());
-        EXPECT_EQ(f->m_bContourAJour, c.bContourAJour);
-        ExpectProche(f->m_normale, 0, -1, 0);
-        EXPECT_TRUE(f->EstValide());
+// The curved kind of the given points, its arc computed.
+std::unique_ptr<CFaceCourbe> Courbe(const char* szClasse, const std::vector<V>& points = {}) {
+    std::unique_ptr<CFaceCourbe> f(static_cast<CFaceCourbe*>(Face(szClasse, points).release()));
+    f->CalculerArc();
+    EXPECT_TRUE(f->m_bContourAJour);
+    return f;
+}
+
+// Each kind's defaults, ray-test coefficients, arc and copy, as a golden text.
+TEST(Faces, DefaultsRayCoefficientsArcsAndCopies) {
+    CJournal j;
+    for (const std::string& classe : NomsClassesFaces()) {
+        auto f = CreerFace(classe);
+        NOTER(j, f->NomClasse(), f->m_nPoints, f->m_strTitre, f->Aire(), f->AireNette(),
+              f->m_bContourAJour, f->m_normale, f->EstValide());
         f->CreerCopie();
-        EXPECT_STREQ(f->m_pCopie->NomClasse(), c.classe);
+        EXPECT_STREQ(f->m_pCopie->NomClasse(), f->NomClasse());
     }
     EXPECT_EQ(CreerFace("CFace7"), nullptr);
     // The trapezium (4 + 2) / 2 * 2.
     EXPECT_DOUBLE_EQ(Face("CFace4", {V(0, 0, 0), V(4, 0, 0), V(3, 0, 2), V(1, 0, 2)})->Aire(), 6);
+
+    j.Titre("ray coefficients: the determinant as a 32-bit float, then k1, k2; with the "
+            "face's normal, then a direction in the plane");
+    const double a = std::numbers::pi / 3;
+    const std::pair<const char*, std::vector<V>> faces[] = {
+        {"CFace3", {}},
+        {"CFace4", {V(0, 0, 0), V(1, 0, 0), V(1, 0, 1), V(0, 0, 1)}},
+        {"CFace4", {V(0, 0, 0), V(2, 0, 0), V(1, 0, 2), V(0, 0, 2)}}, // a kite: k1 0.5, k2 0
+        {"CFace5", {}},
+        {"CFace5", {V(0, 0, 0), V(1, 0, 0), V(std::cos(a), 0, std::sin(a))}}, // twice the cosine
+    };
+    for (const auto& [classe, points] : faces) {
+        auto f = Face(classe, points);
+        for (const V& d : {f->m_normale, V(1, 0, 0), V(0, 0, 1)}) {
+            f->PreparerRayon(d);
+            NOTER(j, classe, d, f->m_repere[0].m_fValeur, f->m_repere[1].m_fValeur,
+                  f->m_repere[2].m_fValeur, f->Aire());
+        }
+        f->PreparerRayon(f->m_normale);
+        for (const V& p : {f->m_points[0], f->m_points[1], f->m_points[2], V(0.5, 0, 0.5)}) {
+            NOTER(j, p, p.DansRepere(f->m_points[0], f->m_repere));
+        }
+    }
+
+    j.Titre("arc points: first point, then the radii or the ellipse equation at every point");
+    for (const char* classe : {"CFace5", "CFace6"}) {
+        auto c = Courbe(classe);
+        std::vector<double> rayons;
+        for (const auto& p : c->m_arc) {
+            rayons.push_back(p.m_x * p.m_x / 4 + p.m_z * p.m_z * (classe[5] == '5' ? 0.25 : 1));
+        }
+        NOTER(j, classe, c->m_arc[0], rayons);
+    }
+    j.Titre("an invalid sector collapses its arc onto the centre until corrected");
+    auto k = Courbe("CFace5", {V(1, 1, 1), V(2, 1, 1), V(0, 1, 1.8)});
+    NOTER(j, k->m_arc[0], k->m_arc[17]);
+    k->m_points[2] = V(1, 1, 3);
+    k->CalculerNormale();
+    k->CalculerArc();
+    NOTER(j, k->m_points[2], (k->m_arc[17] - k->m_points[0]).Norme());
+
+    j.Titre("points to and from the working copy; the mesh released twice");
+    auto t = Face("CFace3");
+    t->CreerCopie();
+    t->m_points[3] = V(7, 8, 9, 1.5f);
+    t->TransfererPoints(true);
+    NOTER(j, t->m_pCopie->m_points[3], t->m_pCopie->m_points[3].m_fValeur,
+          t->m_pCopie->m_bContourAJour);
+    t->m_pCopie->m_points[2] = V(1, 0, -2);
+    t->TransfererPoints(false);
+    NOTER(j, t->m_points[2], t->m_normale, t->m_bContourAJour);
+    t->m_pNoeuds = std::make_unique<CMaillage>();
+    t->DetruireMaillage();
+    t->DetruireMaillage();
+    NOTER(j, t->m_pNoeuds == nullptr);
+    ExpectGolden("faces.txt", j.m_texte);
 }
 
+// Validity, and P2 afterwards: a sector's end is brought onto its circle,
+// an ellipse's axes made perpendicular.
 TEST(Faces, ValidityAndCorrection) {
+    CJournal j;
     const V o(0, 0, 0);
     const struct {
         const char* classe;
         std::vector<V> points;
-        bool bValide;
-        std::optional<V> p2; // P2 afterwards, when it must be checked
     } cas[] = {
-        {"CFace3", {o, V(2, 0, 0), V(1, 0, 0)}, false, {}}, // collinear
-        {"CFace3", {o, V(0.0005, 0, 0), V(0, 0, 1)}, false, {}},
-        {"CFace3", {o, V(0.002, 0, 0), V(0, 0, 1)}, true, V(0, 0, 1)},
-        {"CFace4", {o, V(2, 0, 0), V(0, 0, 2), V(2, 0, 2)}, false, {}}, // bow-tie
-        {"CFace4", {o, V(2, 0, 0), V(2, 0.1, 2), V(0, 0, 2)}, false, V(2, 0.1, 2)},
-        {"CFace4", {o, V(2, 0, 0), V(2, 1e-6, 2), V(0, 0, 2)}, true, V(2, 1e-6, 2)},
-        {"CFace4", {o, V(2, 0, 0), V(0.5, 0, 0.5), V(0, 0, 2)}, false, {}},     // concave
-        {"CFace4", {o, V(2, 0, 0), V(2, 0, 2), V(2, 0, 2)}, false, V(2, 0, 2)}, // a zero side
-        {"CFace5", {o, V(2, 0, 0), V(0, 0, 1)}, true, V(0, 0, 2)},              // onto the circle
-        {"CFace5", {o, V(1, 0, 0), V(-0.5, 0, 0.866)}, false, {}},              // 120 degrees
-        {"CFace5", {o, V(1, 0, 0), V(0, 0, 1)}, true, V(0, 0, 1)},              // exactly 90
-        {"CFace5", {o, V(1, 0, 0), V(3, 0, 0)}, false, {}},
-        {"CFace5", {o, V(0.0005, 0, 0), V(0, 0, 1)}, false, {}},
-        {"CFace6", {o, V(2, 0, 0), V(1, 0, 1)}, true, V(0, 0, 1)}, // axes made perpendicular
-        {"CFace6", {o, V(2, 0, 0), V(4, 0, 0)}, false, {}},
+        {"CFace3", {o, V(2, 0, 0), V(1, 0, 0)}}, // collinear
+        {"CFace3", {o, V(0.0005, 0, 0), V(0, 0, 1)}},
+        {"CFace3", {o, V(0.002, 0, 0), V(0, 0, 1)}},
+        {"CFace4", {o, V(2, 0, 0), V(0, 0, 2), V(2, 0, 2)}}, // bow-tie
+        {"CFace4", {o, V(2, 0, 0), V(2, 0.1, 2), V(0, 0, 2)}},
+        {"CFace4", {o, V(2, 0, 0), V(2, 1e-6, 2), V(0, 0, 2)}},
+        {"CFace4", {o, V(2, 0, 0), V(0.5, 0, 0.5), V(0, 0, 2)}}, // concave
+        {"CFace4", {o, V(2, 0, 0), V(2, 0, 2), V(2, 0, 2)}},     // a zero side
+        {"CFace5", {o, V(2, 0, 0), V(0, 0, 1)}},                 // onto the circle
+        {"CFace5", {o, V(1, 0, 0), V(-0.5, 0, 0.866)}},          // 120 degrees
+        {"CFace5", {o, V(1, 0, 0), V(0, 0, 1)}},                 // exactly 90
+        {"CFace5", {o, V(1, 0, 0), V(3, 0, 0)}},
+        {"CFace5", {o, V(0.0005, 0, 0), V(0, 0, 1)}},
+        {"CFace6", {o, V(2, 0, 0), V(1, 0, 1)}}, // axes made perpendicular
+        {"CFace6", {o, V(2, 0, 0), V(4, 0, 0)}},
     };
     for (const auto& c : cas) {
-        auto f = CreerFace(c.classe);
-        for (std::size_t i = 0; i < c.points.size(); ++i) {
-            f->m_points[i] = c.points[i];
-        }
-        f->CalculerNormale();
-        EXPECT_EQ(f->EstValide(), c.bValide) << c.classe << " " << c.points[2].m_x;
-        if (c.p2) {
-            ExpectProche(f->m_points[2], c.p2->m_x, c.p2->m_y, c.p2->m_z);
-        }
+        auto f = Face(c.classe, c.points);
+        NOTER(j, c.classe, c.points, f->EstValide(), f->m_points[2]);
     }
-}
-
-TEST(Faces, RayTestCoefficients) {
-    auto t = Face("CFace3");
-    t->PreparerRayon(t->m_normale);
-    // The determinant is kept as a 32-bit float: E0 . (n x E2) = 4 here.
-    EXPECT_EQ(t->m_repere[0].m_fValeur, 4.0f);
-    ExpectProche(t->m_points[0].DansRepere(t->m_points[0], t->m_repere), 0, 0, 0);
-    ExpectProche(t->m_points[1].DansRepere(t->m_points[0], t->m_repere), 1, 0, 0);
-    ExpectProche(t->m_points[2].DansRepere(t->m_points[0], t->m_repere), 0, 1, 0);
-    t->PreparerRayon(V(1, 0, 0)); // a direction in the plane
-    EXPECT_EQ(t->m_repere[0].m_fValeur, 0.0f);
-
-    auto carre = Face("CFace4", {V(0, 0, 0), V(1, 0, 0), V(1, 0, 1), V(0, 0, 1)});
-    carre->PreparerRayon(carre->m_normale);
-    EXPECT_EQ(carre->m_repere[1].m_fValeur, 0.0f);
-    EXPECT_EQ(carre->m_repere[2].m_fValeur, 0.0f);
-    ExpectProche(V(0.5, 0, 0.5).DansRepere(carre->m_points[0], carre->m_repere), 0.5, 0.5, 0,
-                 1e-15);
-    // The far corner of the kite is at (a2, b2) = (0.5, 1): k1 = 0.5, k2 = 0; a degenerate
-    // direction keeps them.
-    auto cerf = Face("CFace4", {V(0, 0, 0), V(2, 0, 0), V(1, 0, 2), V(0, 0, 2)});
-    cerf->PreparerRayon(cerf->m_normale);
-    EXPECT_FLOAT_EQ(cerf->m_repere[1].m_fValeur, 0.5f);
-    EXPECT_FLOAT_EQ(cerf->m_repere[2].m_fValeur, 0.0f);
-    cerf->PreparerRayon(V(0, 0, 1));
-    EXPECT_EQ(cerf->m_repere[0].m_fValeur, 0.0f);
-    EXPECT_FLOAT_EQ(cerf->m_repere[1].m_fValeur, 0.5f);
-
-    auto s = Face("CFace5");
-    s->PreparerRayon(s->m_normale);
-    EXPECT_NEAR(s->m_repere[1].m_fValeur, 0.0f, 1e-7f); // right angle
-    const double a = std::numbers::pi / 3;
-    auto etroit = Face("CFace5", {V(0, 0, 0), V(1, 0, 0), V(std::cos(a), 0, std::sin(a))});
-    etroit->PreparerRayon(etroit->m_normale);
-    EXPECT_FLOAT_EQ(etroit->m_repere[1].m_fValeur, 1.0f); // twice the cosine
-    EXPECT_NEAR(etroit->Aire(), std::numbers::pi / 6, 1e-12);
+    ExpectGolden("face_validity.txt", j.m_texte);
 }
 
 TEST(Faces, WhichSideOfTheFaceAPointLies) {
@@ -157,71 +161,13 @@ TEST(Faces, WhichSideOfTheFaceAPointLies) {
         {"CFace6", {}, normale, V(1.4, 0, 0.7), 0.03, 0},
     };
     for (const auto& c : cas) {
-        auto f = CreerFace(c.classe);
-        for (std::size_t i = 0; i < c.points.size(); ++i) {
-            f->m_points[i] = c.points[i];
-        }
-        f->CalculerNormale();
+        auto f = Face(c.classe, c.points);
         f->PreparerRayon(c.dir.Norme() == 0 ? f->m_normale : c.dir);
         EXPECT_EQ(f->Intercepte(c.p, c.marge), c.attendu)
             << c.classe << " (" << c.p.m_x << ", " << c.p.m_y << ", " << c.p.m_z << ")";
         // Without openings the base test answers 0.
         EXPECT_EQ(f->CFace::Intercepte(c.p, c.marge), 0);
     }
-}
-
-// The curved kind of the given points, its arc computed.
-std::unique_ptr<CFaceCourbe> Courbe(const char* szClasse, std::initializer_list<V> points = {}) {
-    std::unique_ptr<CFaceCourbe> f(static_cast<CFaceCourbe*>(Face(szClasse, points).release()));
-    f->CalculerArc();
-    EXPECT_TRUE(f->m_bContourAJour);
-    return f;
-}
-
-TEST(Faces, ArcPoints) {
-    auto s = Courbe("CFace5");
-    const double n = std::sqrt(72.0 * 72.0 + 4.0);
-    ExpectProche(s->m_arc[0], 2 * 72 / n, 0, 2 * 2 / n); // (1.99923, 0, 0.05553)
-    for (const auto& p : s->m_arc) {
-        EXPECT_NEAR(p.Norme(), 2.0, 1e-12);
-    }
-    auto e = Courbe("CFace6");
-    const double t = 0.04245395477824045;
-    ExpectProche(e->m_arc[0], 2 * std::cos(t), 0, std::sin(t)); // (1.99820, 0, 0.04244)
-    for (const auto& p : e->m_arc) {
-        EXPECT_NEAR(p.m_x * p.m_x / 4 + p.m_z * p.m_z, 1.0, 1e-12);
-    }
-
-    // An invalid sector collapses its arc onto the centre until corrected.
-    auto k = Courbe("CFace5", {V(1, 1, 1), V(2, 1, 1), V(0, 1, 1.8)});
-    for (const auto& p : k->m_arc) {
-        ExpectProche(p, 1, 1, 1, 0);
-    }
-    k->m_points[2] = V(1, 1, 3);
-    k->CalculerNormale();
-    k->CalculerArc();
-    ExpectProche(k->m_points[2], 1, 1, 2);
-    EXPECT_NEAR((k->m_arc[17] - k->m_points[0]).Norme(), 1.0, 1e-12);
-}
-
-TEST(Faces, TransferToAndFromTheCopyAndMeshRelease) {
-    auto t = Face("CFace3");
-    t->CreerCopie();
-    t->m_points[3] = V(7, 8, 9, 1.5f);
-    t->TransfererPoints(true);
-    ExpectProche(t->m_pCopie->m_points[3], 7, 8, 9, 0);
-    EXPECT_EQ(t->m_pCopie->m_points[3].m_fValeur, 1.5f);
-    EXPECT_FALSE(t->m_pCopie->m_bContourAJour);
-    t->m_pCopie->m_points[2] = V(1, 0, -2);
-    t->TransfererPoints(false);
-    ExpectProche(t->m_points[2], 1, 0, -2, 0);
-    ExpectProche(t->m_normale, 0, 1, 0); // recomputed
-    EXPECT_FALSE(t->m_bContourAJour);
-
-    t->m_pNoeuds = std::make_unique<CMaillage>();
-    t->DetruireMaillage();
-    t->DetruireMaillage(); // twice is harmless
-    EXPECT_EQ(t->m_pNoeuds, nullptr);
 }
 
 TEST(Faces, AreaAndRayTestAreUnchangedByATranslationOfTheScene) {

@@ -1,5 +1,4 @@
 #include "../document/DocumentTest.h"
-#include "geometry/Arrondi.h"
 
 #include <filesystem>
 
@@ -17,86 +16,76 @@ protected:
         ASSERT_TRUE(m_doc.GenererMaillages());
     }
     CBilanJournalier& B() { return m_doc.m_bilanJournalier; }
-    int Minutes(int k) {
-        return B().m_echantillons[k].m_nHeure * 60 + B().m_echantillons[k].m_nMinute;
-    }
 };
 
-TEST_F(Bilan, OneSamplePerStepFromMidnightEachAsOneComputation) {
+TEST_F(Bilan, SamplesStopAveragesAndExport) {
+    CJournal j;
+    const auto echantillon = [&](int k) {
+        const CEchantillon& e = B().m_echantillons[static_cast<std::size_t>(k)];
+        NOTER(j, k, e.m_nHeure, e.m_nMinute, e.m_dEquivalent, e.m_dIncidence, e.m_dAltitude);
+    };
+    const auto soleil = [&] {
+        const CPositionSoleil& s = m_doc.m_positionSoleil;
+        NOTER(j, s.m_nIndexDate, s.m_nHeure, s.m_nMinute, s.m_dAltitude);
+    };
+    j.Titre("21 june, one sample per step from midnight, each as one computation");
     B().Ouvrir();
-    B().m_nIndexDate = 11; // 21 june
+    B().m_nIndexDate = 11;
     int nAppels = 0;
     B().Calculer(m_doc.Faces(), [&] { ++nAppels; });
-    ASSERT_EQ(B().m_nEchantillons, 144);
-    EXPECT_EQ(nAppels, 144);
-    EXPECT_EQ(Minutes(0), 0);
-    EXPECT_EQ(Minutes(73), 12 * 60 + 10);
-    EXPECT_EQ(Minutes(143), 23 * 60 + 50);
-    EXPECT_EQ(B().Progression(), 100);
-    // The sun's date and time are put back; its position is the last sample's.
+    NOTER(j, B().m_nEchantillons, nAppels, B().Progression());
+    for (int k : {0, 72, 73, 86, 143}) {
+        echantillon(k);
+    }
+    j.Titre("the sun's date and time are put back; its position is the last sample's");
+    soleil();
+    j.Titre("the sample of 14:20 is what the lighting window computes then");
     CPositionSoleil& s = m_doc.m_positionSoleil;
-    EXPECT_EQ(s.m_nIndexDate * 10000 + s.m_nHeure * 100 + s.m_nMinute, 30735);
-    EXPECT_EQ(s.m_dAltitude, B().m_echantillons[143].m_dAltitude);
-    // The wall faces south: lit around noon, dark at night.
-    EXPECT_EQ(B().m_echantillons[0].m_dEquivalent, 0);
-    EXPECT_EQ(B().m_echantillons[72].m_dEquivalent, 100);
-
     s.m_nIndexDate = 11;
     s.m_nHeure = 14;
     s.m_nMinute = 20;
     s.CalculerPosition();
     s.CalculerDirection();
     m_doc.m_eclairementRecepteurs.CalculerEclairementSimple(m_doc.Faces(), m_doc.SoleilCalcul());
-    const CEchantillon& e = B().m_echantillons[14 * 6 + 2];
-    EXPECT_EQ(e.m_dEquivalent, m_doc.m_eclairementRecepteurs.m_dEquivalent);
-    EXPECT_EQ(e.m_dIncidence, m_doc.m_eclairementRecepteurs.m_dIncidence);
-    EXPECT_EQ(e.m_dAltitude, s.m_dAltitude);
-
+    NOTER(j, m_doc.m_eclairementRecepteurs.m_dEquivalent,
+          m_doc.m_eclairementRecepteurs.m_dIncidence, s.m_dAltitude);
     m_doc.m_optionsCalcul.m_nPasMinutes = 30;
     B().Calculer(m_doc.Faces(), {});
-    EXPECT_EQ(B().m_nEchantillons, 48);
-    EXPECT_EQ(Minutes(47), 23 * 60 + 30);
-}
+    NOTER(j, B().m_nEchantillons);
+    echantillon(47);
 
-TEST_F(Bilan, StopLeavesTheCurrentSampleUncounted) {
+    j.Titre("Close / Stop handled during the loop leaves the current sample uncounted");
+    s.m_nHeure = 7;
     B().Ouvrir();
     int n = 0;
     B().Calculer(m_doc.Faces(), [&] {
         if (++n == 10) {
-            B().m_bArret = 1; // "Close / Stop" handled during the loop
+            B().m_bArret = 1;
         }
     });
-    EXPECT_EQ(B().m_nEchantillons, 9);
-    EXPECT_EQ(m_doc.m_positionSoleil.m_nHeure, 7);
+    NOTER(j, B().m_nEchantillons, s.m_nHeure);
     B().Ouvrir();
-    EXPECT_EQ(B().m_nEchantillons, 0);
-    EXPECT_EQ(B().m_bArret, 0);
-}
+    NOTER(j, B().m_nEchantillons, B().m_bArret);
 
-TEST_F(Bilan, AveragesAreWeightedByTheLighting) {
+    j.Titre("averages weighted by the lighting: (50 * 30 + 30 * 60) / 80 = 41.25");
     B().m_nEchantillons = 4;
     const double e[4][3] = {{0, 170, -20}, {50, 30, 40}, {30, 60, 20}, {0, 10, 60}};
     for (int k = 0; k < 4; ++k) {
         B().m_echantillons[static_cast<std::size_t>(k)] = {k, 0, e[k][0], e[k][1], e[k][2]};
     }
     B().CalculerMoyennes();
-    EXPECT_EQ(B().m_dEquivalentMoyen, 20);
-    EXPECT_EQ(B().m_dIncidenceMoyenne, Arrondi((50 * 30 + 30 * 60) / 80.0, 2)); // 41.25
-    EXPECT_EQ(B().m_dAltitudeMoyenne, 32.5);
-    // A day never lit averages to 0, the altitude too.
+    NOTER(j, B().m_dEquivalentMoyen, B().m_dIncidenceMoyenne, B().m_dAltitudeMoyenne);
     B().m_echantillons[1].m_dEquivalent = B().m_echantillons[2].m_dEquivalent = 0;
-    B().CalculerMoyennes();
-    EXPECT_EQ(B().m_dEquivalentMoyen + B().m_dIncidenceMoyenne + B().m_dAltitudeMoyenne, 0);
-}
+    B().CalculerMoyennes(); // a day never lit averages to 0, the altitude too
+    NOTER(j, B().m_dEquivalentMoyen, B().m_dIncidenceMoyenne, B().m_dAltitudeMoyenne);
 
-TEST_F(Bilan, ExportLinesByteForByte) {
+    j.Titre("export lines byte for byte");
     B().m_nEchantillons = 3;
     B().m_echantillons[0] = {0, 0, 0, 0, -23.5};
     B().m_echantillons[1] = {12, 0, 45.23, 31.5, 64.49};
     B().m_echantillons[2] = {23, 50, 100, 1234567.0, 0.000012345};
-    const std::string texte =
-        "0 0 0 0 -23.5\n12 0 45.23 31.5 64.49\n23 50 100 1.23457e+06 1.2345e-05\n";
-    EXPECT_EQ(B().TexteExport(), texte);
+    const std::string texte = B().TexteExport();
+    NOTER(j, texte, B().PeutExporter());
     const auto chemin = std::filesystem::temp_directory_path() / "vantrel_export_test.txt";
     std::string erreur;
     ASSERT_TRUE(B().Exporter(chemin.string(), erreur)) << erreur;
@@ -105,17 +94,12 @@ TEST_F(Bilan, ExportLinesByteForByte) {
     std::filesystem::remove(chemin);
     EXPECT_FALSE(B().Exporter("/nonexistent-folder/results.txt", erreur));
     EXPECT_NE(erreur.find("results.txt"), std::string::npos);
-
-    EXPECT_TRUE(B().PeutExporter());
     B().m_nEchantillons = 1;
-    EXPECT_FALSE(B().PeutExporter());
-
+    NOTER(j, B().PeutExporter());
     const CChoixFichier choix = CBilanJournalier::ChoixExport();
-    EXPECT_EQ(choix.strTitre, "Export data to");
-    EXPECT_EQ(choix.strNomInitial, "results");
-    EXPECT_EQ(choix.strExtension, "txt");
-    EXPECT_EQ(choix.strFiltre, "");
-    EXPECT_TRUE(choix.bConfirmerEcrasement);
+    NOTER(j, choix.strTitre, choix.strNomInitial, choix.strExtension, choix.strFiltre,
+          choix.bConfirmerEcrasement);
+    ExpectGolden("day_report.txt", j.m_texte);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "lighting/CorrelationPhysique.h"
 
-#include <gtest/gtest.h>
+#include "tests/platform/ImpressionEcran.h"
 
 namespace {
 
@@ -52,37 +52,32 @@ TEST(Correlation, Values) {
 }
 
 TEST(Correlation, ValidateSortsTheColumnsOrRefusesAndStoresNothing) {
+    CJournal j;
     C c = Courbe();
     C::CTampon t = c.Ouvrir();
+    const auto stockee = [&] { NOTER(j, c.m_nMode, c.m_couples[1].m_dIncidence); };
     t.dTaux[3] = 100.5;
     t.dIncidences[1] = 12;
     t.nMode = 0;
-    auto r = c.Valider(t);
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->nChamp, C::ChampTaux0 + 3);
-    EXPECT_EQ(r->strMessage, "Please enter a number between 0 and 100.");
-    EXPECT_EQ(c.m_couples[1].m_dIncidence, 30);
-    EXPECT_EQ(c.m_nMode, C::Interpole);
+    NOTER(j, c.Valider(t));
+    stockee();
     t.dTaux[3] = 50;
     t.dIncidences[4] = 90.01;
-    EXPECT_EQ(c.Valider(t)->nChamp, C::ChampIncidence0 + 4);
-
+    NOTER(j, c.Valider(t));
+    stockee();
     const double incidences[6] = {0, 60, 30, 45, 75, 90};
     for (int i = 0; i < 6; ++i) {
         t.dIncidences[i] = incidences[i];
         t.dTaux[i] = i + 1;
     }
     t.nMode = 1;
-    EXPECT_FALSE(c.Valider(t));
-    const double attendus[6][2] = {{0, 1}, {30, 3}, {45, 4}, {60, 2}, {75, 5}, {90, 6}};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(c.m_couples[i].m_dIncidence, attendus[i][0]);
-        EXPECT_EQ(c.m_couples[i].m_dTaux, attendus[i][1]);
+    NOTER(j, c.Valider(t));
+    stockee();
+    for (const auto& k : c.m_couples) {
+        NOTER(j, k.m_dIncidence, k.m_dTaux);
     }
-    EXPECT_EQ(c.m_nMode, 1);
-    EXPECT_FALSE(C::IncidenceModifiable(0));
-    EXPECT_TRUE(C::IncidenceModifiable(3));
-    EXPECT_FALSE(C::IncidenceModifiable(5));
+    NOTER(j, C::IncidenceModifiable(0), C::IncidenceModifiable(3), C::IncidenceModifiable(5));
+    ExpectGolden("rate_laws.txt", j.m_texte);
 }
 
 } // namespace

@@ -1,9 +1,6 @@
 // The fast shading against the plain evaluation on random scenes: every node
 // value, every face mean and both scene results must be bit for bit equal.
-#include "geometry/Face3.h"
-#include "geometry/Face4.h"
-#include "geometry/Face5.h"
-#include "geometry/Face6.h"
+#include "../geometry/GeometrieTest.h"
 #include "lighting/EclairementRecepteurs.h"
 #include "lighting/GenerationMaillage.h"
 #include "platform/InteractionScriptee.h"
@@ -45,34 +42,18 @@ public:
 
     CFace* Ajouter() {
         const int type = Entier(3, 6);
-        std::unique_ptr<CFace> f;
+        auto f = CreerFace("CFace" + std::to_string(type));
         const CVecteur p0 = Point(6);
         const CVecteur e = Vecteur(Uniforme(0.5, 4));
-        CVecteur g = Vecteur(Uniforme(0.5, 4));
-        switch (type) {
-        case 3:
-            f = std::make_unique<CFace3>();
-            break;
-        case 4: {
-            f = std::make_unique<CFace4>();
-            // Convex, concave or slightly warped.
+        const CVecteur g = Vecteur(Uniforme(0.5, 4));
+        f->m_points[0] = p0;
+        f->m_points[1] = p0 + e;
+        f->m_points[2] = p0 + g;
+        if (type == 4) { // convex, concave or slightly warped
             const double s = Uniforme(0.3, 1.7);
             const double t = Uniforme(0.3, 1.7);
             f->m_points[3] = p0 + g;
             f->m_points[2] = p0 + e * s + g * t + (Entier(0, 5) == 0 ? Vecteur(0.05) : CVecteur());
-            break;
-        }
-        case 5:
-            f = std::make_unique<CFace5>();
-            break;
-        default:
-            f = std::make_unique<CFace6>();
-            break;
-        }
-        f->m_points[0] = p0;
-        f->m_points[1] = p0 + e;
-        if (type != 4) {
-            f->m_points[2] = p0 + g;
         }
         f->CalculerNormale();
         if (type == 5 || type == 6) {
@@ -97,7 +78,6 @@ public:
 
     // An opening lying in its host, or anywhere.
     void Ouvrir(CFace* hote) {
-        auto o = std::make_unique<CFace4>();
         const CVecteur e0 = hote->m_points[1] - hote->m_points[0];
         const CVecteur l = hote->m_points[hote->IndexDernier()] - hote->m_points[0];
         const double a = Uniforme(0.1, 0.4);
@@ -105,23 +85,11 @@ public:
         const double da = Uniforme(0.1, 0.3);
         const double db = Uniforme(0.1, 0.3);
         const CVecteur base = hote->m_points[0] + e0 * a + l * b;
-        o->m_points[0] = base;
-        o->m_points[1] = base + e0 * da;
-        o->m_points[2] = base + e0 * da + l * db;
-        o->m_points[3] = base + l * db;
-        o->CalculerNormale();
+        auto o = Face("CFace4", {base, base + e0 * da, base + e0 * da + l * db, base + l * db});
         o->m_proprietes.m_dTransmittivite = Uniforme(0, 100);
         o->m_proprietes.m_bRecepteur = Entier(0, 3) == 0;
         hote->m_ouvertures.m_faces.push_back(o.get());
         m_faces.push_back(std::move(o));
-    }
-
-    std::vector<CFace*> Liste() const {
-        std::vector<CFace*> l;
-        for (const auto& f : m_faces) {
-            l.push_back(f.get());
-        }
-        return l;
     }
 
     CVecteur Soleil(const std::vector<CFace*>& faces) {
@@ -161,7 +129,10 @@ TEST(Differentiel, FastShadingIsBitForBitThePlainOne) {
             }
         }
         scene.m_faces.front()->m_proprietes.m_bRecepteur = 1;
-        const std::vector<CFace*> faces = scene.Liste();
+        std::vector<CFace*> faces;
+        for (const auto& f : scene.m_faces) {
+            faces.push_back(f.get());
+        }
         CGenerationMaillage generation;
         ASSERT_TRUE(generation.GenererMaillages(faces, 1000, ui)) << graine;
 
@@ -226,62 +197,6 @@ TEST(Differentiel, FastShadingIsBitForBitThePlainOne) {
     // nodes were shaded without one (small random faces have wide borders).
     EXPECT_LT(nTests, nPaires / 2) << nTests << " of " << nPaires;
     EXPECT_GT(nDecides, nTests / 2) << nDecides << " decided, " << nTests << " tested";
-}
-
-// Shadow borders falling exactly on nodes: a ground on a 0.2 m grid under
-// a roof and a wall whose edges lie on grid lines, lit by suns along the
-// grid's axes and diagonals, where rounding alone decides each border node.
-TEST(Differentiel, BordersOnTheNodesAreBitForBitThePlainOnes) {
-    CInteractionScriptee ui;
-    std::vector<std::unique_ptr<CFace>> possedees;
-    auto quadrilatere = [&](const CVecteur& a, const CVecteur& b, const CVecteur& c,
-                            const CVecteur& d, double dTransmittivite) {
-        auto f = std::make_unique<CFace4>();
-        f->m_points[0] = a;
-        f->m_points[1] = b;
-        f->m_points[2] = c;
-        f->m_points[3] = d;
-        f->CalculerNormale();
-        f->m_proprietes.m_dTransmittivite = dTransmittivite;
-        possedees.push_back(std::move(f));
-        return possedees.back().get();
-    };
-    CFace* sol = quadrilatere(CVecteur(0, 0, 0), CVecteur(10, 0, 0), CVecteur(10, 10, 0),
-                              CVecteur(0, 10, 0), 0);
-    sol->m_proprietes.m_bRecepteur = 1;
-    sol->m_proprietes.m_dMailleAbsolue = 0.04;
-    quadrilatere(CVecteur(2, 2, 2), CVecteur(4, 2, 2), CVecteur(4, 6, 2), CVecteur(2, 6, 2), 0);
-    CFace* mur = quadrilatere(CVecteur(6, 2, 0), CVecteur(6, 8, 0), CVecteur(6, 8, 3),
-                              CVecteur(6, 2, 3), 40);
-    quadrilatere(CVecteur(6, 4, 1), CVecteur(6, 6, 1), CVecteur(6, 6, 2), CVecteur(6, 4, 2), 100);
-    mur->m_ouvertures.m_faces.push_back(possedees.back().get());
-    std::vector<CFace*> faces;
-    for (const auto& f : possedees) {
-        faces.push_back(f.get());
-    }
-    CGenerationMaillage generation;
-    ASSERT_TRUE(generation.GenererMaillages(faces, 50, ui));
-
-    const CVecteur soleils[] = {CVecteur(0, 0, 1),   CVecteur(1, 0, 1),   CVecteur(-1, 0, 1),
-                                CVecteur(0, 1, 1),   CVecteur(1, 1, 1),   CVecteur(-1, 1, 2),
-                                CVecteur(1, 0, 0.1), CVecteur(0, -1, 0.5)};
-    for (const CVecteur& d : soleils) {
-        CSoleilCalcul soleil;
-        soleil.direction = d / d.Norme();
-        soleil.dAltitude = 10;
-        CEclairementRecepteurs simple;
-        CEclairementRecepteurs rapide;
-        simple.CalculerEclairementSimple(faces, soleil);
-        const std::vector<float> valeurs = sol->m_pNoeuds->m_valeurs;
-        const double moyenne = sol->m_dEclairement;
-        rapide.CalculerEclairement(faces, soleil);
-        const auto& v = sol->m_pNoeuds->m_valeurs;
-        EXPECT_EQ(std::memcmp(v.data(), valeurs.data(), v.size() * sizeof(float)), 0)
-            << d.m_x << " " << d.m_y << " " << d.m_z;
-        EXPECT_EQ(std::memcmp(&sol->m_dEclairement, &moyenne, sizeof(double)), 0);
-        EXPECT_EQ(rapide.m_dEquivalent, simple.m_dEquivalent);
-        EXPECT_GT(rapide.NoeudsDecides(), 0);
-    }
 }
 
 } // namespace

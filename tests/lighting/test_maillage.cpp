@@ -1,21 +1,24 @@
 #include "../document/DocumentTest.h"
-#include "geometry/FabriqueFace.h"
+#include "../geometry/GeometrieTest.h"
 #include "lighting/GenerationMaillage.h"
 
 #include <climits>
 
 namespace {
 
-std::unique_ptr<CFace> Preparee(const char* szClasse, double l = 2, double h = 2) {
-    auto f = CreerFace(szClasse);
-    if (f->m_nPoints == 4) {
-        f->m_points[1] = CVecteur(l, 0, 0);
-        f->m_points[2] = CVecteur(l, 0, h);
-        f->m_points[3] = CVecteur(0, 0, h);
-        f->CalculerNormale();
-    }
+// The face with its ray test prepared along its normal.
+std::unique_ptr<CFace> Preparer(std::unique_ptr<CFace> f) {
     f->PreparerRayon(f->m_normale);
     return f;
+}
+
+// The kind's defaults; a quadrilateral l long and h high from the origin in y = 0.
+std::unique_ptr<CFace> Preparee(const char* szClasse, double l = 2, double h = 2) {
+    if (std::string(szClasse) != "CFace4") {
+        return Preparer(Face(szClasse));
+    }
+    return Preparer(Face(
+        szClasse, {CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, h), CVecteur(0, 0, h)}));
 }
 
 int Mailler(CFace& f, int budget = INT_MAX) {
@@ -83,13 +86,8 @@ TEST(Maillage, NoNodeInsideAnOpeningNorOnItsBorder) {
     // One opening on the grid lines 0.4 and 0.8, one 0.6 mm inside 1.2 and 1.6.
     std::vector<std::unique_ptr<CFace>> fenetres;
     for (const auto& [a, b] : {std::pair{0.4, 0.8}, std::pair{1.2006, 1.5994}}) {
-        auto f = Preparee("CFace4");
-        f->m_points[0] = CVecteur(a, 0, a);
-        f->m_points[1] = CVecteur(b, 0, a);
-        f->m_points[2] = CVecteur(b, 0, b);
-        f->m_points[3] = CVecteur(a, 0, b);
-        f->CalculerNormale();
-        f->PreparerRayon(f->m_normale);
+        auto f = Preparer(Face("CFace4", {CVecteur(a, 0, a), CVecteur(b, 0, a), CVecteur(b, 0, b),
+                                          CVecteur(a, 0, b)}));
         mur->m_ouvertures.m_faces.push_back(f.get());
         fenetres.push_back(std::move(f));
     }
@@ -107,11 +105,8 @@ TEST(Maillage, NoNodeInsideAnOpeningNorOnItsBorder) {
     EXPECT_EQ(nVoisins, 2);
 
     // A degenerate face gets an empty mesh and keeps its budget.
-    auto plat = Preparee("CFace4");
-    plat->m_points[2] = CVecteur(4, 0, 0);
-    plat->m_points[3] = CVecteur(3, 0, 0);
-    plat->CalculerNormale();
-    plat->PreparerRayon(plat->m_normale);
+    auto plat = Preparer(Face(
+        "CFace4", {CVecteur(0, 0, 0), CVecteur(2, 0, 0), CVecteur(4, 0, 0), CVecteur(3, 0, 0)}));
     int budget = 10;
     EXPECT_TRUE(plat->GenererMaillage(&budget));
     EXPECT_EQ(budget, 10);
@@ -120,13 +115,8 @@ TEST(Maillage, NoNodeInsideAnOpeningNorOnItsBorder) {
 
 TEST(Maillage, UnchangedByATranslationOfTheFace) {
     auto a = Preparee("CFace3");
-    auto b = CreerFace("CFace3");
     const CVecteur d(12.5, -3.25, 7.75);
-    for (int i = 0; i < 3; ++i) {
-        b->m_points[i] = a->m_points[i] + d;
-    }
-    b->CalculerNormale();
-    b->PreparerRayon(b->m_normale);
+    auto b = Preparer(Face("CFace3", {a->m_points[0] + d, a->m_points[1] + d, a->m_points[2] + d}));
     ASSERT_EQ(Mailler(*a), Mailler(*b));
     for (int k = 0; k < a->m_pNoeuds->Taille(); k += 37) {
         EXPECT_LT((b->m_pNoeuds->Noeud(k) - a->m_pNoeuds->Noeud(k) - d).Norme(), 1e-9);
@@ -135,111 +125,69 @@ TEST(Maillage, UnchangedByATranslationOfTheFace) {
 
 class Generation : public DocumentTest {
 protected:
-    void ExpectRefus(const char* szTexte) {
-        ASSERT_EQ(m_ui.m_messages.size(), 1u);
-        EXPECT_EQ(m_ui.m_messages[0].strTexte, szTexte);
-        EXPECT_EQ(m_ui.m_messages[0].strTitre, "Computation not allowed");
-        EXPECT_EQ(m_ui.m_messages[0].icone, EIcone::Stop);
-        EXPECT_EQ(m_ui.m_messages[0].boutons, EBoutons::Ok);
-        for (CFace* f : m_doc.Faces()) {
-            EXPECT_EQ(f->m_pNoeuds, nullptr);
+    CJournal m_j;
+    // The result, then the message shown, and whether any mesh is left.
+    void Generer() {
+        NOTER(m_j, m_doc.GenererMaillages());
+        for (const auto& m : m_ui.m_messages) {
+            NOTER(m_j, m.strTexte, m.strTitre, m.icone, m.boutons);
         }
         m_ui.m_messages.clear();
+        int nMailles = 0;
+        for (CFace* f : m_doc.Faces()) {
+            nMailles += f->m_pNoeuds != nullptr;
+        }
+        NOTER(m_j, nMailles);
     }
 };
 
-TEST_F(Generation, TheBudgetOfTheWeight) {
-    for (const auto& [poids, budget] : {std::pair{50, 250000}, std::pair{1, 5000},
-                                        std::pair{1000, 5000000}, std::pair{2000000000, INT_MAX}}) {
-        EXPECT_EQ(CGenerationMaillage::Budget(poids), budget);
+TEST_F(Generation, TheBudgetOfTheWeightAndTheWorkIsBoundedWhateverTheGeometry) {
+    for (int n : {50, 1, 1000, 2000000000}) {
+        NOTER(m_j, n, CGenerationMaillage::Budget(n));
     }
     AjouterNommee("a");
-    EXPECT_FALSE(m_doc.GenererMaillages());
-    ExpectRefus("No face declared as a receiver (mesh not generated)   \n"
-                "Declare the faces of interest as receivers   ");
-
-    // Weight 1: a mesh of 5000 nodes is refused, 4999 accepted.
-    CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(1, 0, 0), CVecteur(1, 0, 2),
-                           CVecteur(0, 0, 2));
+    Generer();
+    m_j.Titre("weight 1: a mesh of 5000 nodes is refused, 4999 accepted");
+    CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(1, 0, 0), CVecteur(0, 0, 2));
     r->m_proprietes.m_bRecepteur = 1;
     r->m_proprietes.m_dMailleRelative = 1.99;
     m_doc.m_optionsCalcul.m_nPoidsMax = 1;
-    EXPECT_FALSE(m_doc.GenererMaillages());
-    ExpectRefus(
-        "The processor weight required for this computation would exceed the maximum weight   \n"
-        "Reduce your mesh or increase the maximum weight allowed   ");
+    Generer();
     CFace* trou = AjouterQuad("hole", CVecteur(0.01, 0, 0.01), CVecteur(0.03, 0, 0.01),
                               CVecteur(0.03, 0, 0.03), CVecteur(0.01, 0, 0.03));
     r->m_ouvertures.m_faces = {trou}; // takes exactly one node away
-    EXPECT_TRUE(m_doc.GenererMaillages());
-    EXPECT_TRUE(m_ui.m_messages.empty());
-    EXPECT_EQ(r->m_pNoeuds->Taille(), 4999);
-    // A second receiver exhausting the budget releases the first one's mesh too.
+    Generer();
+    NOTER(m_j, r->m_pNoeuds->Taille());
+    m_j.Titre("a second receiver exhausting the budget releases the first one's mesh too");
     m_doc.Face(0)->m_proprietes.m_bRecepteur = 1;
-    EXPECT_FALSE(m_doc.GenererMaillages());
-    ExpectRefus(CGenerationMaillage::kMessagePoids);
-}
+    Generer();
 
-TEST_F(Generation, TheWorkIsBoundedWhateverTheGeometry) {
-    // Grids of billions of candidates that would make few or no nodes are
-    // refused before they are walked; a large grid within the weight is not.
-    const struct {
-        double dCote;          // side of the square receiver, m
-        double dRelative;      // %
-        double dAbsolue;       // m
-        bool bCouverte;        // by an opening larger than the face
-        const char* szMessage; // null: accepted
-    } cas[] = {
-        {2, 0.0001, 0.0001, true, CGenerationMaillage::kMessagePoids},
-        {2, 0.0001, 0.0001, false, CGenerationMaillage::kMessagePoids},
-        {1e6, 2, 0.04, false, CGenerationMaillage::kMessagePoids},
-        {2, 0.1, 0.01, true, CGenerationMaillage::kMessageAucunNoeud}, // 1003 x 1003, walked
-        {40, 2, 0.04, false, nullptr},                                 // 199 x 199 nodes
-    };
-    for (const auto& c : cas) {
+    m_j.Titre("side, relative and absolute steps, covered by a larger opening: grids of "
+              "billions of candidates are refused before they are walked; a large grid within "
+              "the weight is not");
+    const std::tuple<double, double, double, bool> cas[] = {
+        {2, 0.0001, 0.0001, true},
+        {2, 0.0001, 0.0001, false},
+        {1e6, 2, 0.04, false},
+        {2, 0.1, 0.01, true}, // 1003 x 1003, walked
+        {40, 2, 0.04, false}};
+    m_doc.m_optionsCalcul.m_nPoidsMax = 50;
+    for (const auto& [l, dRelative, dAbsolue, bCouverte] : cas) {
         m_doc.NouveauDocument();
         m_ui.m_messages.clear();
-        const double l = c.dCote;
-        CFace* r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, l),
-                               CVecteur(0, 0, l));
+        r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(0, 0, l));
         r->m_proprietes.m_bRecepteur = 1;
-        r->m_proprietes.m_dMailleRelative = c.dRelative;
-        r->m_proprietes.m_dMailleAbsolue = c.dAbsolue;
-        if (c.bCouverte) {
-            r->m_ouvertures.m_faces = {
-                AjouterQuad("hole", CVecteur(-1, 0, -1), CVecteur(l + 1, 0, -1),
-                            CVecteur(l + 1, 0, l + 1), CVecteur(-1, 0, l + 1))};
+        r->m_proprietes.m_dMailleRelative = dRelative;
+        r->m_proprietes.m_dMailleAbsolue = dAbsolue;
+        if (bCouverte) {
+            r->m_ouvertures.m_faces = {AjouterQuad("hole", CVecteur(-1, 0, -1),
+                                                   CVecteur(l + 2, 0, 0), CVecteur(0, 0, l + 2))};
         }
-        EXPECT_EQ(m_doc.GenererMaillages(), c.szMessage == nullptr) << l;
-        if (c.szMessage != nullptr) {
-            ExpectRefus(c.szMessage);
-        } else {
-            EXPECT_EQ(r->m_pNoeuds->Taille(), 199 * 199);
-        }
+        NOTER(m_j, l, dRelative, dAbsolue, bCouverte);
+        Generer();
+        NOTER(m_j, r->m_pNoeuds ? r->m_pNoeuds->Taille() : -1);
     }
-}
-
-TEST_F(Generation, ReceiversLightingWindowBuildsAndReleasesTheMeshes) {
-    CFace* a = AjouterNommee("a");
-    a->m_proprietes.m_bRecepteur = 1;
-    m_doc.OuvrirPositionSoleil();
-    EXPECT_TRUE(m_doc.BasculerEclairement());
-    EXPECT_TRUE(m_doc.m_bEclairementOuvert);
-    EXPECT_EQ(a->m_pNoeuds->Taille(), 2401);
-    EXPECT_EQ(m_doc.m_eclairementRecepteurs.m_dEquivalent, 0); // nothing computed yet
-    m_doc.ChoisirAutoCalcul(true);
-    // 21 march 12:00 at the default site: the sun is south, in front of the wall.
-    EXPECT_EQ(m_doc.m_eclairementRecepteurs.m_dEquivalent, 100);
-    // Each move of the sun recomputes while "Auto Compute" is on.
-    m_doc.m_positionSoleil.m_nHeure = 0;
-    m_doc.m_positionSoleil.Calculer();
-    m_doc.ActualiserEclairement();
-    EXPECT_EQ(m_doc.m_eclairementRecepteurs.m_dEquivalent, 0);
-    // Closing the sun window closes the lighting window and frees the meshes.
-    m_doc.FermerPositionSoleil();
-    EXPECT_FALSE(m_doc.m_bEclairementOuvert);
-    EXPECT_EQ(a->m_pNoeuds, nullptr);
-    EXPECT_EQ(m_doc.m_positionSoleil.m_bInitialise, 0);
+    ExpectGolden("meshes.txt", m_j.m_texte);
 }
 
 } // namespace

@@ -1,19 +1,26 @@
 #pragma once
 
 #include "tests/document/DocumentTest.h"
+#include "tests/geometry/GeometrieTest.h"
 
 #include <string>
 
 // A fresh document with a scripted user, and what a modelling command left.
 class ModelisationTest : public DocumentTest {
 protected:
+    // Appends `f`; returns it.
+    template <class TFace>
+    TFace& Poser(std::unique_ptr<TFace> f) {
+        TFace& r = *f;
+        m_doc.AjouterFace(std::move(f));
+        return r;
+    }
+
     // Appends a default quadrilateral named `nom`.
     CFace* Ajouter(const std::string& nom) {
-        auto f = std::make_unique<CFace4>();
-        f->m_proprietes.m_strNom = nom;
-        CFace* p = f.get();
-        m_doc.AjouterFace(std::move(f));
-        return p;
+        CFace& f = Poser(std::make_unique<CFace4>());
+        f.m_proprietes.m_strNom = nom;
+        return &f;
     }
 
     // The names of the list, in order, joined by commas.
@@ -26,13 +33,10 @@ protected:
     }
 
     // Appends the face list after a heading, for a golden file.
-    void Noter(const std::string& titre) { m_strNotes += "# " + titre + "\n" + DecrireFaces(); }
+    void Noter(const std::string& titre) {
+        m_j.Titre(titre);
+        m_j.m_texte += DecrireFaces();
+    }
 
-    std::string m_strNotes;
+    CJournal m_j;
 };
-
-inline void ExpectEgal(const CVecteur& v, double x, double y, double z) {
-    EXPECT_EQ(v.m_x, x);
-    EXPECT_EQ(v.m_y, y);
-    EXPECT_EQ(v.m_z, z);
-}

@@ -10,15 +10,9 @@ protected:
 
     // A triangle with P0 at (1, 0, 0), so that the default rotation is easy to follow.
     CFace* AjouterTriangle(const std::string& nom) {
-        auto f = std::make_unique<CFace3>();
-        f->m_points[0] = CVecteur(1, 0, 0);
-        f->m_points[1] = CVecteur(3, 0, 0);
-        f->m_points[2] = CVecteur(2, 0, 2);
-        f->CalculerNormale();
-        f->m_proprietes.m_strNom = nom;
-        CFace* p = f.get();
-        m_doc.AjouterFace(std::move(f));
-        return p;
+        CFace& f = Poser(Face("CFace3", {CVecteur(1, 0, 0), CVecteur(3, 0, 0), CVecteur(2, 0, 2)}));
+        f.m_proprietes.m_strNom = nom;
+        return &f;
     }
 
     // Chooses the group; returns the list as the dialog showed it.
@@ -29,23 +23,25 @@ protected:
         m_tr.TerminerGroupe(bValide, choix);
         return ouverte;
     }
+
+    void Tampon(const CTransformations::CTampon& k) {
+        NOTER(m_j, k.vecteur, k.centre, k.dAngle, k.dFacteur, k.bDupliquer, m_tr.m_nChamp);
+    }
 };
 
 TEST_F(Transformations, MovesOfTheCopyThenValidation) {
-    EXPECT_EQ(m_tr.m_groupe.m_strConsigne, "Select other faces to transform...");
+    NOTER(m_j, m_tr.m_groupe.m_strConsigne);
     Ajouter("a");
     CFace* t = AjouterTriangle("t");
     g_nFaceSelectionnee = 1;
     m_tr.m_nChamp = 1;
     CTransformations::CTampon k = m_tr.Ouvrir();
-    EXPECT_TRUE(m_doc.m_bTransformationsOuvertes);
-    EXPECT_EQ(m_tr.m_nChamp, -1);
-    EXPECT_EQ(k.dAngle * 10 + k.dFacteur, 901); // 90 degrees, factor 1
-    EXPECT_FALSE(k.bDupliquer);
+    Tampon(k);
+    NOTER(m_j, m_doc.m_bTransformationsOuvertes);
     Noter("opened on the selected triangle: a copy on it alone");
     m_tr.Rotation(k);
+    NOTER(m_j, t->m_pCopie->m_bContourAJour);
     Noter("default rotation: a quarter turn about the vertical axis, (1, 0, 0) to (0, 1, 0)");
-    EXPECT_FALSE(t->m_pCopie->m_bContourAJour);
     m_tr.Restaurer();
     m_tr.Translation(k);
     Noter("default translation: up by 1");
@@ -58,28 +54,43 @@ TEST_F(Transformations, MovesOfTheCopyThenValidation) {
     m_tr.Translation(k);
     Noter("translated twice by (1, 2, 0)");
     m_tr.Restaurer();
-    EXPECT_TRUE(m_tr.Valider(k));
+    NOTER(m_j, m_tr.Valider(k));
     Noter("restored then validated: unchanged but modified");
     k = m_tr.Afficher();
     m_tr.Translation(k);
-    EXPECT_TRUE(m_tr.Valider(k));
+    NOTER(m_j, m_tr.Valider(k));
     m_tr.Translation(k);
-    EXPECT_TRUE(m_tr.Valider(k));
+    NOTER(m_j, m_tr.Valider(k), t->m_bContourAJour);
     Noter("translated and validated twice: each move starts from the last");
-    EXPECT_FALSE(t->m_bContourAJour);
 
-    // A zero axis or a zero angle leaves the points exactly.
+    m_j.Titre("a zero angle, then a zero axis, leave the points exactly: C + (P - C) would not");
     t->m_points[0] = CVecteur(0.3, 0.7, 0.1);
     k = m_tr.Ouvrir();
-    k.centre = CVecteur(0.1, 1e-3, 3.3); // C + (P - C) would not give P back
+    k.centre = CVecteur(0.1, 1e-3, 3.3);
     k.dAngle = 0;
     m_tr.Rotation(k);
-    ExpectEgal(t->m_pCopie->m_points[0], 0.3, 0.7, 0.1);
+    NOTER(m_j, t->m_pCopie->m_points[0]);
     k.dAngle = 45;
     k.vecteur = CVecteur(0, 0, 0);
     m_tr.Rotation(k);
-    ExpectEgal(t->m_pCopie->m_points[0], 0.3, 0.7, 0.1);
-    ExpectGolden("modelling/moves.txt", m_strNotes);
+    NOTER(m_j, t->m_pCopie->m_points[0]);
+
+    m_j.Titre("a picked point goes to the focused field only");
+    k = m_tr.PointChoisi(CVecteur(7, 8, 9));
+    Tampon(k);
+    m_tr.m_nChamp = 0;
+    Tampon(m_tr.PointChoisi(CVecteur(7, 8, 9)));
+    m_tr.m_nChamp = 1;
+    Tampon(m_tr.PointChoisi(CVecteur(1, 2, 3)));
+    m_j.Titre("seven decimals at every exchange; the angle and factor are never rounded");
+    k.vecteur = CVecteur(1.123456789, 0, 0);
+    k.centre = CVecteur(0, -0.5, 2.000000019);
+    k.dAngle = 1.123456789;
+    m_tr.Lire(k);
+    NOTER(m_j, m_tr.m_vecteur); // stored as read
+    Tampon(m_tr.Afficher());
+    NOTER(m_j, m_tr.m_vecteur);
+    ExpectGolden("modelling/moves.txt", m_j.m_texte);
 }
 
 TEST_F(Transformations, DuplicatesAndGroups) {
@@ -91,10 +102,9 @@ TEST_F(Transformations, DuplicatesAndGroups) {
     CTransformations::CTampon k = m_tr.Ouvrir();
     k.bDupliquer = true;
     m_tr.Translation(k);
-    EXPECT_TRUE(m_tr.Valider(k));
-    EXPECT_EQ(m_tr.m_bDupliquer, 1);
+    NOTER(m_j, m_tr.Valider(k), m_tr.m_bDupliquer);
     Noter("a translated duplicate appended; a fresh copy on the source");
-    EXPECT_TRUE(m_tr.Valider(k));
+    NOTER(m_j, m_tr.Valider(k));
     Noter("again without a move: a second duplicate on the source");
 
     m_doc.NouveauDocument();
@@ -109,7 +119,7 @@ TEST_F(Transformations, DuplicatesAndGroups) {
     k = m_tr.Afficher();
     m_tr.Translation(k);
     const CSelectionMultiple::CTampon liste = Grouper({false, true}, false);
-    EXPECT_EQ(liste.selection, (std::vector<bool>{true, false}));
+    NOTER(m_j, liste.libelles, liste.selection);
     EXPECT_EQ(m_tr.m_groupe.m_faces, std::vector<CFace*>{a});
     Noter("a group cancelled: the earlier group with fresh copies");
     Grouper({false, true});
@@ -118,65 +128,32 @@ TEST_F(Transformations, DuplicatesAndGroups) {
     k = m_tr.Afficher();
     k.bDupliquer = true;
     m_tr.Translation(k);
-    ASSERT_TRUE(m_tr.Valider(k));
-    EXPECT_EQ(Noms(), "a,b,c,b (c),c (c)"); // in the list order
+    NOTER(m_j, m_tr.Valider(k));
+    NOTER(m_j, Noms()); // in the list order
     EXPECT_EQ(m_tr.m_groupe.m_faces, std::vector<CFace*>{c});
 
-    // An invalid proposal is refused as a whole, the fields not even read.
+    m_j.Titre("an invalid proposal is refused as a whole, the fields not even read");
     m_doc.SetModifiedFlag(false);
     m_tr.Translation(k);
     k.dFacteur = 0;
     m_tr.Homothetie(k);
     k.bDupliquer = false;
-    EXPECT_FALSE(m_tr.Valider(k));
-    ASSERT_EQ(m_ui.m_messages.size(), 1u);
-    EXPECT_EQ(m_ui.m_messages[0].strTexte, "The geometry proposed is not valid   ");
-    EXPECT_EQ(m_ui.m_messages[0].strTitre, "Impossible");
-    EXPECT_EQ(m_ui.m_messages[0].icone, EIcone::Stop);
-    EXPECT_EQ(m_ui.m_messages[0].boutons, EBoutons::Ok);
-    EXPECT_EQ(m_tr.m_bDupliquer, 1);
+    NOTER(m_j, m_tr.Valider(k), m_tr.m_bDupliquer);
+    for (const auto& m : m_ui.m_messages) {
+        NOTER(m_j, m.strTexte, m.strTitre, m.icone, m.boutons);
+    }
     Noter("a null scaling refused: nothing applied, the copies reset");
 
     // Closing leaves no copy and no group; the entries persist.
     k.dAngle = 30;
     m_tr.Rotation(k);
     m_tr.Fermer();
-    EXPECT_FALSE(m_doc.m_bTransformationsOuvertes);
-    EXPECT_TRUE(m_tr.m_groupe.m_faces.empty());
-    EXPECT_EQ(m_ui.m_fenetresFermees, // by the new document, then by itself
-              std::vector<EFenetre>(2, EFenetre::Transformations));
-    EXPECT_EQ(m_tr.m_dAngle, 30.0);
+    NOTER(m_j, m_doc.m_bTransformationsOuvertes, m_tr.m_groupe.m_faces.size(), m_tr.m_dAngle);
+    NOTER(m_j, m_ui.m_fenetresFermees); // by the new document, then by itself
     Noter("closed");
     m_tr.Ouvrir();
     Noter("opened again: the selected face alone");
-    ExpectGolden("modelling/duplicates.txt", m_strNotes);
-}
-
-TEST_F(Transformations, PickedPointsAndRoundingOfTheVectors) {
-    Ajouter("a");
-    m_tr.Ouvrir();
-    CTransformations::CTampon t = m_tr.PointChoisi(CVecteur(7, 8, 9)); // no focus: nothing
-    ExpectEgal(t.vecteur, 0, 0, 1);
-    ExpectEgal(t.centre, 0, 0, 0);
-    m_tr.m_nChamp = 0;
-    ExpectEgal(m_tr.PointChoisi(CVecteur(7, 8, 9)).vecteur, 7, 8, 9);
-    m_tr.m_nChamp = 1;
-    ExpectEgal(m_tr.PointChoisi(CVecteur(1, 2, 3)).centre, 1, 2, 3);
-    ExpectEgal(m_tr.m_vecteur, 7, 8, 9);
-
-    // Seven decimals at every exchange; the angle and factor are never rounded.
-    t = m_tr.Afficher();
-    t.vecteur = CVecteur(1.123456789, 0, 0);
-    t.centre = CVecteur(0, -0.5, 2.000000019);
-    t.dAngle = 1.123456789;
-    m_tr.Lire(t);
-    EXPECT_EQ(m_tr.m_vecteur.m_x, 1.123456789); // stored as read
-    const CTransformations::CTampon affiche = m_tr.Afficher();
-    EXPECT_DOUBLE_EQ(affiche.vecteur.m_x, 1.1234567);
-    EXPECT_DOUBLE_EQ(m_tr.m_vecteur.m_x, 1.1234567);
-    EXPECT_DOUBLE_EQ(affiche.centre.m_z, 2.0);
-    EXPECT_DOUBLE_EQ(affiche.centre.m_y, -0.5);
-    EXPECT_EQ(affiche.dAngle, 1.123456789);
+    ExpectGolden("modelling/duplicates.txt", m_j.m_texte);
 }
 
 } // namespace

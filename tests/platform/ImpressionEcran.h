@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -11,17 +12,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
-
-// Readable failure messages for screen points and segments.
-inline void PrintTo(const CPointEcran& p, std::ostream* os) {
-    *os << "(" << p.x << ", " << p.y << ")";
-}
-
-inline void PrintTo(const CDCEnregistreur::CSegment& s, std::ostream* os) {
-    *os << "(" << s.a.x << ", " << s.a.y << ") -> (" << s.b.x << ", " << s.b.y << ") rgb("
-        << int(s.stylo.couleur.r) << "," << int(s.stylo.couleur.g) << "," << int(s.stylo.couleur.b)
-        << ") w" << s.stylo.nLargeur;
-}
+#include <type_traits>
 
 // Every recorded call, one line each, in order: a drawing as text.
 inline std::string Decrire(const CDCEnregistreur& dc) {
@@ -90,3 +81,60 @@ inline void ExpectGolden(const std::string& nom, const std::string& texte) {
     ASSERT_TRUE(f.good()) << chemin << " is missing: run with VANTREL_REGENERER=1";
     EXPECT_EQ(texte, std::string(std::istreambuf_iterator<char>(f), {})) << "golden file " << nom;
 }
+
+// Writes a value as a golden text shows it: doubles in their shortest exact
+// form, texts quoted, points, lists, refusals and empty results readably.
+template <class T>
+void Montrer(std::ostream& os, const T& v) {
+    if constexpr (std::is_same_v<T, bool>) {
+        os << (v ? "true" : "false");
+    } else if constexpr (std::is_floating_point_v<T>) {
+        char t[32];
+        os.write(t, std::to_chars(t, t + sizeof t, v).ptr - t);
+    } else if constexpr (std::is_convertible_v<T, std::string>) {
+        os << '"' << std::string(v) << '"';
+    } else if constexpr (requires { v.m_x + v.m_y + v.m_z; }) {
+        os << '(';
+        Montrer(os, v.m_x);
+        os << ", ";
+        Montrer(os, v.m_y);
+        os << ", ";
+        Montrer(os, v.m_z);
+        os << ')';
+    } else if constexpr (requires { v.nChamp + v.strMessage.size(); }) {
+        os << "field " << v.nChamp << ' ';
+        Montrer(os, v.strMessage);
+    } else if constexpr (requires { v.has_value(); }) {
+        v.has_value() ? Montrer(os, *v) : void(os << "none");
+    } else if constexpr (requires { std::begin(v) != std::end(v); }) {
+        os << '[';
+        const char* sep = "";
+        for (const auto& e : v) {
+            os << sep;
+            sep = ", ";
+            Montrer(os, e);
+        }
+        os << ']';
+    } else if constexpr (std::is_enum_v<T>) {
+        os << static_cast<long long>(v);
+    } else {
+        os << +v;
+    }
+}
+
+// A golden text of results: each line is the expressions as written in the
+// test, then their values, so that one line pins several exact results.
+// Arguments are evaluated in no set order: at most one call with effects per
+// line, whose results are read through members (taken by reference, so after it).
+struct CJournal {
+    std::string m_texte;
+    template <class... T>
+    void Noter(const char* szExpressions, const T&... valeurs) {
+        std::ostringstream os;
+        os << szExpressions << " =";
+        ((os << ' ', Montrer(os, valeurs)), ...);
+        m_texte += os.str() + "\n";
+    }
+    void Titre(const std::string& s) { m_texte += "# " + s + "\n"; }
+};
+#define NOTER(journal, ...) (journal).Noter(#__VA_ARGS__, __VA_ARGS__)

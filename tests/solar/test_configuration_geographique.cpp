@@ -1,8 +1,6 @@
 #include "solar/ConfigurationGeographique.h"
+#include "tests/platform/ImpressionEcran.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <string>
 
 namespace {
@@ -24,121 +22,73 @@ TEST(ConfigurationGeographique, EveryCityValidatesToItsOwnCoordinates) {
     }
 }
 
-TEST(ConfigurationGeographique, OpeningAndPlaceSelection) {
+TEST(ConfigurationGeographique, PlacesLongitudeAndValidation) {
+    CJournal j;
     CConfig c;
     auto t = c.Ouvrir();
-    EXPECT_EQ(t.nLieu, 76);
-    EXPECT_EQ(t.strLatitude, "48.9");
-    EXPECT_EQ(t.strLongitude, "-2.3");
-    EXPECT_TRUE(t.bCoordonneesLectureSeule);
-    EXPECT_FALSE(t.bIgnorerLongitude);
-    EXPECT_TRUE(t.bLongitudeActive);
-    EXPECT_EQ(t.strDirectionNord, "0");
-    EXPECT_EQ(t.strLigneHorizon, "0");
+    const auto tampon = [&] {
+        NOTER(j, t.nLieu, t.strLatitude, t.strLongitude, t.bCoordonneesLectureSeule,
+              t.bIgnorerLongitude, t.bLongitudeActive, t.strDirectionNord, t.strLigneHorizon);
+    };
+    const auto config = [&] { NOTER(j, c.m_strLieu, c.m_dLatitude, c.m_dLongitude); };
+    tampon();
     c.ChoisirLieu(t, 97);
-    EXPECT_EQ(t.strLatitude, "-33.9");
-    EXPECT_EQ(t.strLongitude, "-151.2");
-    EXPECT_TRUE(t.bCoordonneesLectureSeule);
-    c.ChoisirLieu(t, 1);
-    EXPECT_EQ(t.strLongitude, "4.0"); // always one decimal
-    // The particular place keeps what the edits held, now editable.
+    tampon();
+    c.ChoisirLieu(t, 1); // always one decimal
+    tampon();
+    j.Titre("the particular place keeps what the edits held, now editable");
     c.ChoisirLieu(t, 0);
-    EXPECT_FALSE(t.bCoordonneesLectureSeule);
-    EXPECT_EQ(t.strLatitude, "5.3");
+    tampon();
     t.strLatitude = "-12.5";
-    ASSERT_FALSE(c.Valider(t));
-    EXPECT_EQ(c.m_strLieu, "Particular place");
-    EXPECT_EQ(c.m_dLatitude, -12.5);
-    EXPECT_EQ(c.m_dLongitude, 4.0);
-
-    c.m_strLieu = "sydney"; // case ignored
-    EXPECT_EQ(c.Ouvrir().nLieu, 97);
-    c.m_strLieu = "MU"; // the first row that begins so
-    EXPECT_EQ(c.Ouvrir().nLieu, 67);
-    // An unknown place (a damaged file) opens as the particular place.
+    NOTER(j, c.Valider(t));
+    config();
+    j.Titre("case ignored; the first row that begins so; an unknown place is the particular one");
+    c.m_strLieu = "sydney";
+    NOTER(j, c.Ouvrir().nLieu);
+    c.m_strLieu = "MU";
+    NOTER(j, c.Ouvrir().nLieu);
     c.m_strLieu = "ATLANTIS";
     c.m_dLatitude = 12.345;
-    EXPECT_EQ(c.IndexLieu(), -1);
+    NOTER(j, c.IndexLieu());
     t = c.Ouvrir();
-    EXPECT_EQ(t.nLieu, 0);
-    EXPECT_FALSE(t.bCoordonneesLectureSeule);
-    EXPECT_EQ(t.strLatitude, "12.345");
-    ASSERT_FALSE(c.Valider(t));
-    EXPECT_EQ(c.m_strLieu, "Particular place");
-    EXPECT_EQ(c.m_dLatitude, 12.345);
+    tampon();
+    NOTER(j, c.Valider(t));
+    config();
     for (int n : {-1, CConfig::kNombreVilles}) { // a buffer beyond the list
+        c.m_strLieu = "PARIS";
         t.nLieu = n;
-        ASSERT_FALSE(c.Valider(t));
-        EXPECT_EQ(c.m_strLieu, "Particular place");
+        NOTER(j, n, c.Valider(t), c.m_strLieu);
     }
-}
-
-TEST(ConfigurationGeographique, IgnoredLongitudeIsStillCheckedAndStored) {
-    CConfig c;
-    auto t = c.Ouvrir();
+    j.Titre("an ignored longitude is still checked and stored");
     c.ChoisirLieu(t, 0);
     CConfig::CocherIgnorerLongitude(t, true);
-    EXPECT_FALSE(t.bLongitudeActive);
+    tampon();
     t.strLongitude = "181";
-    ASSERT_TRUE(c.Valider(t));
+    NOTER(j, c.Valider(t));
     t.strLongitude = "-180";
-    ASSERT_FALSE(c.Valider(t));
-    EXPECT_EQ(c.m_bIgnorerLongitude, 1);
-    EXPECT_EQ(c.m_dLongitude, -180.0);
-    EXPECT_FALSE(c.Ouvrir().bLongitudeActive);
+    NOTER(j, c.Valider(t), c.m_bIgnorerLongitude, c.m_dLongitude);
+    NOTER(j, c.Ouvrir().bLongitudeActive);
     CConfig::CocherIgnorerLongitude(t, false);
-    EXPECT_TRUE(t.bLongitudeActive);
-}
+    NOTER(j, t.bLongitudeActive);
 
-TEST(ConfigurationGeographique, ValidateChecksRangesThenStoresAndTurnsTheNorth) {
-    const struct {
-        const char *lat, *lon, *nord, *horizon;
-        int champ; // -1: accepted
-        const char* message;
-    } cas[] = {
-        {"89.9", "180", "90", "48", -1, ""},
-        {"-89.9", "-180", "180", "-12", -1, ""},
-        {"0", "0", "360", "0", -1, ""},
-        {"90", "0", "0", "50", CConfig::kChampLatitude,
-         "Please enter a number between -89.9 and 89.9."},
-        {"0", "-180.1", "0", "0", CConfig::kChampLongitude,
-         "Please enter a number between -180 and 180."},
-        {"0", "0", "-1", "0", CConfig::kChampDirectionNord,
-         "Please enter a number between 0 and 360."},
-        {"0", "0", "0", "48.1", CConfig::kChampLigneHorizon,
-         "Please enter a number between -12 and 48."},
-        {"0", "0", "0", "-12.1", CConfig::kChampLigneHorizon,
-         "Please enter a number between -12 and 48."},
-        {"north", "0", "0", "0", CConfig::kChampLatitude, "Please enter a number."},
+    j.Titre("latitude, longitude, north, horizon: refusal, then what is stored, and the north");
+    const char* cas[][4] = {
+        {"89.9", "180", "90", "48"}, {"-89.9", "-180", "180", "-12"}, {"0", "0", "360", "0"},
+        {"90", "0", "0", "50"},      {"0", "-180.1", "0", "0"},       {"0", "0", "-1", "0"},
+        {"0", "0", "0", "48.1"},     {"0", "0", "0", "-12.1"},        {"north", "0", "0", "0"},
     };
     for (const auto& k : cas) {
-        CConfig c;
-        EXPECT_EQ(c.m_nord.m_y, 1.0);
-        auto t = c.Ouvrir();
-        c.ChoisirLieu(t, 0);
-        t.strLatitude = k.lat;
-        t.strLongitude = k.lon;
-        t.strDirectionNord = k.nord;
-        t.strLigneHorizon = k.horizon;
-        const auto refus = c.Valider(t);
-        if (k.champ < 0) {
-            ASSERT_FALSE(refus) << k.lat;
-            EXPECT_EQ(c.m_dLigneHorizon, std::stod(k.horizon));
-            // 90 gives (1, 0, 0), 180 gives (0, -1, 0).
-            const double n = std::stod(k.nord) * kDegVersRad;
-            EXPECT_NEAR(c.m_nord.m_x, std::sin(n), 1e-15);
-            EXPECT_NEAR(c.m_nord.m_y, std::cos(n), 1e-15);
-            continue;
-        }
-        ASSERT_TRUE(refus) << k.lat << " " << k.lon << " " << k.nord << " " << k.horizon;
-        EXPECT_EQ(refus->nChamp, k.champ);
-        EXPECT_EQ(refus->strMessage, k.message);
-        // Nothing stored, not even the fields read before the refused one.
-        EXPECT_EQ(c.m_strLieu, "PARIS");
-        EXPECT_EQ(c.m_dLatitude, 48.9);
-        EXPECT_EQ(c.m_dLongitude, -2.3);
-        EXPECT_EQ(c.m_dDirectionNord, 0.0);
+        CConfig v;
+        auto u = v.Ouvrir();
+        v.ChoisirLieu(u, 0);
+        u.strLatitude = k[0];
+        u.strLongitude = k[1];
+        u.strDirectionNord = k[2];
+        u.strLigneHorizon = k[3];
+        NOTER(j, k, v.Valider(u), v.m_strLieu, v.m_dLatitude, v.m_dLongitude, v.m_dDirectionNord,
+              v.m_dLigneHorizon, v.m_nord);
     }
+    ExpectGolden("solar/site.txt", j.m_texte);
 }
 
 } // namespace

@@ -1,27 +1,17 @@
-#include "document/OptionsCalcul.h"
+#include "SoleilTest.h"
 #include "solar/CalculsPratiques.h"
-#include "solar/ConfigurationGeographique.h"
 #include "solar/InformationsSolaires.h"
-#include "solar/PositionSoleil.h"
 #include "solar/ProblemeInverse.h"
-#include "tests/platform/ImpressionEcran.h"
 
 #include <cmath>
 
 namespace {
 
-struct Soleil {
-    CConfigurationGeographique site;
-    COptionsCalcul options;
-    CPositionSoleil pos{site, options};
-};
-
 // Daylight, zenith and the reversed problem's durations over the year, at
 // the default site then at latitude 80, and what the sun is left showing.
 TEST(OutilsSolaires, OverTheYear) {
     Soleil s;
-    s.pos.m_nIndexDate = 7;
-    s.pos.m_nHeure = 14;
+    s.A(7, 14, 0);
     CInformationsSolaires info(s.pos);
     CProblemeInverse pi(s.pos);
     const auto t = pi.Ouvrir();
@@ -55,10 +45,7 @@ TEST(OutilsSolaires, OverTheYear) {
 TEST(InformationsSolaires, HorizonLine) {
     Soleil s;
     Soleil t;
-    t.pos.m_nIndexDate = 5;
-    t.pos.m_nHeure = 7;
-    t.pos.m_nMinute = 30;
-    t.pos.CalculerPosition();
+    t.A(5, 7, 30).CalculerPosition();
     CInformationsSolaires info(s.pos);
     info.ChoisirDate(5);
     const double dDuree = info.m_dDureeJour;
@@ -77,75 +64,68 @@ TEST(InformationsSolaires, HorizonLine) {
     EXPECT_EQ(info.m_dAltitudeZenith, dZenith);
 }
 
-TEST(ProblemeInverse, WholeSkyNoWrapRefusalsAndScales) {
+// The reversed problem's whole sky, its azimuths that never wrap past the
+// north, its refusals and scales; the canopy and panel computations.
+TEST(OutilsSolaires, ReversedProblemAndPracticalComputations) {
+    CJournal j;
     Soleil s;
     CProblemeInverse pi(s.pos);
-    ASSERT_FALSE(pi.Calculer({"0", "360", "-90", "90"}));
-    EXPECT_TRUE(pi.m_bCalcule);
-    for (double d : pi.m_dDurees) {
-        EXPECT_EQ(d, 1440.0);
-    }
-    ASSERT_FALSE(pi.Calculer({"350", "10", "-90", "90"})); // no wrap past the north
-    for (double d : pi.m_dDurees) {
-        EXPECT_EQ(d, 0.0);
-    }
-    pi.Ouvrir(); // nothing drawn until the next "Compute"
-    EXPECT_FALSE(pi.m_bCalcule);
-    auto refus = pi.Calculer({"350", "360.5", "-90", "90"});
-    ASSERT_TRUE(refus);
-    EXPECT_EQ(refus->nChamp, CProblemeInverse::kChampAzimutMax);
-    EXPECT_EQ(refus->strMessage, "Please enter a number between 0 and 360.");
-    EXPECT_EQ(pi.Calculer({"0", "360", "-90", "x"})->nChamp, CProblemeInverse::kChampAltitudeMax);
-    EXPECT_FALSE(pi.m_bCalcule);
-    EXPECT_EQ(pi.m_dAzimutMin, 350.0);
-    const double echelles[][2] = {{0, 90},    {90, 90},   {91, 180},  {180, 180},  {180.5, 360},
-                                  {360, 360}, {361, 720}, {720, 720}, {721, 1440}, {1440, 1440}};
-    for (const auto& c : echelles) {
+    const auto durees = [&](const char* szCas) {
+        NOTER(j, szCas, pi.m_bCalcule, pi.m_dAzimutMin, pi.m_dDurees);
+    };
+    NOTER(j, pi.Calculer({"0", "360", "-90", "90"}));
+    durees("whole sky");
+    NOTER(j, pi.Calculer({"350", "10", "-90", "90"}));
+    durees("no wrap past the north");
+    pi.Ouvrir();
+    durees("nothing drawn until the next Compute");
+    NOTER(j, pi.Calculer({"350", "360.5", "-90", "90"}));
+    NOTER(j, pi.Calculer({"0", "360", "-90", "x"}));
+    durees("refused");
+    for (double d : {0.0, 90.0, 91.0, 180.0, 180.5, 360.0, 361.0, 720.0, 721.0, 1440.0}) {
         pi.m_dDurees.fill(0);
-        pi.m_dDurees[13] = c[0];
-        EXPECT_EQ(pi.Echelle(), c[1]) << c[0];
+        pi.m_dDurees[13] = d;
+        NOTER(j, d, pi.Echelle());
     }
-}
 
-TEST(CalculsPratiques, InclinationsCanopyAndPanels) {
     CConfigurationGeographique site;
     CCalculsPratiques cp(site);
     auto t = cp.Ouvrir();
-    EXPECT_EQ(t.strInclinaisonHiver + " " + t.strInclinaisonEte, "21.1 61.1");
-    EXPECT_EQ(t.strDescenteOmbre + " " + t.strEspacement, "1 1.414");
+    const auto montrer = [&] {
+        NOTER(j, t.strInclinaisonHiver, t.strInclinaisonEte, t.strDescenteOmbre, t.strEspacement,
+              cp.m_dAvancee, cp.m_dDescenteOmbre, cp.m_dEspacement);
+    };
+    montrer();
+    j.Titre("each Compute fills only its own group");
     cp.m_dDescenteOmbre = cp.m_dEspacement = 0;
-    ASSERT_FALSE(cp.CalculerAuvent(t));
-    EXPECT_EQ(t.strDescenteOmbre, "1");
-    EXPECT_EQ(cp.m_dEspacement, 0.0); // only its own group
+    NOTER(j, cp.CalculerAuvent(t));
+    montrer();
     t.strAvancee = "2";
     t.strAltitudeAuvent = "60";
     t.strTaillePanneaux = "2";
     t.strInclinaisonPanneaux = "30";
     t.strAltitudePanneaux = "20";
-    ASSERT_FALSE(cp.CalculerAuvent(t));
-    EXPECT_EQ(t.strDescenteOmbre, "3.464"); // 2 tan 60 = 3.4641
-    ASSERT_FALSE(cp.CalculerPanneaux(t));
-    EXPECT_EQ(t.strEspacement, "5.758"); // 2 (cos 30 / tan 20 + sin 30) = 5.7588
-    // Either "Compute" checks every field and then stores nothing.
+    j.Titre("2 tan 60 = 3.4641; 2 (cos 30 / tan 20 + sin 30) = 5.7588");
+    NOTER(j, cp.CalculerAuvent(t));
+    NOTER(j, cp.CalculerPanneaux(t));
+    montrer();
+    j.Titre("either Compute checks every field and then stores nothing");
     t.strAltitudePanneaux = "90";
-    const auto refus = cp.CalculerAuvent(t);
-    ASSERT_TRUE(refus);
-    EXPECT_EQ(refus->nChamp, CCalculsPratiques::kChampAltitudePanneaux);
-    EXPECT_EQ(refus->strMessage, "Please enter a number between 0.01 and 89.99.");
+    NOTER(j, cp.CalculerAuvent(t));
     t.strAltitudePanneaux = "20";
     t.strAvancee = "100.5";
-    ASSERT_TRUE(cp.CalculerPanneaux(t));
-    EXPECT_EQ(cp.m_dAvancee, 2.0);
+    NOTER(j, cp.CalculerPanneaux(t));
+    montrer();
     t.strAvancee = "0";
     t.strAltitudeAuvent = "0.01";
-    ASSERT_FALSE(cp.CalculerAuvent(t));
-    EXPECT_EQ(cp.m_dDescenteOmbre, 0.0);
-    site.m_dLatitude = 75;
-    cp.Ouvrir();
-    EXPECT_EQ(cp.m_dInclinaisonHiver, 0.0);
-    site.m_dLatitude = -30;
-    cp.Ouvrir();
-    EXPECT_EQ(cp.m_dInclinaisonEte, 90.0);
+    NOTER(j, cp.CalculerAuvent(t));
+    montrer();
+    for (double d : {75.0, -30.0}) {
+        site.m_dLatitude = d;
+        cp.Ouvrir();
+        NOTER(j, d, cp.m_dInclinaisonHiver, cp.m_dInclinaisonEte);
+    }
+    ExpectGolden("solar/tools.txt", j.m_texte);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "VueTest.h"
-#include "tests/platform/ImpressionEcran.h"
 #include "view/Dessin.h"
 #include "view/DonneesSoleil.h"
 #include "view/Graphiques.h"
@@ -10,20 +9,6 @@
 #include <vector>
 
 namespace {
-
-// Runs each drawing on a fresh 800 x 600 front view and compares the whole
-// record with a golden file.
-void ExpectDessins(const char* szFichier,
-                   std::initializer_list<std::pair<const char*, std::function<void(CDC*)>>> l) {
-    std::string texte;
-    for (const auto& [nom, dessiner] : l) {
-        InitialiserVue(CRectangle{0, 0, 800, 600});
-        CDCEnregistreur dc{CRectangle{0, 0, 800, 600}};
-        dessiner(&dc);
-        texte += std::string("# ") + nom + "\n" + Decrire(dc);
-    }
-    ExpectGolden(szFichier, texte);
-}
 
 CDonneesSoleil Soleil(CVecteur dir, double dAltitude = 45, double dLigneHorizon = 0) {
     CDonneesSoleil s;
@@ -120,17 +105,8 @@ std::vector<CPointBilan> Echantillons(double dEquivalentMax, int n) {
     return r;
 }
 
-TEST(Graphiques, Scales) {
-    for (const auto& [m, e] : {std::pair{0.0, 90},
-                               {90.0, 90},
-                               {91.0, 180},
-                               {180.0, 180},
-                               {181.0, 360},
-                               {361.0, 720},
-                               {721.0, 1440},
-                               {1440.0, 1440}}) {
-        EXPECT_EQ(EchelleDurees(DureesAvecMaximum(m)), e) << m;
-    }
+// The duration scale is the reversed problem's (pinned with the solar tools).
+TEST(Graphiques, EquivalentScales) {
     for (const auto& [m, e] :
          {std::pair{-5.0, 20}, {20.0, 20}, {20.5, 50}, {50.0, 50}, {50.01, 100}}) {
         EXPECT_EQ(EchelleEquivalents(Echantillons(m, 3)), e) << m;

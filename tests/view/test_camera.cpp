@@ -1,6 +1,3 @@
-#include "document/VantrelDoc.h"
-#include "geometry/Face3.h"
-#include "platform/InteractionScriptee.h"
 #include "tests/platform/ImpressionEcran.h"
 #include "view/Camera.h"
 #include "view/Souris.h"
@@ -21,109 +18,72 @@ public:
 class Camera : public ::testing::Test {
 protected:
     void SetUp() override { InitialiserVue(CRectangle{0, 0, 800, 600}); }
+    void Vue() { NOTER(m_j, g_dEchelle, g_ptOrigine.x, g_ptOrigine.y, g_axes); }
 
     EditeursMuets m_editeurs;
     CSouris m_souris{m_editeurs};
+    CJournal m_j;
 };
 
-void ExpectAxe(const CVecteur& e, double x, double y, double z, double tol = 1e-9) {
-    EXPECT_NEAR(e.m_x, x, tol);
-    EXPECT_NEAR(e.m_y, y, tol);
-    EXPECT_NEAR(e.m_z, z, tol);
-}
-
-TEST_F(Camera, ProjectionOfTheResetViewTruncatesAndSaturates) {
-    EXPECT_EQ(g_dEchelle, 2048.0);
-    EXPECT_EQ(CVecteur(1, 0, 0).Projeter(), (CPointEcran{464, 300}));
-    EXPECT_EQ(CVecteur(0, 0, 1).Projeter(), (CPointEcran{400, 236}));
-    EXPECT_EQ(CVecteur(0, 1, 0).Projeter(), (CPointEcran{400, 300}));
-    // Toward zero: -0.7 pixel gives 0, not -1.
+TEST_F(Camera, ProjectionTurningDragsAndZoom) {
+    m_j.Titre("the reset view, projected; pixels truncated toward zero and saturated");
+    Vue();
+    for (const CVecteur& v : {CVecteur(1, 0, 0), CVecteur(0, 0, 1), CVecteur(0, 1, 0)}) {
+        NOTER(m_j, v, v.Projeter().x, v.Projeter().y);
+    }
     InitialiserVue(CRectangle{0, 0, 0, 0});
-    EXPECT_EQ(CVecteur(-0.7 / 64, 0, 0.7 / 64).Projeter(), (CPointEcran{0, 0}));
-    EXPECT_EQ(CVecteur(-1.7 / 64, 0, 0).Projeter().x, -1);
-    EXPECT_EQ(CVecteur(1.7 / 64, 0, 0).Projeter().x, 1);
-    EXPECT_EQ(TronquerPixel(1e300), 67108864);
-    EXPECT_EQ(TronquerPixel(-1e300), -67108864);
-    EXPECT_EQ(TronquerPixel(std::nan("")), 0);
-    EXPECT_EQ(TronquerPixel(-3.9), -3);
-    // The centre is taken with truncating integer division.
-    InitialiserVue(CRectangle{-5, 3, 0, 10});
-    EXPECT_EQ(g_ptOrigine, (CPointEcran{-2, 6}));
-}
+    for (const CVecteur& v :
+         {CVecteur(-0.7 / 64, 0, 0.7 / 64), CVecteur(-1.7 / 64, 0, 0), CVecteur(1.7 / 64, 0, 0)}) {
+        NOTER(m_j, v, v.Projeter().x, v.Projeter().y);
+    }
+    for (double d : {1e300, -1e300, std::nan(""), -3.9}) {
+        NOTER(m_j, d, TronquerPixel(d));
+    }
+    InitialiserVue(CRectangle{-5, 3, 0, 10}); // the centre by truncating division
+    Vue();
 
-TEST_F(Camera, Turning) {
-    Tourner(402, 0); // about a quarter turn: world Y comes up, Z toward the viewer
-    const double a = 402 * 0.00390625;
-    ExpectAxe(g_axes[0], 64, 0, 0);
-    ExpectAxe(g_axes[1], 0, 64 * std::cos(a), 64 * std::sin(a));
-    ExpectAxe(g_axes[2], 0, -64 * std::sin(a), 64 * std::cos(a));
-    // Without displacement, a new scale lengthens the axes and keeps their directions.
+    m_j.Titre("about a quarter turn: world Y comes up, Z toward the viewer");
+    InitialiserVue(CRectangle{0, 0, 800, 600});
+    Tourner(402, 0);
+    Vue();
+    m_j.Titre("without displacement a new scale lengthens the axes and keeps their directions");
     Tourner(37, -81);
-    const CVecteur avant[3] = {g_axes[0], g_axes[1], g_axes[2]};
+    Vue();
     g_dEchelle = 3072;
     Tourner(0, 0);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_NEAR(g_axes[k].Norme(), 96.0, 1e-12);
-        ExpectAxe(g_axes[k], avant[k].m_x * 1.5, avant[k].m_y * 1.5, avant[k].m_z * 1.5, 1e-12);
-    }
-}
+    Vue();
 
-TEST_F(Camera, DragsTurnOrMove) {
-    EXPECT_FALSE(m_souris.BoutonEnfonce(true, 100, 50, false));
-    EXPECT_TRUE(m_souris.Deplacement(502, 50, true, false)); // 402 pixels: a quarter turn
-    EXPECT_EQ(m_souris.m_ptSouris, (CPointEcran{502, 50}));
-    EXPECT_NEAR(std::atan2(g_axes[0].m_y, g_axes[0].m_x), 1.57, 0.001);
-    EXPECT_NEAR(g_axes[0].Norme(), 64, 1e-12);
-    ExpectAxe(g_axes[2], 0, 0, 64);
-    EXPECT_EQ(g_ptOrigine, (CPointEcran{400, 300}));
-
+    m_j.Titre("a left drag of 402 pixels turns a quarter turn");
+    InitialiserVue(CRectangle{0, 0, 800, 600});
+    NOTER(m_j, m_souris.BoutonEnfonce(true, 100, 50, false));
+    NOTER(m_j, m_souris.Deplacement(502, 50, true, false), m_souris.m_ptSouris.x);
+    Vue();
+    m_j.Titre("the right button moves, both buttons only turn, no button does nothing");
     InitialiserVue(CRectangle{0, 0, 800, 600});
     m_souris.BoutonEnfonce(false, 10, 10, false);
-    EXPECT_TRUE(m_souris.Deplacement(15, 7, false, true)); // the right button moves
-    EXPECT_EQ(g_ptOrigine, (CPointEcran{405, 297}));
-    EXPECT_EQ(g_axes[0].m_x, 64);
-    EXPECT_TRUE(m_souris.Deplacement(40, 7, true, true)); // both buttons only turn
-    EXPECT_EQ(g_ptOrigine, (CPointEcran{405, 297}));
-    EXPECT_LT(g_axes[0].m_x, 64);
-    EXPECT_FALSE(m_souris.Deplacement(50, 50, false, false));
-    EXPECT_EQ(m_souris.m_ptSouris, (CPointEcran{40, 7}));
-}
+    NOTER(m_j, m_souris.Deplacement(15, 7, false, true));
+    Vue();
+    NOTER(m_j, m_souris.Deplacement(40, 7, true, true));
+    Vue();
+    NOTER(m_j, m_souris.Deplacement(50, 50, false, false));
+    NOTER(m_j, m_souris.m_ptSouris.x, m_souris.m_ptSouris.y);
 
-TEST_F(Camera, ZoomByDoubleClicksAndWheel) {
-    EXPECT_TRUE(m_souris.DoubleClic(true));
-    EXPECT_EQ(g_dEchelle, 3072.0);
-    EXPECT_NEAR(g_axes[1].m_y, 96, 1e-12);
+    m_j.Titre("double clicks zoom in and out, without bound");
+    InitialiserVue(CRectangle{0, 0, 800, 600});
+    NOTER(m_j, m_souris.DoubleClic(true));
+    Vue();
     m_souris.DoubleClic(false);
-    EXPECT_EQ(g_dEchelle, 3072.0 * 0.6666666666666666);
+    Vue();
     g_dEchelle = 2.0;
-    m_souris.DoubleClic(false); // without bound
-    EXPECT_LT(g_dEchelle, 2.0);
-
-    // The wheel never takes the scale to 3 or below.
-    g_dEchelle = 2048;
-    const double cas[][3] = {
-        {2048, 120, 2108}, {60.5, -120, 60.5}, {63.5, -120, 3.5}, {3.5, -1, 3.5}};
-    for (const auto& c : cas) {
-        g_dEchelle = c[0];
-        EXPECT_TRUE(m_souris.Molette(static_cast<int>(c[1])));
-        EXPECT_EQ(g_dEchelle, c[2]) << c[0];
-        EXPECT_NEAR(g_axes[0].Norme(), c[2] / 32, 1e-12); // renormalised all the same
+    m_souris.DoubleClic(false);
+    NOTER(m_j, g_dEchelle);
+    m_j.Titre("the wheel never takes the scale to 3 or below, and renormalises all the same");
+    for (const auto& [e, n] : {std::pair{2048.0, 120}, {60.5, -120}, {63.5, -120}, {3.5, -1}}) {
+        g_dEchelle = e;
+        NOTER(m_j, e, n, m_souris.Molette(n));
+        Vue();
     }
-}
-
-TEST_F(Camera, ClickWithoutModifierSelectsNothing) {
-    CInteractionScriptee ui;
-    CVantrelDoc doc(ui);
-    doc.AjouterFace(std::make_unique<CFace3>());
-    doc.AjouterFace(std::make_unique<CFace3>());
-    CDCEnregistreur dc;
-    doc.Face(0)->Dessiner(&dc, true);
-    doc.Face(1)->Dessiner(&dc, true);
-    m_souris.BoutonEnfonce(true, 400, 300, false);
-    EXPECT_EQ(g_nFaceSelectionnee + ui.m_nRedessins, 0);
-    m_souris.BoutonEnfonce(true, 400, 300, true);
-    EXPECT_EQ(g_nFaceSelectionnee, 1);
-    EXPECT_EQ(ui.m_nRedessins, 1);
+    ExpectGolden("camera.txt", m_j.m_texte);
 }
 
 } // namespace

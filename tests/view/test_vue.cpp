@@ -2,7 +2,6 @@
 #include "geometry/Face3.h"
 #include "geometry/Face5.h"
 #include "tests/document/DocumentTest.h"
-#include "tests/platform/ImpressionEcran.h"
 #include "view/Vue.h"
 
 #include <functional>
@@ -132,84 +131,69 @@ TEST_F(Vue, Repaints) {
     ExpectGolden("drawings/scenes.txt", texte);
 }
 
-TEST_F(Vue, ClicksSelectOverlappingFacesInTurn) {
-    SelectionnerParClic(m_doc, m_editeurs, 400, 300, true); // no face: nothing
-    EXPECT_EQ(g_nFaceTestee + g_nFaceSelectionnee + m_ui.m_nRedessins, 0);
+// Each click: where, which button, then the cursor, the selection, the
+// redraws, what the open editors were handed, and the windows closed.
+TEST_F(Vue, ClicksSelectInTurnReopenTheDialogsAndHandOverMainPoints) {
+    CJournal j;
+    const auto clic = [&](int x, int y, bool bGauche) {
+        SelectionnerParClic(m_doc, m_editeurs, x, y, bGauche);
+        NOTER(j, x, y, bGauche, g_nFaceTestee, g_nFaceSelectionnee, m_ui.m_nRedessins,
+              m_editeurs.m_appels, m_editeurs.m_points, m_editeurs.m_nSelectionALOuverture,
+              m_ui.m_fenetresFermees);
+    };
+    j.Titre("no face: nothing");
+    clic(400, 300, true);
+    j.Titre("two triangles on top of each other, clicked on the common edge, then missed");
     DeuxTrianglesSuperposes();
-    for (int attendue : {1, 0, 1}) {
-        SelectionnerParClic(m_doc, m_editeurs, 464, 301, true); // on the common edge
-        EXPECT_EQ(g_nFaceSelectionnee, attendue);
+    for (int i = 0; i < 3; ++i) {
+        clic(464, 301, true);
     }
-    EXPECT_EQ(m_ui.m_nRedessins, 3);
-    EXPECT_TRUE(m_editeurs.m_appels.empty());
-    // A miss tries every face once and leaves the cursor where it was.
-    SelectionnerParClic(m_doc, m_editeurs, 10, 10, true);
-    EXPECT_EQ(g_nFaceTestee, 1);
-    EXPECT_EQ(g_nFaceSelectionnee, 1);
-    EXPECT_EQ(m_ui.m_nRedessins, 3);
-
-    // Faces that are not hit are skipped.
+    clic(10, 10, true);
+    j.Titre("faces that are not hit are skipped; a stale cursor past the end wraps");
     m_doc.m_faces[1]->m_points[1] = CVecteur(-2, 0, 0);
     m_doc.m_faces[1]->m_points[2] = CVecteur(-1, 0, 2);
     Dessiner();
     for (int i = 0; i < 3; ++i) {
-        SelectionnerParClic(m_doc, m_editeurs, 464, 301, true);
-        EXPECT_EQ(g_nFaceSelectionnee, 0);
+        clic(464, 301, true);
     }
-    g_nFaceTestee = 7; // a stale cursor past the end wraps to the first face
-    SelectionnerParClic(m_doc, m_editeurs, 336, 301, true);
-    EXPECT_EQ(g_nFaceSelectionnee, 1);
-}
+    g_nFaceTestee = 7;
+    clic(336, 301, true);
 
-TEST_F(Vue, LeftClickReopensTheOpenDialogsOnTheNewFace) {
+    j.Titre("a left click reopens the open dialogs on the new face");
+    m_doc.NouveauDocument();
+    g_nFaceTestee = 0;
+    m_ui.m_fenetresFermees.clear();
     DeuxTrianglesSuperposes();
     m_doc.m_bPointsPrincipauxOuverts = true;
     m_doc.m_faces[0]->CreerCopie();
-    SelectionnerParClic(m_doc, m_editeurs, 464, 301, true);
-    EXPECT_EQ(m_ui.m_fenetresFermees, std::vector<EFenetre>{EFenetre::PointsPrincipaux});
+    clic(464, 301, true);
     EXPECT_EQ(m_doc.m_faces[0]->m_pCopie, nullptr); // released with the old selection
-    EXPECT_EQ(m_editeurs.m_appels, std::vector<std::string>{"PointsPrincipaux"});
-    EXPECT_EQ(m_editeurs.m_nSelectionALOuverture, 1);
     EXPECT_NE(m_doc.m_faces[1]->m_pCopie, nullptr);
-
     m_doc.FermerPointsPrincipaux();
     m_doc.m_bTransformationsOuvertes = true;
-    SelectionnerParClic(m_doc, m_editeurs, 400, 300, true);
-    EXPECT_EQ(m_ui.m_fenetresFermees.back(), EFenetre::Transformations);
-    EXPECT_EQ(m_editeurs.m_appels.back(), "Transformations");
-    EXPECT_EQ(m_editeurs.m_nSelectionALOuverture, 0);
-}
+    clic(400, 300, true);
 
-TEST_F(Vue, RightClickHandsAMainPointToTheOpenDialogs) {
+    j.Titre("the right button hands a main point, not an edge, to the open dialogs");
+    m_doc.NouveauDocument();
+    g_nFaceTestee = 0;
+    m_editeurs.m_appels.clear();
+    m_ui.m_fenetresFermees.clear();
     DeuxTrianglesSuperposes();
-    // No dialog open: a redraw and nothing else.
-    SelectionnerParClic(m_doc, m_editeurs, 527, 299, false);
-    EXPECT_EQ(m_ui.m_nRedessins, 1);
-    EXPECT_TRUE(m_editeurs.m_appels.empty());
+    clic(527, 299, false);
     m_doc.m_bPointsPrincipauxOuverts = true;
     m_doc.m_bTransformationsOuvertes = true;
-    SelectionnerParClic(m_doc, m_editeurs, 527, 299, false);
-    EXPECT_EQ(m_editeurs.m_appels, (std::vector<std::string>{"PlacerPoint", "PointChoisi"}));
-    ASSERT_EQ(m_editeurs.m_points.size(), 2u);
-    EXPECT_EQ(m_editeurs.m_points[0].m_x + m_editeurs.m_points[0].m_z, 2.0);
-    EXPECT_EQ(g_nFaceSelectionnee, 0);
-    EXPECT_TRUE(m_ui.m_fenetresFermees.empty());
-    // An edge is not a main point: the right button ignores it.
-    SelectionnerParClic(m_doc, m_editeurs, 464, 300, false);
-    EXPECT_EQ(m_editeurs.m_appels.size(), 2u);
-    EXPECT_EQ(m_ui.m_nRedessins, 2);
-}
+    clic(527, 299, false);
+    clic(464, 300, false);
 
-TEST_F(Vue, FaceDescriptionToggles) {
+    j.Titre("the face description toggles");
     const CAffGeneral& g = m_doc.m_parametresAffichage.m_pageGeneral;
+    m_doc.SetModifiedFlag(false);
     BasculerCoordonnees(m_doc);
-    EXPECT_EQ(g.m_bCoordonnees, 1);
-    EXPECT_TRUE(m_doc.IsModified());
+    NOTER(j, g.m_bCoordonnees, g.m_bCoteEtude, m_doc.IsModified(), m_ui.m_nRedessins);
     BasculerCoordonnees(m_doc);
-    EXPECT_EQ(g.m_bCoordonnees, 0);
     BasculerCoteEtude(m_doc);
-    EXPECT_EQ(g.m_bCoteEtude, 1);
-    EXPECT_EQ(m_ui.m_nRedessins, 3);
+    NOTER(j, g.m_bCoordonnees, g.m_bCoteEtude, m_doc.IsModified(), m_ui.m_nRedessins);
+    ExpectGolden("drawings/clicks.txt", j.m_texte);
 }
 
 } // namespace
