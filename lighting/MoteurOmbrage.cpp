@@ -100,6 +100,7 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
         o.k2 = f->m_repere[2].m_fValeur;
         o.dTransmission = f->m_dTransmission;
         o.bOuvertures = !f->m_ouvertures.m_faces.empty();
+        o.bVersSoleil = f->m_normale.Scalaire(dir) > 0;
         // Openings whose ray test is usable along the sun: the others never
         // let the light through.
         o.nDebutOuvertures = static_cast<int>(m_ouvertures.size());
@@ -691,17 +692,6 @@ inline int Multiplier(float* valeurs, int k0, int k1, double dTransmission, bool
     return n;
 }
 
-// Adds the columns [a, b], where every walk has stopped, to the row's run.
-inline void Arreter(std::pair<int, int>& arretes, int a, int b) {
-    if (arretes.first > arretes.second) {
-        arretes = {a, b};
-    } else if (a <= arretes.second + 1 && b >= arretes.first - 1) {
-        arretes = {std::min(a, arretes.first), std::max(b, arretes.second)};
-    } else if (b - a > arretes.second - arretes.first) {
-        arretes = {a, b};
-    }
-}
-
 // The ends l .. fin narrow the spans of rows i0 .. i0 + n - 1 at once. The
 // fast ends are gathered as doubles (the floor of a minimum is the minimum
 // of the floors), so that their loops are plain vector minima.
@@ -807,7 +797,6 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
     m_pool.Executer(static_cast<int>(n), [this](int r) {
         CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(r)];
         recepteur.reseau.Analyser(*recepteur.pFace);
-        recepteur.actifs.assign(recepteur.reseau.m_debutsLignes.size(), 0);
     });
 
     // Blocks of whole rows, about kNoeudsParBloc nodes each, so that a
@@ -828,7 +817,6 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
         CRecepteur& rec = *m_recepteurs[r];
         rec.nPremierBloc = static_cast<int>(m_blocs.size());
         rec.blocDeLigne.assign(static_cast<std::size_t>(g.m_iMax - g.m_iMin + 1), 0);
-        rec.arretes.assign(rec.blocDeLigne.size(), {1, 0});
         rec.jDebutLigne.assign(rec.blocDeLigne.size(), 1);
         rec.jFinLigne.assign(rec.blocDeLigne.size(), 0);
         for (int l = g.m_iMin; l <= g.m_iMax; ++l) {
@@ -1092,6 +1080,31 @@ void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
         }
         PreparerPaire(r, k);
     }
+    // With a first value x0 > 0 finite and every transmission in [+0, 1], a
+    // node's values stay in [+0, x0], and stopped means +0. A node that some
+    // opaque occluder intercepts then ends at +0 whatever the order: the
+    // plain walk gives float(+0 x) = +0 there, or has stopped at +0 before.
+    // A node that none intercepts meets the others' factors in document
+    // order. So the opaque occluders may come first, in any order: those
+    // whose normal points to the sun first, which for a closed solid are
+    // the faces whose shadows together cover its whole shadow, so that the
+    // others find their rows already stopped.
+    const float x0 = static_cast<float>(r.pFace->m_dEclairementDirect);
+    r.bOpaquesDabord = x0 > 0 && std::isfinite(x0);
+    for (const CPaire& p : r.paires) {
+        const double t = m_occultants[static_cast<std::size_t>(p.nOccultant)].dTransmission;
+        r.bOpaquesDabord = r.bOpaquesDabord && ((t > 0 && t <= 1) || (t == 0 && !std::signbit(t)));
+    }
+    if (r.bOpaquesDabord) {
+        std::stable_sort(
+            r.paires.begin(), r.paires.end(), [this](const CPaire& a, const CPaire& b) {
+                auto rang = [this](const CPaire& p) {
+                    const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
+                    return o.dTransmission != 0 ? 2 : o.bVersSoleil ? 0 : 1;
+                };
+                return rang(a) < rang(b);
+            });
+    }
     if (!g.m_bValide) {
         return;
     }
@@ -1121,8 +1134,177 @@ void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
     }
 }
 
-int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
-                                std::pair<int, int>& arretes, int e0, int e1, int n0, int n1) {
+// One bit per node of a block's rows: set while the node's walk goes on,
+// that is while its value is not <= 0. Columns without a node hold 0.
+struct CMoteurOmbrage::CVivants {
+    std::uint64_t* mots = nullptr;
+    int nMots = 0;
+    int iBase = 0;
+    int jBase = 0;
+    long long n = 0; // bits set
+
+    std::uint64_t* Ligne(int i) const {
+        return mots + static_cast<std::ptrdiff_t>(i - iBase) * nMots;
+    }
+    static std::uint64_t Masque(int a, int b) { // bits a .. b of a word
+        return (~0ULL >> (63 - b)) & (~0ULL << a);
+    }
+    // Calls f(word, mask) on the words of columns [a, b] of row i, a <= b,
+    // until f returns false.
+    template <class F>
+    bool Parcourir(int i, int a, int b, F f) const {
+        std::uint64_t* l = Ligne(i);
+        const int x = a - jBase;
+        const int y = b - jBase;
+        const int wa = x >> 6;
+        const int wb = y >> 6;
+        if (wa == wb) {
+            return f(l[wa], Masque(x & 63, y & 63));
+        }
+        if (!f(l[wa], Masque(x & 63, 63))) {
+            return false;
+        }
+        for (int w = wa + 1; w < wb; ++w) {
+            if (!f(l[w], ~0ULL)) {
+                return false;
+            }
+        }
+        return f(l[wb], Masque(0, y & 63));
+    }
+    bool Aucun(int i, int a, int b) const {
+        return a > b ||
+               Parcourir(i, a, b, [](std::uint64_t& m, std::uint64_t k) { return (m & k) == 0; });
+    }
+    void Poser(int i, int a, int b) {
+        Parcourir(i, a, b, [this](std::uint64_t& m, std::uint64_t k) {
+            n += std::popcount(~m & k);
+            m |= k;
+            return true;
+        });
+    }
+    void Effacer(int i, int a, int b) {
+        Parcourir(i, a, b, [this](std::uint64_t& m, std::uint64_t k) {
+            n -= std::popcount(m & k);
+            m &= ~k;
+            return true;
+        });
+    }
+    void Tuer(int i, int j) {
+        const int x = j - jBase;
+        std::uint64_t& m = Ligne(i)[x >> 6];
+        const std::uint64_t k = 1ULL << (x & 63);
+        n -= (m & k) != 0;
+        m &= ~k;
+    }
+    // The first column >= j of row i whose walk goes on, or b + 1 when none
+    // up to b.
+    int Suivant(int i, int j, int b) const {
+        if (j > b) {
+            return b + 1;
+        }
+        const std::uint64_t* l = Ligne(i);
+        int x = j - jBase;
+        const int y = b - jBase;
+        std::uint64_t m = l[x >> 6] & (~0ULL << (x & 63));
+        int w = x >> 6;
+        while (m == 0) {
+            if (++w > (y >> 6)) {
+                return b + 1;
+            }
+            m = l[w];
+        }
+        x = (w << 6) + std::countr_zero(m);
+        return x > y ? b + 1 : x + jBase;
+    }
+};
+
+namespace {
+
+// The columns the fast outer ends l .. fin leave to rows i0 .. i1 at most:
+// each end is computed on a row as fl(J + fl(i dj)), monotone in i, so on
+// every row it lies between its values on the first and the last.
+void ColonnesLignes(const CLimite* l, const CLimite* fin, int i0, int i1, int& jLo, int& jHi) {
+    for (; l < fin; ++l) {
+        if (!l->bRapide) {
+            continue;
+        }
+        const double a = l->J + static_cast<double>(i0) * l->dj;
+        const double b = l->J + static_cast<double>(i1) * l->dj;
+        // |lim| < 1e9 (see Limite): the conversions cannot overflow.
+        if (l->bHaut) {
+            const double d = std::max(a, b);
+            const int t = static_cast<int>(d);
+            jHi = std::min(jHi, t - (d < t));
+        } else {
+            const double d = std::min(a, b);
+            const int t = static_cast<int>(d);
+            jLo = std::max(jLo, t + (d > t));
+        }
+    }
+}
+
+} // namespace
+
+void CMoteurOmbrage::OmbrerLigneSimple(CRecepteur& r, const CPaire& p, int i, float* valeurs,
+                                       CBloc& bloc, CVivants& vivants, int e0, int e1, int n0,
+                                       int n1) {
+    const CReseauNoeuds& g = r.reseau;
+    const int s0 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin)];
+    const int s1 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin + 1)];
+    const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
+    const CMaillage& maillage = *r.pFace->m_pNoeuds;
+    // Behind an opaque occluder the value is +0: a live node's float(0 x)
+    // with x > 0 finite, and a stopped node already holds +0 (see
+    // PreparerRecepteur), so the span is simply set.
+    const bool bZero = r.bOpaquesDabord && o.dTransmission == 0;
+    for (int s = s0; s < s1; ++s) {
+        const CSegmentReseau& seg = g.m_segments[static_cast<std::size_t>(s)];
+        const int a = std::max(seg.j0, e0);
+        const int b = std::min(seg.j0 + seg.n - 1, e1);
+        if (a > b) {
+            continue;
+        }
+        const int c = std::max(a, n0);
+        const int d = std::min(b, n1);
+        auto tester = [&](int j0, int j1) {
+            for (int j = vivants.Suivant(i, j0, j1); j <= j1; j = vivants.Suivant(i, j + 1, j1)) {
+                const int k = seg.k0 + (j - seg.j0);
+                ++bloc.nTests;
+                if (Intercepte(o, maillage, k)) {
+                    valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
+                    if (valeurs[k] <= 0) {
+                        vivants.Tuer(i, j);
+                    }
+                }
+            }
+        };
+        if (c > d) {
+            tester(a, b);
+            continue;
+        }
+        tester(a, c - 1);
+        const int k0 = seg.k0 + (c - seg.j0);
+        const int k1 = seg.k0 + (d - seg.j0);
+        bloc.nDecides += d - c + 1;
+        if (bZero) {
+            std::fill(valeurs + k0, valeurs + k1 + 1, 0.0f);
+            vivants.Effacer(i, c, d);
+        } else {
+            bool bTous = false;
+            if (Multiplier(valeurs, k0, k1, o.dTransmission, bTous) > 0) {
+                for (int j = c; j <= d; ++j) {
+                    if (valeurs[seg.k0 + (j - seg.j0)] <= 0) {
+                        vivants.Tuer(i, j);
+                    }
+                }
+            }
+        }
+        tester(d + 1, b);
+    }
+}
+
+void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
+                                 CVivants& vivants, int e0, int e1, int n0, int n1) {
     const CReseauNoeuds& g = r.reseau;
     const int s0 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin)];
     const int s1 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin + 1)];
@@ -1161,17 +1343,11 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
 
     const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
     const CMaillage& maillage = *r.pFace->m_pNoeuds;
-    int nArretes = 0;
-    bool bToutArrete = true; // every walk of the outer span has stopped
     for (int s = s0; s < s1; ++s) {
         const CSegmentReseau& seg = segments[s];
-        int j = std::max(seg.j0, e0);
         const int jFin = std::min(seg.j0 + seg.n - 1, e1);
+        int j = vivants.Suivant(i, std::max(seg.j0, e0), jFin);
         while (j <= jFin) {
-            if (arretes.first <= j && j <= arretes.second) {
-                j = arretes.second + 1; // every walk there has stopped
-                continue;
-            }
             int fin = -1;
             for (int q = 0; q < m; ++q) {
                 if (on0[q] <= j && j <= on1[q]) {
@@ -1179,8 +1355,7 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
                 }
             }
             if (fin >= j) {
-                j = fin + 1; // through an opening
-                bToutArrete = false;
+                j = vivants.Suivant(i, fin + 1, jFin); // through an opening
                 continue;
             }
             if (bInterieur && n0 <= j && j <= n1) {
@@ -1196,37 +1371,31 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
                     }
                 }
                 if (bLibre) {
-                    if (arretes.first > j && arretes.first <= fin2) {
-                        fin2 = arretes.first - 1;
-                    }
                     bool bTous = false;
-                    nArretes += Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
-                                           o.dTransmission, bTous);
-                    if (bTous) {
-                        Arreter(arretes, j, fin2);
+                    if (Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
+                                   o.dTransmission, bTous) > 0) {
+                        for (int t = j; t <= fin2; ++t) {
+                            if (valeurs[seg.k0 + (t - seg.j0)] <= 0) {
+                                vivants.Tuer(i, t);
+                            }
+                        }
                     }
-                    bToutArrete = bToutArrete && bTous;
                     bloc.nDecides += fin2 - j + 1;
-                    j = fin2 + 1;
+                    j = vivants.Suivant(i, fin2 + 1, jFin);
                     continue;
                 }
             }
             const int k = seg.k0 + (j - seg.j0);
-            if (!(valeurs[k] <= 0)) {
-                ++bloc.nTests;
-                if (Intercepte(o, maillage, k)) {
-                    valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
-                    nArretes += valeurs[k] <= 0;
+            ++bloc.nTests;
+            if (Intercepte(o, maillage, k)) {
+                valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
+                if (valeurs[k] <= 0) {
+                    vivants.Tuer(i, j);
                 }
-                bToutArrete = bToutArrete && valeurs[k] <= 0;
             }
-            ++j;
+            j = vivants.Suivant(i, j + 1, jFin);
         }
     }
-    if (bToutArrete) {
-        Arreter(arretes, e0, e1); // behind an opaque occluder, the whole span
-    }
-    return nArretes;
 }
 
 void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
@@ -1257,66 +1426,86 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
         }
         return;
     }
-    // Occluder after occluder in document order: each node meets the same
-    // multiplications in the same order as in the plain walk. A row (a
-    // block) whose every walk has stopped has nothing left to change.
+    if (static_cast<float>(dDirect) <= 0) {
+        return; // every walk stops before the first occluder
+    }
+    // Occluder after occluder in the receiver's order: each node meets the
+    // same multiplications in the same order as in the plain walk, but for
+    // the opaque ones brought first. Nothing is left to change where every
+    // walk has stopped.
     const CReseauNoeuds& g = r.reseau;
-    const bool bActifs = !(static_cast<float>(dDirect) <= 0);
-    int nActifsBloc = 0;
+    thread_local std::vector<std::uint64_t> mots;
+    CVivants vivants;
+    vivants.nMots = (g.m_jMax - g.m_jMin) / 64 + 1;
+    vivants.iBase = bloc.iDebut;
+    vivants.jBase = g.m_jMin;
+    mots.assign(static_cast<std::size_t>(bloc.iFin - bloc.iDebut + 1) *
+                    static_cast<std::size_t>(vivants.nMots),
+                0);
+    vivants.mots = mots.data();
     for (int i = bloc.iDebut; i <= bloc.iFin; ++i) {
         const auto l = static_cast<std::size_t>(i - g.m_iMin);
-        int n = 0;
         for (int s = g.m_debutsLignes[l]; s < g.m_debutsLignes[l + 1]; ++s) {
-            n += g.m_segments[static_cast<std::size_t>(s)].n;
+            const CSegmentReseau& seg = g.m_segments[static_cast<std::size_t>(s)];
+            vivants.Poser(i, seg.j0, seg.j0 + seg.n - 1);
         }
-        r.actifs[l] = bActifs ? n : 0;
-        r.arretes[l] = {1, 0};
-        nActifsBloc += r.actifs[l];
     }
     const int b = r.blocDeLigne[static_cast<std::size_t>(bloc.iDebut - g.m_iMin)];
     int e0[kLignesParBloc], e1[kLignesParBloc], n0[kLignesParBloc], n1[kLignesParBloc];
     double d0[kLignesParBloc], d1[kLignesParBloc];
     const CLimite* limites = r.limites.data();
     for (int q = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
-         q < r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1] && nActifsBloc > 0; ++q) {
+         q < r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1] && vivants.n > 0; ++q) {
         const CPaire& p =
             r.paires[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
         const int i0 = std::max(p.iDebut, bloc.iDebut);
         const int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
-        // Outer spans [e0, e1] and inner spans [n0, n1] of the rows; none
-        // to work out when the pair's columns have stopped on every row.
+        // The columns the pair can reach on these rows; nothing to work out
+        // when no walk goes on there.
+        int jLo = p.jDebut;
+        int jHi = p.jFin;
+        ColonnesLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, i0, i0 + n - 1,
+                       jLo, jHi);
         bool bUtile = false;
         for (int k = 0; k < n; ++k) {
             const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
-            e0[k] = std::max(r.jDebutLigne[l], p.jDebut);
-            e1[k] = std::min(r.jFinLigne[l], p.jFin);
-            bUtile = bUtile || (e0[k] <= e1[k] && r.actifs[l] > 0 &&
-                                !(r.arretes[l].first <= e0[k] && e1[k] <= r.arretes[l].second));
+            e0[k] = std::max(r.jDebutLigne[l], jLo);
+            e1[k] = std::min(r.jFinLigne[l], jHi);
+            bUtile = bUtile || !vivants.Aucun(i0 + k, e0[k], e1[k]);
         }
         if (!bUtile) {
             continue;
         }
         BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, r.contraintes, i0,
                      n, true, e0, e1, d0, d1);
+        bUtile = false;
         for (int k = 0; k < n; ++k) {
+            if (vivants.Aucun(i0 + k, e0[k], e1[k])) {
+                e0[k] = 1;
+                e1[k] = 0;
+            } else {
+                bUtile = true;
+            }
             n0[k] = e0[k];
             n1[k] = p.region.bInterieur ? e1[k] : e0[k] - 1;
+        }
+        if (!bUtile) {
+            continue;
         }
         if (p.region.bInterieur) {
             BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
                          r.contraintes, i0, n, false, n0, n1, d0, d1);
         }
+        const bool bSimple = p.nFinOuvertures == p.nDebutOuvertures;
         for (int k = 0; k < n; ++k) {
-            const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
-            std::pair<int, int>& arretes = r.arretes[l];
-            if (e0[k] > e1[k] || r.actifs[l] == 0 ||
-                (arretes.first <= e0[k] && e1[k] <= arretes.second)) {
-                continue; // nothing left to change there
+            if (e0[k] > e1[k]) {
+                continue;
             }
-            const int nArretes =
-                OmbrerLigne(r, p, i0 + k, valeurs, bloc, arretes, e0[k], e1[k], n0[k], n1[k]);
-            r.actifs[l] -= nArretes;
-            nActifsBloc -= nArretes;
+            if (bSimple) {
+                OmbrerLigneSimple(r, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
+            } else {
+                OmbrerLigne(r, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
+            }
         }
     }
 }
