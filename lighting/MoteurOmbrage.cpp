@@ -9,10 +9,15 @@
 #include <cstdint>
 #include <limits>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr int kNoeudsParBloc = 8192; // 32 KB of values
 constexpr int kLignesParBloc = 64;
+constexpr int kOccultantsParTranche = 64;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 constexpr double kU = kEpsilon / 2; // unit roundoff
 constexpr double kInfini = std::numeric_limits<double>::infinity();
@@ -806,16 +811,20 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
         const CReseauNoeuds& g = m_recepteurs[r]->reseau;
         const int nr = static_cast<int>(r);
         if (g.m_nNoeuds == 0) {
-            continue;
-        }
-        if (!g.m_bValide) {
-            for (int k = 0; k < g.m_nNoeuds; k += kNoeudsParBloc) {
-                m_blocs.push_back({nr, 0, -1, k, std::min(g.m_nNoeuds, k + kNoeudsParBloc), 0, 0});
-            }
+            m_recepteurs[r]->nPremierBloc = static_cast<int>(m_blocs.size());
+            m_recepteurs[r]->nBlocs = 0;
             continue;
         }
         CRecepteur& rec = *m_recepteurs[r];
         rec.nPremierBloc = static_cast<int>(m_blocs.size());
+        if (!g.m_bValide) {
+            for (int k = 0; k < g.m_nNoeuds; k += kNoeudsParBloc) {
+                m_blocs.push_back(
+                    {nr, 0, -1, k, std::min(g.m_nNoeuds, k + kNoeudsParBloc), 0, 0, 0, 0, 0});
+            }
+            rec.nBlocs = static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
+            continue;
+        }
         rec.blocDeLigne.assign(static_cast<std::size_t>(g.m_iMax - g.m_iMin + 1), 0);
         rec.jDebutLigne.assign(rec.blocDeLigne.size(), 1);
         rec.jFinLigne.assign(rec.blocDeLigne.size(), 0);
@@ -852,7 +861,7 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
                 rec.blocDeLigne[static_cast<std::size_t>(l - g.m_iMin)] =
                     static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
             }
-            m_blocs.push_back({nr, i, iFin - 1, kDebut, kFin, 0, 0});
+            m_blocs.push_back({nr, i, iFin - 1, kDebut, kFin, 0, 0, 0, 0, 0});
             i = iFin;
         }
         rec.nBlocs = static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
@@ -860,37 +869,58 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
     m_bAnalyse = true;
 }
 
-bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
+bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant) {
     const COccultant& o = m_occultants[static_cast<std::size_t>(nOccultant)];
-    const CReseauNoeuds& g = r.reseau;
     CPaire p{};
     p.nOccultant = nOccultant;
     p.iDebut = g.m_iMin;
     p.iFin = g.m_iMax;
-    const std::size_t nDebut = r.contraintes.size();
-    const std::size_t nDebutOuvertures = r.regionsOuvertures.size();
+    const std::size_t nDebut = t.contraintes.size();
+    const std::size_t nDebutOuvertures = t.regionsOuvertures.size();
     auto annuler = [&] {
-        r.contraintes.resize(nDebut);
-        r.regionsOuvertures.resize(nDebutOuvertures);
+        t.contraintes.resize(nDebut);
+        t.regionsOuvertures.resize(nDebutOuvertures);
     };
+    const CAffine c = Affine(o.p0, o.r[2], g);
+    if (Fini(c)) {
+        // The outer bound of the region's c < 0 (see ContraintesRegion),
+        // which does not depend on a and b: when it fails on the whole grid
+        // no node's test meets the occluder, and nothing more is worked out.
+        Ajouter(t.contraintes, 0, 0, 1, 0, kInfini, c.sigma, c, c, &c);
+        const CContrainte k = t.contraintes.back();
+        t.contraintes.pop_back();
+        if (std::isfinite(k.g0) && std::isfinite(k.gu) && std::isfinite(k.gv) &&
+            std::isfinite(k.hExt)) {
+            double loMin = kInfini;
+            for (const int i : {g.m_iMin, g.m_iMax}) {
+                for (const int j : {g.m_jMin, g.m_jMax}) {
+                    double lo, hi;
+                    Evaluer(k, i, j, lo, hi);
+                    loMin = std::min(loMin, lo);
+                }
+            }
+            if (loMin > k.hExt) {
+                return false;
+            }
+        }
+    }
     const CAffine a = Affine(o.p0, o.r[0], g);
     const CAffine b = Affine(o.p0, o.r[1], g);
-    const CAffine c = Affine(o.p0, o.r[2], g);
     bool bInterieur = false;
     if (Fini(a) && Fini(b) && Fini(c)) {
-        bInterieur = ContraintesRegion(o.nType, o.k1, o.k2, a, b, &c, r.contraintes);
-        if (!ToutesFinies(r.contraintes, nDebut)) {
-            r.contraintes.resize(nDebut);
+        bInterieur = ContraintesRegion(o.nType, o.k1, o.k2, a, b, &c, t.contraintes);
+        if (!ToutesFinies(t.contraintes, nDebut)) {
+            t.contraintes.resize(nDebut);
             bInterieur = false;
-        } else if (!Elaguer(r.contraintes, nDebut, g)) {
+        } else if (!Elaguer(t.contraintes, nDebut, g)) {
             annuler();
             return false;
         }
     }
     // Rows that may be shaded: a row is dropped when a constraint fails at
     // its most favourable grid column.
-    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
-        const CContrainte& k = r.contraintes[n];
+    for (std::size_t n = nDebut; n < t.contraintes.size(); ++n) {
+        const CContrainte& k = t.contraintes[n];
         const int jx = k.gv >= 0 ? g.m_jMin : g.m_jMax;
         int lo, hi;
         Resoudre(k.g0, jx * k.gv, k.gu, k.hExt, false, p.iDebut, p.iFin, lo, hi);
@@ -907,13 +937,13 @@ bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
     // in exact arithmetic), so it bounds i. Forming its coefficients in
     // floating point costs 2 ulps of their terms, added to the bound.
     const double iMax = std::max(std::abs(g.m_iMin), std::abs(g.m_iMax));
-    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
-        const CContrainte& kp = r.contraintes[n];
+    for (std::size_t n = nDebut; n < t.contraintes.size(); ++n) {
+        const CContrainte& kp = t.contraintes[n];
         if (!(kp.gv > 0 && kp.hExt < kInfini)) {
             continue;
         }
-        for (std::size_t m = nDebut; m < r.contraintes.size(); ++m) {
-            const CContrainte& kq = r.contraintes[m];
+        for (std::size_t m = nDebut; m < t.contraintes.size(); ++m) {
+            const CContrainte& kq = t.contraintes[m];
             if (!(kq.gv < 0 && kq.hExt < kInfini)) {
                 continue;
             }
@@ -940,13 +970,13 @@ bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
     p.jDebut = g.m_jMin;
     p.jFin = g.m_jMax;
     const double jMax = std::max(std::abs(g.m_jMin), std::abs(g.m_jMax));
-    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
-        const CContrainte& kp = r.contraintes[n];
+    for (std::size_t n = nDebut; n < t.contraintes.size(); ++n) {
+        const CContrainte& kp = t.contraintes[n];
         if (!(kp.gu > 0 && kp.hExt < kInfini)) {
             continue;
         }
-        for (std::size_t m = nDebut; m < r.contraintes.size(); ++m) {
-            const CContrainte& kq = r.contraintes[m];
+        for (std::size_t m = nDebut; m < t.contraintes.size(); ++m) {
+            const CContrainte& kq = t.contraintes[m];
             if (!(kq.gu < 0 && kq.hExt < kInfini)) {
                 continue;
             }
@@ -969,43 +999,43 @@ bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
             }
         }
     }
-    p.region = {static_cast<int>(nDebut), static_cast<int>(r.contraintes.size()), bInterieur};
+    p.region = {static_cast<int>(nDebut), static_cast<int>(t.contraintes.size()), bInterieur};
 
     p.nDebutOuvertures = static_cast<int>(nDebutOuvertures);
     for (int q = o.nDebutOuvertures; q < o.nFinOuvertures; ++q) {
         const COuverture& w = m_ouvertures[static_cast<std::size_t>(q)];
-        const std::size_t d = r.contraintes.size();
+        const std::size_t d = t.contraintes.size();
         const CAffine wa = Affine(w.p0, w.r[0], g);
         const CAffine wb = Affine(w.p0, w.r[1], g);
         CRegion region{static_cast<int>(d), static_cast<int>(d), false};
         if (Fini(wa) && Fini(wb)) {
             region.bInterieur =
-                ContraintesRegion(w.nType, w.k1, w.k2, wa, wb, nullptr, r.contraintes);
-            if (!ToutesFinies(r.contraintes, d)) {
-                r.contraintes.resize(d);
+                ContraintesRegion(w.nType, w.k1, w.k2, wa, wb, nullptr, t.contraintes);
+            if (!ToutesFinies(t.contraintes, d)) {
+                t.contraintes.resize(d);
                 region.bInterieur = false;
-            } else if (!Elaguer(r.contraintes, d, g)) {
-                r.contraintes.resize(d);
+            } else if (!Elaguer(t.contraintes, d, g)) {
+                t.contraintes.resize(d);
                 continue; // no node sees the sun through it
-            } else if (region.bInterieur && r.contraintes.size() == d) {
+            } else if (region.bInterieur && t.contraintes.size() == d) {
                 annuler();
                 return false; // every node sees the sun through it
             }
         }
-        region.nFin = static_cast<int>(r.contraintes.size());
-        r.regionsOuvertures.push_back(region);
+        region.nFin = static_cast<int>(t.contraintes.size());
+        t.regionsOuvertures.push_back(region);
     }
-    p.nFinOuvertures = static_cast<int>(r.regionsOuvertures.size());
-    Limites(r.contraintes, p.region, iMax, g, r.limites);
+    p.nFinOuvertures = static_cast<int>(t.regionsOuvertures.size());
+    Limites(t.contraintes, p.region, iMax, g, t.limites);
     for (int q = p.nDebutOuvertures; q < p.nFinOuvertures; ++q) {
-        Limites(r.contraintes, r.regionsOuvertures[static_cast<std::size_t>(q)], iMax, g,
-                r.limites);
+        Limites(t.contraintes, t.regionsOuvertures[static_cast<std::size_t>(q)], iMax, g,
+                t.limites);
     }
-    r.paires.push_back(p);
+    t.paires.push_back(p);
     return true;
 }
 
-void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
+void CMoteurOmbrage::Candidats(CRecepteur& r) {
     r.paires.clear();
     r.contraintes.clear();
     r.regionsOuvertures.clear();
@@ -1064,6 +1094,7 @@ void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
         std::sort(candidats.begin(), candidats.end());
         candidats.erase(std::unique(candidats.begin(), candidats.end()), candidats.end());
     }
+    std::size_t nGardes = 0;
     for (const int k : candidats) {
         const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
         if (o.nIndice == r.nIndice) {
@@ -1072,14 +1103,50 @@ void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
         if (o.bBorne && (sMax < o.sMin || sMin > o.sMax || tMax < o.tMin || tMin > o.tMax)) {
             continue; // no node projects into its shadow's bound
         }
-        if (!g.m_bValide) {
-            CPaire p{};
-            p.nOccultant = k;
-            r.paires.push_back(p);
+        candidats[nGardes++] = k;
+    }
+    candidats.resize(nGardes);
+}
+
+void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
+    // The slices after the first were prepared apart: their indices move on
+    // by what comes before them.
+    for (int n = nTranche0; n < nTranche1; ++n) {
+        const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
+        if (tranche.nTampon < 0) {
             continue;
         }
-        PreparerPaire(r, k);
+        const CTampon& t = m_tampons[static_cast<std::size_t>(tranche.nTampon)];
+        const auto dc = static_cast<int>(r.contraintes.size());
+        const auto dl = static_cast<int>(r.limites.size());
+        const auto dw = static_cast<int>(r.regionsOuvertures.size());
+        auto deplacer = [dc, dl](CRegion& region) {
+            region.nDebut += dc;
+            region.nFin += dc;
+            region.nLimites += dl;
+            region.nLimitesExt += dl;
+            region.nLimitesFin += dl;
+        };
+        for (CPaire p : t.paires) {
+            deplacer(p.region);
+            p.nDebutOuvertures += dw;
+            p.nFinOuvertures += dw;
+            r.paires.push_back(p);
+        }
+        for (CRegion region : t.regionsOuvertures) {
+            deplacer(region);
+            r.regionsOuvertures.push_back(region);
+        }
+        for (CLimite l : t.limites) {
+            l.nContrainte += dc;
+            r.limites.push_back(l);
+        }
+        r.contraintes.insert(r.contraintes.end(), t.contraintes.begin(), t.contraintes.end());
     }
+    if (r.paires.empty()) {
+        return;
+    }
+    const CReseauNoeuds& g = r.reseau;
     // With a first value x0 > 0 finite and every transmission in [+0, 1], a
     // node's values stay in [+0, x0], and stopped means +0. A node that some
     // opaque occluder intercepts then ends at +0 whatever the order: the
@@ -1141,7 +1208,7 @@ struct CMoteurOmbrage::CVivants {
     int nMots = 0;
     int iBase = 0;
     int jBase = 0;
-    long long n = 0; // bits set
+    int nLignes = 0;
 
     std::uint64_t* Ligne(int i) const {
         return mots + static_cast<std::ptrdiff_t>(i - iBase) * nMots;
@@ -1176,15 +1243,13 @@ struct CMoteurOmbrage::CVivants {
                Parcourir(i, a, b, [](std::uint64_t& m, std::uint64_t k) { return (m & k) == 0; });
     }
     void Poser(int i, int a, int b) {
-        Parcourir(i, a, b, [this](std::uint64_t& m, std::uint64_t k) {
-            n += std::popcount(~m & k);
+        Parcourir(i, a, b, [](std::uint64_t& m, std::uint64_t k) {
             m |= k;
             return true;
         });
     }
     void Effacer(int i, int a, int b) {
-        Parcourir(i, a, b, [this](std::uint64_t& m, std::uint64_t k) {
-            n -= std::popcount(m & k);
+        Parcourir(i, a, b, [](std::uint64_t& m, std::uint64_t k) {
             m &= ~k;
             return true;
         });
@@ -1192,9 +1257,15 @@ struct CMoteurOmbrage::CVivants {
     void Tuer(int i, int j) {
         const int x = j - jBase;
         std::uint64_t& m = Ligne(i)[x >> 6];
-        const std::uint64_t k = 1ULL << (x & 63);
-        n -= (m & k) != 0;
-        m &= ~k;
+        m &= ~(1ULL << (x & 63));
+    }
+    // Whether every walk of the block has stopped.
+    bool Vide() const {
+        std::uint64_t m = 0;
+        for (std::ptrdiff_t w = 0; w < static_cast<std::ptrdiff_t>(nLignes) * nMots; ++w) {
+            m |= mots[w];
+        }
+        return m == 0;
     }
     // The first column >= j of row i whose walk goes on, or b + 1 when none
     // up to b.
@@ -1399,6 +1470,79 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* v
 }
 
 void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
+    OmbrerValeurs(bloc);
+    // The block's share of the face's mean (see Moyenne), while its values
+    // are in the cache; none when the face is not lit.
+    const CFace& f = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)]->pFace;
+    if (f.m_dEclairementDirect == 0) {
+        return;
+    }
+    const float* v = f.m_pNoeuds->m_valeurs.data();
+    // A sign bit, an infinity or a NaN anywhere makes the sum the plain one:
+    // b + 2^23 carries into the sign bit exactly when the exponent of a
+    // non-negative b is all ones. Otherwise the largest pattern is the
+    // largest value's, and the smallest exponent of a non-zero value the
+    // smallest positive value's.
+    constexpr float kInfiniF = std::numeric_limits<float>::infinity();
+    std::uint32_t nOu = 0;
+    float fMax = 0;
+    float fMin = kInfiniF;
+    double s[4] = {0, 0, 0, 0};
+    int k = bloc.kDebut;
+#ifdef __SSE2__
+    {
+        __m128i ou = _mm_setzero_si128();
+        __m128 grand = _mm_setzero_ps();
+        __m128 petit = _mm_set1_ps(kInfiniF);
+        __m128d s01 = _mm_setzero_pd();
+        __m128d s23 = _mm_setzero_pd();
+        const __m128i carry = _mm_set1_epi32(0x00800000);
+        const __m128 zero = _mm_setzero_ps();
+        for (; k + 4 <= bloc.kFin; k += 4) {
+            const __m128 x = _mm_loadu_ps(v + k);
+            const __m128i b = _mm_castps_si128(x);
+            ou = _mm_or_si128(ou, _mm_or_si128(b, _mm_add_epi32(b, carry)));
+            grand = _mm_max_ps(grand, x);
+            const __m128 positif = _mm_cmpgt_ps(x, zero);
+            petit =
+                _mm_min_ps(petit, _mm_or_ps(_mm_and_ps(positif, x), _mm_andnot_ps(positif, petit)));
+            s01 = _mm_add_pd(s01, _mm_cvtps_pd(x));
+            s23 = _mm_add_pd(s23, _mm_cvtps_pd(_mm_movehl_ps(x, x)));
+        }
+        alignas(16) std::uint32_t o[4];
+        alignas(16) float g[4];
+        alignas(16) float p[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(o), ou);
+        _mm_store_ps(g, grand);
+        _mm_store_ps(p, petit);
+        _mm_storeu_pd(s, s01);
+        _mm_storeu_pd(s + 2, s23);
+        for (int l = 0; l < 4; ++l) {
+            nOu |= o[l];
+            fMax = std::max(fMax, g[l]);
+            fMin = std::min(fMin, p[l]);
+        }
+    }
+#endif
+    for (; k < bloc.kFin; ++k) {
+        const float x = v[k];
+        const auto b = std::bit_cast<std::uint32_t>(x);
+        nOu |= b | (b + 0x00800000u);
+        fMax = std::max(fMax, x);
+        fMin = x > 0 ? std::min(fMin, x) : fMin;
+        s[0] += x;
+    }
+    if ((nOu & 0x80000000u) != 0) {
+        bloc.nMax = 0xffffffffu;
+        bloc.nExpMin = 0;
+    } else {
+        bloc.nMax = std::bit_cast<std::uint32_t>(fMax);
+        bloc.nExpMin = fMin < kInfiniF ? (std::bit_cast<std::uint32_t>(fMin) >> 23) & 0xffu : 255u;
+    }
+    bloc.dSomme = (s[0] + s[1]) + (s[2] + s[3]);
+}
+
+void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     bloc.nTests = 0;
     bloc.nDecides = 0;
     CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)];
@@ -1439,6 +1583,7 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
     vivants.nMots = (g.m_jMax - g.m_jMin) / 64 + 1;
     vivants.iBase = bloc.iDebut;
     vivants.jBase = g.m_jMin;
+    vivants.nLignes = bloc.iFin - bloc.iDebut + 1;
     mots.assign(static_cast<std::size_t>(bloc.iFin - bloc.iDebut + 1) *
                     static_cast<std::size_t>(vivants.nMots),
                 0);
@@ -1454,8 +1599,12 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
     int e0[kLignesParBloc], e1[kLignesParBloc], n0[kLignesParBloc], n1[kLignesParBloc];
     double d0[kLignesParBloc], d1[kLignesParBloc];
     const CLimite* limites = r.limites.data();
-    for (int q = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
-         q < r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1] && vivants.n > 0; ++q) {
+    const int qDebut = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
+    const int qFin = r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1];
+    for (int q = qDebut; q < qFin; ++q) {
+        if ((q - qDebut) % 16 == 0 && vivants.Vide()) {
+            break;
+        }
         const CPaire& p =
             r.paires[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
         const int i0 = std::max(p.iDebut, bloc.iDebut);
@@ -1514,8 +1663,10 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
 // order. When every value is a non-negative finite float whose last bit is
 // at least 2^e, and the total is below 2^(e + 53), every partial sum in any
 // order is a double exactly: the sum is then taken in four independent
-// chains. Otherwise it is the plain sum.
-void CMoteurOmbrage::Moyenne(CFace& f) {
+// chains per block, as each block is shaded, and the blocks' sums are
+// added. Otherwise it is the plain sum.
+void CMoteurOmbrage::Moyenne(const CRecepteur& r) const {
+    CFace& f = *r.pFace;
     f.m_dEclairement = 0;
     if (!f.m_pNoeuds || f.m_dEclairementDirect == 0) {
         return; // no node or every value 0: the plain sum is +0 too
@@ -1524,23 +1675,12 @@ void CMoteurOmbrage::Moyenne(CFace& f) {
     const int n = static_cast<int>(v.size());
     std::uint32_t nMax = 0;
     std::uint32_t nExpMin = 255;
-    double s[4] = {0, 0, 0, 0};
-    int k = 0;
-    for (; k + 4 <= n; k += 4) {
-        for (int l = 0; l < 4; ++l) {
-            const float x = v[static_cast<std::size_t>(k + l)];
-            const auto b = std::bit_cast<std::uint32_t>(x);
-            nMax = std::max(nMax, b);
-            nExpMin = std::min(nExpMin, b == 0 ? 255u : (b >> 23) & 0xffu);
-            s[l] += x;
-        }
-    }
-    for (; k < n; ++k) {
-        const float x = v[static_cast<std::size_t>(k)];
-        const auto b = std::bit_cast<std::uint32_t>(x);
-        nMax = std::max(nMax, b);
-        nExpMin = std::min(nExpMin, b == 0 ? 255u : (b >> 23) & 0xffu);
-        s[0] += x;
+    double dSomme = 0;
+    for (int b = r.nPremierBloc; b < r.nPremierBloc + r.nBlocs; ++b) {
+        const CBloc& bloc = m_blocs[static_cast<std::size_t>(b)];
+        nMax = std::max(nMax, bloc.nMax);
+        nExpMin = std::min(nExpMin, bloc.nExpMin);
+        dSomme += bloc.dSomme;
     }
     bool bExacte = nMax < 0x7f800000u; // no sign bit, no infinity, no NaN
     if (bExacte && nMax != 0) {
@@ -1549,15 +1689,13 @@ void CMoteurOmbrage::Moyenne(CFace& f) {
             static_cast<double>(n) * std::bit_cast<float>(nMax) * (1 + std::ldexp(1.0, -40));
         bExacte = std::ilogb(dTotal) + 1 <= e + 53;
     }
-    double somme = 0;
-    if (bExacte) {
-        somme = (s[0] + s[1]) + (s[2] + s[3]);
-    } else {
+    if (!bExacte) {
+        dSomme = 0;
         for (const float x : v) {
-            somme += x;
+            dSomme += x;
         }
     }
-    f.m_dEclairement = somme / std::max(n, 1);
+    f.m_dEclairement = dSomme / std::max(n, 1);
 }
 
 void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& dir) {
@@ -1608,13 +1746,57 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
     } else {
         m_occultants.clear();
     }
-    m_pool.Executer(static_cast<int>(m_recepteurs.size()), [this](int r) {
-        PreparerRecepteur(*m_recepteurs[static_cast<std::size_t>(r)]);
+    const int nRecepteurs = static_cast<int>(m_recepteurs.size());
+    m_pool.Executer(nRecepteurs,
+                    [this](int r) { Candidats(*m_recepteurs[static_cast<std::size_t>(r)]); });
+    // A receiver's occluders are prepared in slices, so that one receiver
+    // under many occluders (a ground) keeps every thread busy.
+    m_tranches.clear();
+    m_premieresTranches.assign(static_cast<std::size_t>(nRecepteurs) + 1, 0);
+    int nTampons = 0;
+    for (int r = 0; r < nRecepteurs; ++r) {
+        m_premieresTranches[static_cast<std::size_t>(r)] = static_cast<int>(m_tranches.size());
+        const auto n =
+            static_cast<int>(m_recepteurs[static_cast<std::size_t>(r)]->candidats.size());
+        for (int c = 0; c < n; c += kOccultantsParTranche) {
+            m_tranches.push_back(
+                {r, c, std::min(n, c + kOccultantsParTranche), c == 0 ? -1 : nTampons++});
+        }
+    }
+    m_premieresTranches.back() = static_cast<int>(m_tranches.size());
+    if (static_cast<int>(m_tampons.size()) < nTampons) {
+        m_tampons.resize(static_cast<std::size_t>(nTampons));
+    }
+    m_pool.Executer(static_cast<int>(m_tranches.size()), [this](int n) {
+        const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
+        CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(tranche.nRecepteur)];
+        CTampon& t = tranche.nTampon < 0 ? r : m_tampons[static_cast<std::size_t>(tranche.nTampon)];
+        if (tranche.nTampon >= 0) {
+            t.paires.clear();
+            t.contraintes.clear();
+            t.limites.clear();
+            t.regionsOuvertures.clear();
+        }
+        for (int c = tranche.nDebut; c < tranche.nFin; ++c) {
+            const int k = r.candidats[static_cast<std::size_t>(c)];
+            if (r.reseau.m_bValide) {
+                PreparerPaire(r.reseau, t, k);
+            } else {
+                CPaire p{};
+                p.nOccultant = k;
+                t.paires.push_back(p);
+            }
+        }
+    });
+    m_pool.Executer(nRecepteurs, [this](int r) {
+        Assembler(*m_recepteurs[static_cast<std::size_t>(r)],
+                  m_premieresTranches[static_cast<std::size_t>(r)],
+                  m_premieresTranches[static_cast<std::size_t>(r) + 1]);
     });
     m_pool.Executer(static_cast<int>(m_blocs.size()),
                     [this](int b) { OmbrerBloc(m_blocs[static_cast<std::size_t>(b)]); });
-    m_pool.Executer(static_cast<int>(m_recepteurs.size()),
-                    [this](int r) { Moyenne(*m_recepteurs[static_cast<std::size_t>(r)]->pFace); });
+    m_pool.Executer(nRecepteurs,
+                    [this](int r) { Moyenne(*m_recepteurs[static_cast<std::size_t>(r)]); });
 
     m_nTests = 0;
     m_nDecides = 0;
