@@ -735,11 +735,14 @@ void BornerLignes(const CLimite* l, const CLimite* fin, const std::vector<CContr
             continue;
         }
         if (l->bLignes) {
-            for (int r = 0; r < n; ++r) {
-                if (i0 + r < l->iLo || i0 + r > l->iHi) {
-                    x0[r] = 1;
-                    x1[r] = 0;
-                }
+            // Rows before iLo and after iHi are emptied.
+            for (int r = 0; r < std::min(n, l->iLo - i0); ++r) {
+                x0[r] = 1;
+                x1[r] = 0;
+            }
+            for (int r = std::max(0, l->iHi - i0 + 1); r < n; ++r) {
+                x0[r] = 1;
+                x1[r] = 0;
             }
             continue;
         }
