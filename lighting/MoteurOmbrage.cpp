@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kNoeudsParBloc = 8192; // 32 KB of values
+constexpr int kNoeudsParBloc = 32768; // 128 KB of values
 constexpr int kLignesParBloc = 64;
 constexpr int kOccultantsParTranche = 64;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
@@ -1166,14 +1166,22 @@ void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
         r.bOpaquesDabord = r.bOpaquesDabord && ((t > 0 && t <= 1) || (t == 0 && !std::signbit(t)));
     }
     if (r.bOpaquesDabord) {
-        std::stable_sort(
-            r.paires.begin(), r.paires.end(), [this](const CPaire& a, const CPaire& b) {
-                auto rang = [this](const CPaire& p) {
-                    const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
-                    return o.dTransmission != 0 ? 2 : o.bVersSoleil ? 0 : 1;
-                };
-                return rang(a) < rang(b);
-            });
+        // A stable sort on three ranks: counted, then placed.
+        auto rang = [this](const CPaire& p) {
+            const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
+            return o.dTransmission != 0 ? 2 : o.bVersSoleil ? 0 : 1;
+        };
+        int debuts[4] = {0, 0, 0, 0};
+        for (const CPaire& p : r.paires) {
+            ++debuts[rang(p) + 1];
+        }
+        debuts[2] += debuts[1];
+        thread_local std::vector<CPaire> tries;
+        tries.resize(r.paires.size());
+        for (const CPaire& p : r.paires) {
+            tries[static_cast<std::size_t>(debuts[rang(p)]++)] = p;
+        }
+        r.paires.swap(tries);
     }
     if (!g.m_bValide) {
         return;
