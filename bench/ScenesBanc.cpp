@@ -60,7 +60,7 @@ void ConstruireRueBanc(CVantrelDoc& doc) {
 }
 
 void ConstruireIlot(CVantrelDoc& doc) {
-    CFace* sol = Sol(doc, 330, 540000);
+    CFace* sol = Sol(doc, 330, 761000);
     (void)sol;
     constexpr int n = 22;
     constexpr double pas = 15;
@@ -90,7 +90,7 @@ void ConstruireIlot(CVantrelDoc& doc) {
         }
     }
     // Trees (leaves let 30 % through) and glass canopies (50 %).
-    for (int k = 0; k < 111; ++k) {
+    for (int k = 0; k < 68; ++k) {
         const int i = (k * 7) % n;
         const int j = (k * 11) % n;
         const double x0 = 3 + i * pas;

@@ -9,7 +9,7 @@ class CVantrelDoc;
 // About 120 faces and 250,000 nodes: a street between two rows of ten
 // buildings; the street and the facades along it are receivers.
 void ConstruireRueBanc(CVantrelDoc& doc);
-// About 3,500 faces and a million nodes on a ground and on south facades;
+// About 3,460 faces and 1,050,000 nodes on a ground and on south facades;
 // the facades have windows (openings of glass), and trees and glass
 // canopies let part of the light through.
 void ConstruireIlot(CVantrelDoc& doc);

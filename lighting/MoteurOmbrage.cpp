@@ -9,10 +9,15 @@
 #include <cstdint>
 #include <limits>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
-constexpr int kNoeudsParBloc = 8192; // 32 KB of values
+constexpr int kNoeudsParBloc = 32768; // 128 KB of values
 constexpr int kLignesParBloc = 64;
+constexpr int kOccultantsParTranche = 64;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 constexpr double kU = kEpsilon / 2; // unit roundoff
 constexpr double kInfini = std::numeric_limits<double>::infinity();
@@ -100,6 +105,7 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
         o.k2 = f->m_repere[2].m_fValeur;
         o.dTransmission = f->m_dTransmission;
         o.bOuvertures = !f->m_ouvertures.m_faces.empty();
+        o.bVersSoleil = f->m_normale.Scalaire(dir) > 0;
         // Openings whose ray test is usable along the sun: the others never
         // let the light through.
         o.nDebutOuvertures = static_cast<int>(m_ouvertures.size());
@@ -691,17 +697,6 @@ inline int Multiplier(float* valeurs, int k0, int k1, double dTransmission, bool
     return n;
 }
 
-// Adds the columns [a, b], where every walk has stopped, to the row's run.
-inline void Arreter(std::pair<int, int>& arretes, int a, int b) {
-    if (arretes.first > arretes.second) {
-        arretes = {a, b};
-    } else if (a <= arretes.second + 1 && b >= arretes.first - 1) {
-        arretes = {std::min(a, arretes.first), std::max(b, arretes.second)};
-    } else if (b - a > arretes.second - arretes.first) {
-        arretes = {a, b};
-    }
-}
-
 // The ends l .. fin narrow the spans of rows i0 .. i0 + n - 1 at once. The
 // fast ends are gathered as doubles (the floor of a minimum is the minimum
 // of the floors), so that their loops are plain vector minima.
@@ -740,11 +735,14 @@ void BornerLignes(const CLimite* l, const CLimite* fin, const std::vector<CContr
             continue;
         }
         if (l->bLignes) {
-            for (int r = 0; r < n; ++r) {
-                if (i0 + r < l->iLo || i0 + r > l->iHi) {
-                    x0[r] = 1;
-                    x1[r] = 0;
-                }
+            // Rows before iLo and after iHi are emptied.
+            for (int r = 0; r < std::min(n, l->iLo - i0); ++r) {
+                x0[r] = 1;
+                x1[r] = 0;
+            }
+            for (int r = std::max(0, l->iHi - i0 + 1); r < n; ++r) {
+                x0[r] = 1;
+                x1[r] = 0;
             }
             continue;
         }
@@ -807,7 +805,6 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
     m_pool.Executer(static_cast<int>(n), [this](int r) {
         CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(r)];
         recepteur.reseau.Analyser(*recepteur.pFace);
-        recepteur.actifs.assign(recepteur.reseau.m_debutsLignes.size(), 0);
     });
 
     // Blocks of whole rows, about kNoeudsParBloc nodes each, so that a
@@ -817,18 +814,21 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
         const CReseauNoeuds& g = m_recepteurs[r]->reseau;
         const int nr = static_cast<int>(r);
         if (g.m_nNoeuds == 0) {
-            continue;
-        }
-        if (!g.m_bValide) {
-            for (int k = 0; k < g.m_nNoeuds; k += kNoeudsParBloc) {
-                m_blocs.push_back({nr, 0, -1, k, std::min(g.m_nNoeuds, k + kNoeudsParBloc), 0, 0});
-            }
+            m_recepteurs[r]->nPremierBloc = static_cast<int>(m_blocs.size());
+            m_recepteurs[r]->nBlocs = 0;
             continue;
         }
         CRecepteur& rec = *m_recepteurs[r];
         rec.nPremierBloc = static_cast<int>(m_blocs.size());
+        if (!g.m_bValide) {
+            for (int k = 0; k < g.m_nNoeuds; k += kNoeudsParBloc) {
+                m_blocs.push_back(
+                    {nr, 0, -1, k, std::min(g.m_nNoeuds, k + kNoeudsParBloc), 0, 0, 0, 0, 0});
+            }
+            rec.nBlocs = static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
+            continue;
+        }
         rec.blocDeLigne.assign(static_cast<std::size_t>(g.m_iMax - g.m_iMin + 1), 0);
-        rec.arretes.assign(rec.blocDeLigne.size(), {1, 0});
         rec.jDebutLigne.assign(rec.blocDeLigne.size(), 1);
         rec.jFinLigne.assign(rec.blocDeLigne.size(), 0);
         for (int l = g.m_iMin; l <= g.m_iMax; ++l) {
@@ -864,7 +864,7 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
                 rec.blocDeLigne[static_cast<std::size_t>(l - g.m_iMin)] =
                     static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
             }
-            m_blocs.push_back({nr, i, iFin - 1, kDebut, kFin, 0, 0});
+            m_blocs.push_back({nr, i, iFin - 1, kDebut, kFin, 0, 0, 0, 0, 0});
             i = iFin;
         }
         rec.nBlocs = static_cast<int>(m_blocs.size()) - rec.nPremierBloc;
@@ -872,37 +872,58 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
     m_bAnalyse = true;
 }
 
-bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
+bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant) {
     const COccultant& o = m_occultants[static_cast<std::size_t>(nOccultant)];
-    const CReseauNoeuds& g = r.reseau;
     CPaire p{};
     p.nOccultant = nOccultant;
     p.iDebut = g.m_iMin;
     p.iFin = g.m_iMax;
-    const std::size_t nDebut = r.contraintes.size();
-    const std::size_t nDebutOuvertures = r.regionsOuvertures.size();
+    const std::size_t nDebut = t.contraintes.size();
+    const std::size_t nDebutOuvertures = t.regionsOuvertures.size();
     auto annuler = [&] {
-        r.contraintes.resize(nDebut);
-        r.regionsOuvertures.resize(nDebutOuvertures);
+        t.contraintes.resize(nDebut);
+        t.regionsOuvertures.resize(nDebutOuvertures);
     };
+    const CAffine c = Affine(o.p0, o.r[2], g);
+    if (Fini(c)) {
+        // The outer bound of the region's c < 0 (see ContraintesRegion),
+        // which does not depend on a and b: when it fails on the whole grid
+        // no node's test meets the occluder, and nothing more is worked out.
+        Ajouter(t.contraintes, 0, 0, 1, 0, kInfini, c.sigma, c, c, &c);
+        const CContrainte k = t.contraintes.back();
+        t.contraintes.pop_back();
+        if (std::isfinite(k.g0) && std::isfinite(k.gu) && std::isfinite(k.gv) &&
+            std::isfinite(k.hExt)) {
+            double loMin = kInfini;
+            for (const int i : {g.m_iMin, g.m_iMax}) {
+                for (const int j : {g.m_jMin, g.m_jMax}) {
+                    double lo, hi;
+                    Evaluer(k, i, j, lo, hi);
+                    loMin = std::min(loMin, lo);
+                }
+            }
+            if (loMin > k.hExt) {
+                return false;
+            }
+        }
+    }
     const CAffine a = Affine(o.p0, o.r[0], g);
     const CAffine b = Affine(o.p0, o.r[1], g);
-    const CAffine c = Affine(o.p0, o.r[2], g);
     bool bInterieur = false;
     if (Fini(a) && Fini(b) && Fini(c)) {
-        bInterieur = ContraintesRegion(o.nType, o.k1, o.k2, a, b, &c, r.contraintes);
-        if (!ToutesFinies(r.contraintes, nDebut)) {
-            r.contraintes.resize(nDebut);
+        bInterieur = ContraintesRegion(o.nType, o.k1, o.k2, a, b, &c, t.contraintes);
+        if (!ToutesFinies(t.contraintes, nDebut)) {
+            t.contraintes.resize(nDebut);
             bInterieur = false;
-        } else if (!Elaguer(r.contraintes, nDebut, g)) {
+        } else if (!Elaguer(t.contraintes, nDebut, g)) {
             annuler();
             return false;
         }
     }
     // Rows that may be shaded: a row is dropped when a constraint fails at
     // its most favourable grid column.
-    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
-        const CContrainte& k = r.contraintes[n];
+    for (std::size_t n = nDebut; n < t.contraintes.size(); ++n) {
+        const CContrainte& k = t.contraintes[n];
         const int jx = k.gv >= 0 ? g.m_jMin : g.m_jMax;
         int lo, hi;
         Resoudre(k.g0, jx * k.gv, k.gu, k.hExt, false, p.iDebut, p.iFin, lo, hi);
@@ -919,13 +940,13 @@ bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
     // in exact arithmetic), so it bounds i. Forming its coefficients in
     // floating point costs 2 ulps of their terms, added to the bound.
     const double iMax = std::max(std::abs(g.m_iMin), std::abs(g.m_iMax));
-    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
-        const CContrainte& kp = r.contraintes[n];
+    for (std::size_t n = nDebut; n < t.contraintes.size(); ++n) {
+        const CContrainte& kp = t.contraintes[n];
         if (!(kp.gv > 0 && kp.hExt < kInfini)) {
             continue;
         }
-        for (std::size_t m = nDebut; m < r.contraintes.size(); ++m) {
-            const CContrainte& kq = r.contraintes[m];
+        for (std::size_t m = nDebut; m < t.contraintes.size(); ++m) {
+            const CContrainte& kq = t.contraintes[m];
             if (!(kq.gv < 0 && kq.hExt < kInfini)) {
                 continue;
             }
@@ -952,13 +973,13 @@ bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
     p.jDebut = g.m_jMin;
     p.jFin = g.m_jMax;
     const double jMax = std::max(std::abs(g.m_jMin), std::abs(g.m_jMax));
-    for (std::size_t n = nDebut; n < r.contraintes.size(); ++n) {
-        const CContrainte& kp = r.contraintes[n];
+    for (std::size_t n = nDebut; n < t.contraintes.size(); ++n) {
+        const CContrainte& kp = t.contraintes[n];
         if (!(kp.gu > 0 && kp.hExt < kInfini)) {
             continue;
         }
-        for (std::size_t m = nDebut; m < r.contraintes.size(); ++m) {
-            const CContrainte& kq = r.contraintes[m];
+        for (std::size_t m = nDebut; m < t.contraintes.size(); ++m) {
+            const CContrainte& kq = t.contraintes[m];
             if (!(kq.gu < 0 && kq.hExt < kInfini)) {
                 continue;
             }
@@ -981,43 +1002,43 @@ bool CMoteurOmbrage::PreparerPaire(CRecepteur& r, int nOccultant) {
             }
         }
     }
-    p.region = {static_cast<int>(nDebut), static_cast<int>(r.contraintes.size()), bInterieur};
+    p.region = {static_cast<int>(nDebut), static_cast<int>(t.contraintes.size()), bInterieur};
 
     p.nDebutOuvertures = static_cast<int>(nDebutOuvertures);
     for (int q = o.nDebutOuvertures; q < o.nFinOuvertures; ++q) {
         const COuverture& w = m_ouvertures[static_cast<std::size_t>(q)];
-        const std::size_t d = r.contraintes.size();
+        const std::size_t d = t.contraintes.size();
         const CAffine wa = Affine(w.p0, w.r[0], g);
         const CAffine wb = Affine(w.p0, w.r[1], g);
         CRegion region{static_cast<int>(d), static_cast<int>(d), false};
         if (Fini(wa) && Fini(wb)) {
             region.bInterieur =
-                ContraintesRegion(w.nType, w.k1, w.k2, wa, wb, nullptr, r.contraintes);
-            if (!ToutesFinies(r.contraintes, d)) {
-                r.contraintes.resize(d);
+                ContraintesRegion(w.nType, w.k1, w.k2, wa, wb, nullptr, t.contraintes);
+            if (!ToutesFinies(t.contraintes, d)) {
+                t.contraintes.resize(d);
                 region.bInterieur = false;
-            } else if (!Elaguer(r.contraintes, d, g)) {
-                r.contraintes.resize(d);
+            } else if (!Elaguer(t.contraintes, d, g)) {
+                t.contraintes.resize(d);
                 continue; // no node sees the sun through it
-            } else if (region.bInterieur && r.contraintes.size() == d) {
+            } else if (region.bInterieur && t.contraintes.size() == d) {
                 annuler();
                 return false; // every node sees the sun through it
             }
         }
-        region.nFin = static_cast<int>(r.contraintes.size());
-        r.regionsOuvertures.push_back(region);
+        region.nFin = static_cast<int>(t.contraintes.size());
+        t.regionsOuvertures.push_back(region);
     }
-    p.nFinOuvertures = static_cast<int>(r.regionsOuvertures.size());
-    Limites(r.contraintes, p.region, iMax, g, r.limites);
+    p.nFinOuvertures = static_cast<int>(t.regionsOuvertures.size());
+    Limites(t.contraintes, p.region, iMax, g, t.limites);
     for (int q = p.nDebutOuvertures; q < p.nFinOuvertures; ++q) {
-        Limites(r.contraintes, r.regionsOuvertures[static_cast<std::size_t>(q)], iMax, g,
-                r.limites);
+        Limites(t.contraintes, t.regionsOuvertures[static_cast<std::size_t>(q)], iMax, g,
+                t.limites);
     }
-    r.paires.push_back(p);
+    t.paires.push_back(p);
     return true;
 }
 
-void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
+void CMoteurOmbrage::Candidats(CRecepteur& r) {
     r.paires.clear();
     r.contraintes.clear();
     r.regionsOuvertures.clear();
@@ -1076,6 +1097,7 @@ void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
         std::sort(candidats.begin(), candidats.end());
         candidats.erase(std::unique(candidats.begin(), candidats.end()), candidats.end());
     }
+    std::size_t nGardes = 0;
     for (const int k : candidats) {
         const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
         if (o.nIndice == r.nIndice) {
@@ -1084,13 +1106,82 @@ void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
         if (o.bBorne && (sMax < o.sMin || sMin > o.sMax || tMax < o.tMin || tMin > o.tMax)) {
             continue; // no node projects into its shadow's bound
         }
-        if (!g.m_bValide) {
-            CPaire p{};
-            p.nOccultant = k;
-            r.paires.push_back(p);
+        candidats[nGardes++] = k;
+    }
+    candidats.resize(nGardes);
+}
+
+void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
+    // The slices after the first were prepared apart: their indices move on
+    // by what comes before them.
+    for (int n = nTranche0; n < nTranche1; ++n) {
+        const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
+        if (tranche.nTampon < 0) {
             continue;
         }
-        PreparerPaire(r, k);
+        const CTampon& t = m_tampons[static_cast<std::size_t>(tranche.nTampon)];
+        const auto dc = static_cast<int>(r.contraintes.size());
+        const auto dl = static_cast<int>(r.limites.size());
+        const auto dw = static_cast<int>(r.regionsOuvertures.size());
+        auto deplacer = [dc, dl](CRegion& region) {
+            region.nDebut += dc;
+            region.nFin += dc;
+            region.nLimites += dl;
+            region.nLimitesExt += dl;
+            region.nLimitesFin += dl;
+        };
+        for (CPaire p : t.paires) {
+            deplacer(p.region);
+            p.nDebutOuvertures += dw;
+            p.nFinOuvertures += dw;
+            r.paires.push_back(p);
+        }
+        for (CRegion region : t.regionsOuvertures) {
+            deplacer(region);
+            r.regionsOuvertures.push_back(region);
+        }
+        for (CLimite l : t.limites) {
+            l.nContrainte += dc;
+            r.limites.push_back(l);
+        }
+        r.contraintes.insert(r.contraintes.end(), t.contraintes.begin(), t.contraintes.end());
+    }
+    if (r.paires.empty()) {
+        return;
+    }
+    const CReseauNoeuds& g = r.reseau;
+    // With a first value x0 > 0 finite and every transmission in [+0, 1], a
+    // node's values stay in [+0, x0], and stopped means +0. A node that some
+    // opaque occluder intercepts then ends at +0 whatever the order: the
+    // plain walk gives float(+0 x) = +0 there, or has stopped at +0 before.
+    // A node that none intercepts meets the others' factors in document
+    // order. So the opaque occluders may come first, in any order: those
+    // whose normal points to the sun first, which for a closed solid are
+    // the faces whose shadows together cover its whole shadow, so that the
+    // others find their rows already stopped.
+    const float x0 = static_cast<float>(r.pFace->m_dEclairementDirect);
+    r.bOpaquesDabord = x0 > 0 && std::isfinite(x0);
+    for (const CPaire& p : r.paires) {
+        const double t = m_occultants[static_cast<std::size_t>(p.nOccultant)].dTransmission;
+        r.bOpaquesDabord = r.bOpaquesDabord && ((t > 0 && t <= 1) || (t == 0 && !std::signbit(t)));
+    }
+    if (r.bOpaquesDabord) {
+        // A stable sort on three ranks: counted, then placed.
+        auto rang = [this](const CPaire& p) {
+            const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
+            return o.dTransmission != 0 ? 2 : o.bVersSoleil ? 0 : 1;
+        };
+        int debuts[4] = {0, 0, 0, 0};
+        for (const CPaire& p : r.paires) {
+            ++debuts[rang(p) + 1];
+        }
+        debuts[2] += debuts[1];
+        thread_local std::vector<CPaire> tries;
+        tries.resize(r.paires.size());
+        for (const CPaire& p : r.paires) {
+            tries[static_cast<std::size_t>(debuts[rang(p)]++)] = p;
+        }
+        r.paires.swap(tries);
     }
     if (!g.m_bValide) {
         return;
@@ -1121,8 +1212,181 @@ void CMoteurOmbrage::PreparerRecepteur(CRecepteur& r) {
     }
 }
 
-int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
-                                std::pair<int, int>& arretes, int e0, int e1, int n0, int n1) {
+// One bit per node of a block's rows: set while the node's walk goes on,
+// that is while its value is not <= 0. Columns without a node hold 0.
+struct CMoteurOmbrage::CVivants {
+    std::uint64_t* mots = nullptr;
+    int nMots = 0;
+    int iBase = 0;
+    int jBase = 0;
+    int nLignes = 0;
+
+    std::uint64_t* Ligne(int i) const {
+        return mots + static_cast<std::ptrdiff_t>(i - iBase) * nMots;
+    }
+    static std::uint64_t Masque(int a, int b) { // bits a .. b of a word
+        return (~0ULL >> (63 - b)) & (~0ULL << a);
+    }
+    // Calls f(word, mask) on the words of columns [a, b] of row i, a <= b,
+    // until f returns false.
+    template <class F>
+    bool Parcourir(int i, int a, int b, F f) const {
+        std::uint64_t* l = Ligne(i);
+        const int x = a - jBase;
+        const int y = b - jBase;
+        const int wa = x >> 6;
+        const int wb = y >> 6;
+        if (wa == wb) {
+            return f(l[wa], Masque(x & 63, y & 63));
+        }
+        if (!f(l[wa], Masque(x & 63, 63))) {
+            return false;
+        }
+        for (int w = wa + 1; w < wb; ++w) {
+            if (!f(l[w], ~0ULL)) {
+                return false;
+            }
+        }
+        return f(l[wb], Masque(0, y & 63));
+    }
+    bool Aucun(int i, int a, int b) const {
+        return a > b ||
+               Parcourir(i, a, b, [](std::uint64_t& m, std::uint64_t k) { return (m & k) == 0; });
+    }
+    void Poser(int i, int a, int b) {
+        Parcourir(i, a, b, [](std::uint64_t& m, std::uint64_t k) {
+            m |= k;
+            return true;
+        });
+    }
+    void Effacer(int i, int a, int b) {
+        Parcourir(i, a, b, [](std::uint64_t& m, std::uint64_t k) {
+            m &= ~k;
+            return true;
+        });
+    }
+    void Tuer(int i, int j) {
+        const int x = j - jBase;
+        std::uint64_t& m = Ligne(i)[x >> 6];
+        m &= ~(1ULL << (x & 63));
+    }
+    // Whether every walk of the block has stopped.
+    bool Vide() const {
+        std::uint64_t m = 0;
+        for (std::ptrdiff_t w = 0; w < static_cast<std::ptrdiff_t>(nLignes) * nMots; ++w) {
+            m |= mots[w];
+        }
+        return m == 0;
+    }
+    // The first column >= j of row i whose walk goes on, or b + 1 when none
+    // up to b.
+    int Suivant(int i, int j, int b) const {
+        if (j > b) {
+            return b + 1;
+        }
+        const std::uint64_t* l = Ligne(i);
+        int x = j - jBase;
+        const int y = b - jBase;
+        std::uint64_t m = l[x >> 6] & (~0ULL << (x & 63));
+        int w = x >> 6;
+        while (m == 0) {
+            if (++w > (y >> 6)) {
+                return b + 1;
+            }
+            m = l[w];
+        }
+        x = (w << 6) + std::countr_zero(m);
+        return x > y ? b + 1 : x + jBase;
+    }
+};
+
+namespace {
+
+// The columns the fast outer ends l .. fin leave to rows i0 .. i1 at most:
+// each end is computed on a row as fl(J + fl(i dj)), monotone in i, so on
+// every row it lies between its values on the first and the last.
+void ColonnesLignes(const CLimite* l, const CLimite* fin, int i0, int i1, int& jLo, int& jHi) {
+    for (; l < fin; ++l) {
+        if (!l->bRapide) {
+            continue;
+        }
+        const double a = l->J + static_cast<double>(i0) * l->dj;
+        const double b = l->J + static_cast<double>(i1) * l->dj;
+        // |lim| < 1e9 (see Limite): the conversions cannot overflow.
+        if (l->bHaut) {
+            const double d = std::max(a, b);
+            const int t = static_cast<int>(d);
+            jHi = std::min(jHi, t - (d < t));
+        } else {
+            const double d = std::min(a, b);
+            const int t = static_cast<int>(d);
+            jLo = std::max(jLo, t + (d > t));
+        }
+    }
+}
+
+} // namespace
+
+void CMoteurOmbrage::OmbrerLigneSimple(CRecepteur& r, const CPaire& p, int i, float* valeurs,
+                                       CBloc& bloc, CVivants& vivants, int e0, int e1, int n0,
+                                       int n1) {
+    const CReseauNoeuds& g = r.reseau;
+    const int s0 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin)];
+    const int s1 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin + 1)];
+    const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
+    const CMaillage& maillage = *r.pFace->m_pNoeuds;
+    // Behind an opaque occluder the value is +0: a live node's float(0 x)
+    // with x > 0 finite, and a stopped node already holds +0 (see
+    // PreparerRecepteur), so the span is simply set.
+    const bool bZero = r.bOpaquesDabord && o.dTransmission == 0;
+    for (int s = s0; s < s1; ++s) {
+        const CSegmentReseau& seg = g.m_segments[static_cast<std::size_t>(s)];
+        const int a = std::max(seg.j0, e0);
+        const int b = std::min(seg.j0 + seg.n - 1, e1);
+        if (a > b) {
+            continue;
+        }
+        const int c = std::max(a, n0);
+        const int d = std::min(b, n1);
+        auto tester = [&](int j0, int j1) {
+            for (int j = vivants.Suivant(i, j0, j1); j <= j1; j = vivants.Suivant(i, j + 1, j1)) {
+                const int k = seg.k0 + (j - seg.j0);
+                ++bloc.nTests;
+                if (Intercepte(o, maillage, k)) {
+                    valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
+                    if (valeurs[k] <= 0) {
+                        vivants.Tuer(i, j);
+                    }
+                }
+            }
+        };
+        if (c > d) {
+            tester(a, b);
+            continue;
+        }
+        tester(a, c - 1);
+        const int k0 = seg.k0 + (c - seg.j0);
+        const int k1 = seg.k0 + (d - seg.j0);
+        bloc.nDecides += d - c + 1;
+        if (bZero) {
+            std::fill(valeurs + k0, valeurs + k1 + 1, 0.0f);
+            vivants.Effacer(i, c, d);
+        } else {
+            bool bTous = false;
+            if (Multiplier(valeurs, k0, k1, o.dTransmission, bTous) > 0) {
+                for (int j = c; j <= d; ++j) {
+                    if (valeurs[seg.k0 + (j - seg.j0)] <= 0) {
+                        vivants.Tuer(i, j);
+                    }
+                }
+            }
+        }
+        tester(d + 1, b);
+    }
+}
+
+void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
+                                 CVivants& vivants, int e0, int e1, int n0, int n1) {
     const CReseauNoeuds& g = r.reseau;
     const int s0 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin)];
     const int s1 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin + 1)];
@@ -1161,17 +1425,11 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
 
     const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
     const CMaillage& maillage = *r.pFace->m_pNoeuds;
-    int nArretes = 0;
-    bool bToutArrete = true; // every walk of the outer span has stopped
     for (int s = s0; s < s1; ++s) {
         const CSegmentReseau& seg = segments[s];
-        int j = std::max(seg.j0, e0);
         const int jFin = std::min(seg.j0 + seg.n - 1, e1);
+        int j = vivants.Suivant(i, std::max(seg.j0, e0), jFin);
         while (j <= jFin) {
-            if (arretes.first <= j && j <= arretes.second) {
-                j = arretes.second + 1; // every walk there has stopped
-                continue;
-            }
             int fin = -1;
             for (int q = 0; q < m; ++q) {
                 if (on0[q] <= j && j <= on1[q]) {
@@ -1179,8 +1437,7 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
                 }
             }
             if (fin >= j) {
-                j = fin + 1; // through an opening
-                bToutArrete = false;
+                j = vivants.Suivant(i, fin + 1, jFin); // through an opening
                 continue;
             }
             if (bInterieur && n0 <= j && j <= n1) {
@@ -1196,40 +1453,107 @@ int CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* va
                     }
                 }
                 if (bLibre) {
-                    if (arretes.first > j && arretes.first <= fin2) {
-                        fin2 = arretes.first - 1;
-                    }
                     bool bTous = false;
-                    nArretes += Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
-                                           o.dTransmission, bTous);
-                    if (bTous) {
-                        Arreter(arretes, j, fin2);
+                    if (Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
+                                   o.dTransmission, bTous) > 0) {
+                        for (int t = j; t <= fin2; ++t) {
+                            if (valeurs[seg.k0 + (t - seg.j0)] <= 0) {
+                                vivants.Tuer(i, t);
+                            }
+                        }
                     }
-                    bToutArrete = bToutArrete && bTous;
                     bloc.nDecides += fin2 - j + 1;
-                    j = fin2 + 1;
+                    j = vivants.Suivant(i, fin2 + 1, jFin);
                     continue;
                 }
             }
             const int k = seg.k0 + (j - seg.j0);
-            if (!(valeurs[k] <= 0)) {
-                ++bloc.nTests;
-                if (Intercepte(o, maillage, k)) {
-                    valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
-                    nArretes += valeurs[k] <= 0;
+            ++bloc.nTests;
+            if (Intercepte(o, maillage, k)) {
+                valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
+                if (valeurs[k] <= 0) {
+                    vivants.Tuer(i, j);
                 }
-                bToutArrete = bToutArrete && valeurs[k] <= 0;
             }
-            ++j;
+            j = vivants.Suivant(i, j + 1, jFin);
         }
     }
-    if (bToutArrete) {
-        Arreter(arretes, e0, e1); // behind an opaque occluder, the whole span
-    }
-    return nArretes;
 }
 
 void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
+    OmbrerValeurs(bloc);
+    // The block's share of the face's mean (see Moyenne), while its values
+    // are in the cache; none when the face is not lit.
+    const CFace& f = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)]->pFace;
+    if (f.m_dEclairementDirect == 0) {
+        return;
+    }
+    const float* v = f.m_pNoeuds->m_valeurs.data();
+    // A sign bit, an infinity or a NaN anywhere makes the sum the plain one:
+    // b + 2^23 carries into the sign bit exactly when the exponent of a
+    // non-negative b is all ones. Otherwise the largest pattern is the
+    // largest value's, and the smallest exponent of a non-zero value the
+    // smallest positive value's.
+    constexpr float kInfiniF = std::numeric_limits<float>::infinity();
+    std::uint32_t nOu = 0;
+    float fMax = 0;
+    float fMin = kInfiniF;
+    double s[4] = {0, 0, 0, 0};
+    int k = bloc.kDebut;
+#ifdef __SSE2__
+    {
+        __m128i ou = _mm_setzero_si128();
+        __m128 grand = _mm_setzero_ps();
+        __m128 petit = _mm_set1_ps(kInfiniF);
+        __m128d s01 = _mm_setzero_pd();
+        __m128d s23 = _mm_setzero_pd();
+        const __m128i carry = _mm_set1_epi32(0x00800000);
+        const __m128 zero = _mm_setzero_ps();
+        for (; k + 4 <= bloc.kFin; k += 4) {
+            const __m128 x = _mm_loadu_ps(v + k);
+            const __m128i b = _mm_castps_si128(x);
+            ou = _mm_or_si128(ou, _mm_or_si128(b, _mm_add_epi32(b, carry)));
+            grand = _mm_max_ps(grand, x);
+            const __m128 positif = _mm_cmpgt_ps(x, zero);
+            petit =
+                _mm_min_ps(petit, _mm_or_ps(_mm_and_ps(positif, x), _mm_andnot_ps(positif, petit)));
+            s01 = _mm_add_pd(s01, _mm_cvtps_pd(x));
+            s23 = _mm_add_pd(s23, _mm_cvtps_pd(_mm_movehl_ps(x, x)));
+        }
+        alignas(16) std::uint32_t o[4];
+        alignas(16) float g[4];
+        alignas(16) float p[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(o), ou);
+        _mm_store_ps(g, grand);
+        _mm_store_ps(p, petit);
+        _mm_storeu_pd(s, s01);
+        _mm_storeu_pd(s + 2, s23);
+        for (int l = 0; l < 4; ++l) {
+            nOu |= o[l];
+            fMax = std::max(fMax, g[l]);
+            fMin = std::min(fMin, p[l]);
+        }
+    }
+#endif
+    for (; k < bloc.kFin; ++k) {
+        const float x = v[k];
+        const auto b = std::bit_cast<std::uint32_t>(x);
+        nOu |= b | (b + 0x00800000u);
+        fMax = std::max(fMax, x);
+        fMin = x > 0 ? std::min(fMin, x) : fMin;
+        s[0] += x;
+    }
+    if ((nOu & 0x80000000u) != 0) {
+        bloc.nMax = 0xffffffffu;
+        bloc.nExpMin = 0;
+    } else {
+        bloc.nMax = std::bit_cast<std::uint32_t>(fMax);
+        bloc.nExpMin = fMin < kInfiniF ? (std::bit_cast<std::uint32_t>(fMin) >> 23) & 0xffu : 255u;
+    }
+    bloc.dSomme = (s[0] + s[1]) + (s[2] + s[3]);
+}
+
+void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     bloc.nTests = 0;
     bloc.nDecides = 0;
     CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)];
@@ -1257,66 +1581,91 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
         }
         return;
     }
-    // Occluder after occluder in document order: each node meets the same
-    // multiplications in the same order as in the plain walk. A row (a
-    // block) whose every walk has stopped has nothing left to change.
+    if (static_cast<float>(dDirect) <= 0) {
+        return; // every walk stops before the first occluder
+    }
+    // Occluder after occluder in the receiver's order: each node meets the
+    // same multiplications in the same order as in the plain walk, but for
+    // the opaque ones brought first. Nothing is left to change where every
+    // walk has stopped.
     const CReseauNoeuds& g = r.reseau;
-    const bool bActifs = !(static_cast<float>(dDirect) <= 0);
-    int nActifsBloc = 0;
+    thread_local std::vector<std::uint64_t> mots;
+    CVivants vivants;
+    vivants.nMots = (g.m_jMax - g.m_jMin) / 64 + 1;
+    vivants.iBase = bloc.iDebut;
+    vivants.jBase = g.m_jMin;
+    vivants.nLignes = bloc.iFin - bloc.iDebut + 1;
+    mots.assign(static_cast<std::size_t>(bloc.iFin - bloc.iDebut + 1) *
+                    static_cast<std::size_t>(vivants.nMots),
+                0);
+    vivants.mots = mots.data();
     for (int i = bloc.iDebut; i <= bloc.iFin; ++i) {
         const auto l = static_cast<std::size_t>(i - g.m_iMin);
-        int n = 0;
         for (int s = g.m_debutsLignes[l]; s < g.m_debutsLignes[l + 1]; ++s) {
-            n += g.m_segments[static_cast<std::size_t>(s)].n;
+            const CSegmentReseau& seg = g.m_segments[static_cast<std::size_t>(s)];
+            vivants.Poser(i, seg.j0, seg.j0 + seg.n - 1);
         }
-        r.actifs[l] = bActifs ? n : 0;
-        r.arretes[l] = {1, 0};
-        nActifsBloc += r.actifs[l];
     }
     const int b = r.blocDeLigne[static_cast<std::size_t>(bloc.iDebut - g.m_iMin)];
     int e0[kLignesParBloc], e1[kLignesParBloc], n0[kLignesParBloc], n1[kLignesParBloc];
     double d0[kLignesParBloc], d1[kLignesParBloc];
     const CLimite* limites = r.limites.data();
-    for (int q = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
-         q < r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1] && nActifsBloc > 0; ++q) {
+    const int qDebut = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
+    const int qFin = r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1];
+    for (int q = qDebut; q < qFin; ++q) {
+        if ((q - qDebut) % 16 == 0 && vivants.Vide()) {
+            break;
+        }
         const CPaire& p =
             r.paires[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
         const int i0 = std::max(p.iDebut, bloc.iDebut);
         const int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
-        // Outer spans [e0, e1] and inner spans [n0, n1] of the rows; none
-        // to work out when the pair's columns have stopped on every row.
+        // The columns the pair can reach on these rows; nothing to work out
+        // when no walk goes on there.
+        int jLo = p.jDebut;
+        int jHi = p.jFin;
+        ColonnesLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, i0, i0 + n - 1,
+                       jLo, jHi);
         bool bUtile = false;
         for (int k = 0; k < n; ++k) {
             const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
-            e0[k] = std::max(r.jDebutLigne[l], p.jDebut);
-            e1[k] = std::min(r.jFinLigne[l], p.jFin);
-            bUtile = bUtile || (e0[k] <= e1[k] && r.actifs[l] > 0 &&
-                                !(r.arretes[l].first <= e0[k] && e1[k] <= r.arretes[l].second));
+            e0[k] = std::max(r.jDebutLigne[l], jLo);
+            e1[k] = std::min(r.jFinLigne[l], jHi);
+            bUtile = bUtile || !vivants.Aucun(i0 + k, e0[k], e1[k]);
         }
         if (!bUtile) {
             continue;
         }
         BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, r.contraintes, i0,
                      n, true, e0, e1, d0, d1);
+        bUtile = false;
         for (int k = 0; k < n; ++k) {
+            if (vivants.Aucun(i0 + k, e0[k], e1[k])) {
+                e0[k] = 1;
+                e1[k] = 0;
+            } else {
+                bUtile = true;
+            }
             n0[k] = e0[k];
             n1[k] = p.region.bInterieur ? e1[k] : e0[k] - 1;
+        }
+        if (!bUtile) {
+            continue;
         }
         if (p.region.bInterieur) {
             BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
                          r.contraintes, i0, n, false, n0, n1, d0, d1);
         }
+        const bool bSimple = p.nFinOuvertures == p.nDebutOuvertures;
         for (int k = 0; k < n; ++k) {
-            const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
-            std::pair<int, int>& arretes = r.arretes[l];
-            if (e0[k] > e1[k] || r.actifs[l] == 0 ||
-                (arretes.first <= e0[k] && e1[k] <= arretes.second)) {
-                continue; // nothing left to change there
+            if (e0[k] > e1[k]) {
+                continue;
             }
-            const int nArretes =
-                OmbrerLigne(r, p, i0 + k, valeurs, bloc, arretes, e0[k], e1[k], n0[k], n1[k]);
-            r.actifs[l] -= nArretes;
-            nActifsBloc -= nArretes;
+            if (bSimple) {
+                OmbrerLigneSimple(r, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
+            } else {
+                OmbrerLigne(r, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
+            }
         }
     }
 }
@@ -1325,8 +1674,10 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
 // order. When every value is a non-negative finite float whose last bit is
 // at least 2^e, and the total is below 2^(e + 53), every partial sum in any
 // order is a double exactly: the sum is then taken in four independent
-// chains. Otherwise it is the plain sum.
-void CMoteurOmbrage::Moyenne(CFace& f) {
+// chains per block, as each block is shaded, and the blocks' sums are
+// added. Otherwise it is the plain sum.
+void CMoteurOmbrage::Moyenne(const CRecepteur& r) const {
+    CFace& f = *r.pFace;
     f.m_dEclairement = 0;
     if (!f.m_pNoeuds || f.m_dEclairementDirect == 0) {
         return; // no node or every value 0: the plain sum is +0 too
@@ -1335,23 +1686,12 @@ void CMoteurOmbrage::Moyenne(CFace& f) {
     const int n = static_cast<int>(v.size());
     std::uint32_t nMax = 0;
     std::uint32_t nExpMin = 255;
-    double s[4] = {0, 0, 0, 0};
-    int k = 0;
-    for (; k + 4 <= n; k += 4) {
-        for (int l = 0; l < 4; ++l) {
-            const float x = v[static_cast<std::size_t>(k + l)];
-            const auto b = std::bit_cast<std::uint32_t>(x);
-            nMax = std::max(nMax, b);
-            nExpMin = std::min(nExpMin, b == 0 ? 255u : (b >> 23) & 0xffu);
-            s[l] += x;
-        }
-    }
-    for (; k < n; ++k) {
-        const float x = v[static_cast<std::size_t>(k)];
-        const auto b = std::bit_cast<std::uint32_t>(x);
-        nMax = std::max(nMax, b);
-        nExpMin = std::min(nExpMin, b == 0 ? 255u : (b >> 23) & 0xffu);
-        s[0] += x;
+    double dSomme = 0;
+    for (int b = r.nPremierBloc; b < r.nPremierBloc + r.nBlocs; ++b) {
+        const CBloc& bloc = m_blocs[static_cast<std::size_t>(b)];
+        nMax = std::max(nMax, bloc.nMax);
+        nExpMin = std::min(nExpMin, bloc.nExpMin);
+        dSomme += bloc.dSomme;
     }
     bool bExacte = nMax < 0x7f800000u; // no sign bit, no infinity, no NaN
     if (bExacte && nMax != 0) {
@@ -1360,15 +1700,13 @@ void CMoteurOmbrage::Moyenne(CFace& f) {
             static_cast<double>(n) * std::bit_cast<float>(nMax) * (1 + std::ldexp(1.0, -40));
         bExacte = std::ilogb(dTotal) + 1 <= e + 53;
     }
-    double somme = 0;
-    if (bExacte) {
-        somme = (s[0] + s[1]) + (s[2] + s[3]);
-    } else {
+    if (!bExacte) {
+        dSomme = 0;
         for (const float x : v) {
-            somme += x;
+            dSomme += x;
         }
     }
-    f.m_dEclairement = somme / std::max(n, 1);
+    f.m_dEclairement = dSomme / std::max(n, 1);
 }
 
 void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& dir) {
@@ -1419,13 +1757,57 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
     } else {
         m_occultants.clear();
     }
-    m_pool.Executer(static_cast<int>(m_recepteurs.size()), [this](int r) {
-        PreparerRecepteur(*m_recepteurs[static_cast<std::size_t>(r)]);
+    const int nRecepteurs = static_cast<int>(m_recepteurs.size());
+    m_pool.Executer(nRecepteurs,
+                    [this](int r) { Candidats(*m_recepteurs[static_cast<std::size_t>(r)]); });
+    // A receiver's occluders are prepared in slices, so that one receiver
+    // under many occluders (a ground) keeps every thread busy.
+    m_tranches.clear();
+    m_premieresTranches.assign(static_cast<std::size_t>(nRecepteurs) + 1, 0);
+    int nTampons = 0;
+    for (int r = 0; r < nRecepteurs; ++r) {
+        m_premieresTranches[static_cast<std::size_t>(r)] = static_cast<int>(m_tranches.size());
+        const auto n =
+            static_cast<int>(m_recepteurs[static_cast<std::size_t>(r)]->candidats.size());
+        for (int c = 0; c < n; c += kOccultantsParTranche) {
+            m_tranches.push_back(
+                {r, c, std::min(n, c + kOccultantsParTranche), c == 0 ? -1 : nTampons++});
+        }
+    }
+    m_premieresTranches.back() = static_cast<int>(m_tranches.size());
+    if (static_cast<int>(m_tampons.size()) < nTampons) {
+        m_tampons.resize(static_cast<std::size_t>(nTampons));
+    }
+    m_pool.Executer(static_cast<int>(m_tranches.size()), [this](int n) {
+        const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
+        CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(tranche.nRecepteur)];
+        CTampon& t = tranche.nTampon < 0 ? r : m_tampons[static_cast<std::size_t>(tranche.nTampon)];
+        if (tranche.nTampon >= 0) {
+            t.paires.clear();
+            t.contraintes.clear();
+            t.limites.clear();
+            t.regionsOuvertures.clear();
+        }
+        for (int c = tranche.nDebut; c < tranche.nFin; ++c) {
+            const int k = r.candidats[static_cast<std::size_t>(c)];
+            if (r.reseau.m_bValide) {
+                PreparerPaire(r.reseau, t, k);
+            } else {
+                CPaire p{};
+                p.nOccultant = k;
+                t.paires.push_back(p);
+            }
+        }
+    });
+    m_pool.Executer(nRecepteurs, [this](int r) {
+        Assembler(*m_recepteurs[static_cast<std::size_t>(r)],
+                  m_premieresTranches[static_cast<std::size_t>(r)],
+                  m_premieresTranches[static_cast<std::size_t>(r) + 1]);
     });
     m_pool.Executer(static_cast<int>(m_blocs.size()),
                     [this](int b) { OmbrerBloc(m_blocs[static_cast<std::size_t>(b)]); });
-    m_pool.Executer(static_cast<int>(m_recepteurs.size()),
-                    [this](int r) { Moyenne(*m_recepteurs[static_cast<std::size_t>(r)]->pFace); });
+    m_pool.Executer(nRecepteurs,
+                    [this](int r) { Moyenne(*m_recepteurs[static_cast<std::size_t>(r)]); });
 
     m_nTests = 0;
     m_nDecides = 0;

@@ -4,6 +4,7 @@
 #include "lighting/PoolTaches.h"
 #include "lighting/ReseauNoeuds.h"
 
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -28,10 +29,14 @@ class CMaillage;
 // Limite and Resoudre for how a span's ends are proven.
 //
 // A node whose value has reached 0 or below takes no further factor (the
-// plain walk stops there): rows, and runs of a row, where every walk has
-// stopped are skipped. Openings are regions of their own, through which
-// the ray certainly passes or certainly does not. The work is split into
-// blocks of whole rows that stay in the cache, one task each.
+// plain walk stops there): a block keeps one bit per node whose walk goes
+// on, and an occluder's rows, or the whole occluder, where no such node
+// lies in its reach are skipped. When every transmission lies in [+0, 1],
+// the opaque occluders come first (see Assembler): the result does
+// not depend on their order, and they stop most walks early. Openings are
+// regions of their own, through which the ray certainly passes or
+// certainly does not. The work is split into blocks of whole rows that
+// stay in the cache, one task each.
 class CMoteurOmbrage {
 public:
     explicit CMoteurOmbrage(int nThreads = 0) : m_pool(nThreads) {}
@@ -91,7 +96,8 @@ private:
         float k2;
         double dTransmission;
         bool bOuvertures;
-        bool bBorne; // its projection is bounded: it can be skipped
+        bool bVersSoleil; // its normal points to the sun's side
+        bool bBorne;      // its projection is bounded: it can be skipped
         double sMin, sMax, tMin, tMax;
         int nDebutOuvertures, nFinOuvertures; // in m_ouvertures
     };
@@ -109,19 +115,22 @@ private:
         CRegion region;
         int nDebutOuvertures, nFinOuvertures; // regions in m_regionsOuvertures
     };
-    struct CRecepteur {
-        CFace* pFace = nullptr;
-        int nIndice = 0;
-        CReseauNoeuds reseau;
+    // Where pairs are prepared: a receiver's own, or a slice of its
+    // occluders' (the indices are then its own, moved on when appended).
+    struct CTampon {
         std::vector<CPaire> paires;
         std::vector<CContrainte> contraintes;
         std::vector<CLimite> limites;
         std::vector<CRegion> regionsOuvertures;
+    };
+    struct CRecepteur : CTampon {
+        CFace* pFace = nullptr;
+        int nIndice = 0;
+        CReseauNoeuds reseau;
         std::vector<int> candidats;
-        // Per grid row during the shading: nodes whose walk has not stopped,
-        // and a run of columns where every walk has stopped.
-        std::vector<int> actifs;
-        std::vector<std::pair<int, int>> arretes;
+        // The opaque occluders are walked first (and a span of nodes behind
+        // one is set to +0 at once).
+        bool bOpaquesDabord = false;
         std::vector<int> jDebutLigne, jFinLigne; // columns of each row's nodes
         // Its blocks, and for each the pairs whose rows meet it, in order.
         int nPremierBloc = 0, nBlocs = 0;
@@ -135,20 +144,37 @@ private:
         int kDebut, kFin; // nodes
         long long nTests;
         long long nDecides;
+        // Of its values once shaded, for the face's mean: the largest bit
+        // pattern, the smallest exponent of a non-zero value, and their sum.
+        std::uint32_t nMax;
+        std::uint32_t nExpMin;
+        double dSomme;
+    };
+    // The occluders nDebut .. nFin - 1 of a receiver's candidates, prepared
+    // into its own pairs (nTampon < 0) or into m_tampons[nTampon].
+    struct CTranche {
+        int nRecepteur;
+        int nDebut, nFin;
+        int nTampon;
     };
 
     void Preparer(const std::vector<CFace*>& faces, const CVecteur& dir);
     void ConstruireGrille();
     void Analyser(const std::vector<CFace*>& faces);
-    void PreparerRecepteur(CRecepteur& r);
-    bool PreparerPaire(CRecepteur& r, int nOccultant);
+    void Candidats(CRecepteur& r);
+    void Assembler(CRecepteur& r, int nTranche0, int nTranche1);
+    bool PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant);
+    struct CVivants;
     void OmbrerBloc(CBloc& bloc);
-    // Returns how many nodes of the row it brought to 0 or below.
-    // [e0, e1]: the outer span of row i, [n0, n1] its inner span.
-    int OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
-                    std::pair<int, int>& arretes, int e0, int e1, int n0, int n1);
+    void OmbrerValeurs(CBloc& bloc);
+    // [e0, e1]: the outer span of row i, [n0, n1] its inner span. The first
+    // for an occluder without openings, the second for any.
+    void OmbrerLigneSimple(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
+                           CVivants& vivants, int e0, int e1, int n0, int n1);
+    void OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
+                     CVivants& vivants, int e0, int e1, int n0, int n1);
     bool Intercepte(const COccultant& o, const CMaillage& m, int k) const;
-    static void Moyenne(CFace& f);
+    void Moyenne(const CRecepteur& r) const;
 
     CPoolTaches m_pool;
     bool m_bFiges = false;
@@ -156,6 +182,9 @@ private:
     bool m_bAnalyse = false;
     std::vector<std::unique_ptr<CRecepteur>> m_recepteurs;
     std::vector<CBloc> m_blocs;
+    std::vector<CTranche> m_tranches;
+    std::vector<int> m_premieresTranches; // of each receiver, and the end
+    std::vector<CTampon> m_tampons;
     std::vector<COccultant> m_occultants;
     std::vector<COuverture> m_ouvertures;
     std::vector<int> m_toujours; // occluders that are never skipped
