@@ -6,8 +6,11 @@
 #include "SuiviAllocations.h"
 
 #include <bit>
+#include <cctype>
 #include <climits>
-#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <sstream>
 
 namespace {
 
@@ -50,28 +53,6 @@ std::size_t ApresNom(const Octets& o, const std::string& nom) {
     motif.insert(motif.end(), nom.begin(), nom.end());
     return Chercher(o, motif) + motif.size();
 }
-
-// Offsets in empty.vtl and one_quad.vtl (title "no title", place "PARIS").
-constexpr std::size_t kCentre = 1 + 8 + 11 * 4;            // A13
-constexpr std::size_t kRepetition = 1 + 8 + 10 * 4;        // A12
-constexpr std::size_t kDistance = kCentre + 9 * 8 + 2 * 4; // A24
-constexpr std::size_t kCible = kDistance + 8;
-constexpr std::size_t kLatitude = 1 + 8 + 156 + 1 + 5; // B2
-constexpr std::size_t kNord = kLatitude + 20;
-constexpr std::size_t kHorizon = kLatitude + 28;
-constexpr std::size_t kOptions = kLatitude + 36; // C1
-constexpr std::size_t kPoids = kOptions + 8;
-constexpr std::size_t kAnnee = kOptions + 12;
-constexpr std::size_t kIndexPas = kOptions + 16;
-constexpr std::size_t kPasMinutes = kOptions + 20;
-constexpr std::size_t kCompteFaces = kOptions + 24; // D
-constexpr std::size_t kTableau = kCompteFaces + 4;  // E: the count word
-constexpr std::size_t kSchema = kTableau + 4;       // of the first tag
-constexpr std::size_t kNomClasse = kTableau + 8;
-constexpr std::size_t kNombreOuvertures = 621 - 4; // F4 of the last record
-// Within a face record, from E2.
-constexpr std::size_t kTransmittivite = 12, kAbsorptivite = 20, kRelative = 28, kAbsolue = 36,
-                      kLoiT = 44, kLoiA = 144, kPoints = 244;
 
 class LectureVtl : public DocumentTest {
 protected:
@@ -185,151 +166,113 @@ TEST_F(LectureVtl, EveryTruncationIsRefused) {
     }
 }
 
-TEST_F(LectureVtl, CountsThatTheBytesCannotBackAllocateNothing) {
-    const Octets reglages = ReglerAutrement();
-    const Octets vide = Golden("empty.vtl");
-    const Octets quad = Golden("one_quad.vtl");
-    const Octets enormes[] = {
-        // 2^31 - 1 faces in a file of a few hundred bytes.
-        Ajouter(Remplacer(vide, kCompteFaces, Entier(INT_MAX)),
-                {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF, 0x08, 0x00}),
-        // As many faces as the count says, minus the last one's bytes.
-        Remplacer(Remplacer(quad, kCompteFaces, Entier(2)), kTableau, {2, 0}),
-        // 2^31 - 1 openings.
-        Remplacer(quad, kNombreOuvertures, Entier(INT_MAX)),
-        // A title of 4 GiB - 1 bytes.
-        Ajouter({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, vide),
-    };
-    for (const Octets& o : enormes) {
-        std::size_t nPlusGrande = 0;
-        std::string strErreur;
-        {
-            const CSuiviAllocations suivi;
-            EXPECT_FALSE(m_doc.Lire(o, strErreur));
-            nPlusGrande = suivi.PlusGrande();
-        }
-        EXPECT_NE(strErreur.find("ata too short"), std::string::npos) << strErreur;
-        // Far less than the list of faces or indices a count would size.
-        EXPECT_LT(nPlusGrande, 64u * 1024) << strErreur;
-        EXPECT_TRUE(m_doc.m_faces.empty());
-        EXPECT_EQ(m_doc.Ecrire(), reglages);
-    }
-}
-
-TEST_F(LectureVtl, MalformedFilesAreRefusedNamingValueAndFace) {
+// Each line of tests/data/files/altered.txt: a verdict, a base value, then
+// edits: "@offset type value" overwrites, "+ type value" appends; an offset
+// sums named positions and numbers, which "at name offset" lines define;
+// types are i32, f64, hex and file.
+TEST_F(LectureVtl, AlteredFilesAreRefusedNamingValueAndFace) {
     // A face whose name needs escaping in a message, and is cut there.
     const std::string strNom = "tab\tC1\x85 " + std::string(40, 'x');
     AjouterNommee(strNom);
     const Octets nomme = m_doc.Ecrire();
     m_doc.NouveauDocument();
     const Octets reglages = ReglerAutrement();
-    const Octets vide = Golden("empty.vtl");
-    const Octets quad = Golden("one_quad.vtl");
     const Octets trois = Golden("tri_quad_tri.vtl");
     const Octets quatre = Golden("openings.vtl");
-    // The third face of tri_quad_tri refers to class 1 with 01 80.
-    const std::size_t n3 = Chercher(trois, {0x01, 0x80, 13, 'f', 'l', 'a', 't'});
-    // The facade's first opening, 3.
-    const std::size_t n4 = Chercher(quatre, Ajouter(Entier(2), Ajouter(Entier(3), Entier(1)))) + 4;
-    const Octets uneOuverture = Remplacer(quad, kNombreOuvertures, Entier(1));
-    // tri_quad_tri: "gable", "south wall", "flat triangle", then three openings records of 24
-    // bytes.
-    const std::size_t kMur = ApresNom(trois, "south wall");
-    const std::size_t kPignon = ApresNom(trois, "gable");
-    const std::size_t kPlat = ApresNom(trois, "flat triangle");
-    const std::size_t kOuvertures = trois.size() - 3 * 24;
-    const double nan = std::nan("");
-    const double inf = HUGE_VAL;
-    const Octets cas[] = {
-        // Class tags.
-        Remplacer(quad, kNomClasse + 5, {'7'}),
-        Remplacer(quad, kNomClasse, {'C', 'P', 'o', 'i', 0x01, '"'}),
-        Remplacer(quad, kSchema, {9}),
-        Remplacer(quad, kSchema, {0}),
-        Remplacer(trois, n3, {0x05, 0x80}),
-        Remplacer(trois, n3, {0x02, 0x80}), // an object's index
-        Remplacer(trois, n3, {0x00, 0x80}),
-        Remplacer(trois, n3, {0x01, 0x00}), // a reference back to an object
-        Remplacer(trois, n3, {0x00, 0x00}), // the null tag
-        // Face counts: never negative, and the array's own count must match, both ways.
-        Remplacer(vide, kCompteFaces, Entier(-1)),
-        Ajouter(Remplacer(vide, kCompteFaces, Entier(INT_MIN)), quad),
-        Remplacer(quad, kTableau, {2, 0}),
-        Remplacer(Remplacer(quad, kCompteFaces, Entier(2)), kTableau, {1, 0}),
-        Remplacer(vide, kCompteFaces, Entier(1)),
-        // Opening indices must designate a face.
-        Ajouter(uneOuverture, Entier(1)),
-        Ajouter(uneOuverture, Entier(-1)),
-        Ajouter(uneOuverture, Entier(INT_MIN)),
-        Ajouter(Remplacer(quad, kNombreOuvertures, Entier(-1)), Entier(0)),
-        Remplacer(quatre, n4, Entier(4)),
-        // Nothing may follow the last openings record.
-        Ajouter(vide, {0}),
-        Ajouter(quatre, {0}),
-        Ajouter(quad, Entier(0)),
-        // The wide-character string marker.
-        Remplacer(vide, 0, {0xFF, 0xFE, 0xFF, 0x01}),
-        // Settings that would stall the grid drawing or overflow the date and time.
-        Remplacer(vide, kRepetition, Entier(0)),
-        Remplacer(vide, kRepetition, Entier(INT_MAX)),
-        Remplacer(vide, kAnnee, Entier(2000)),
-        Remplacer(vide, kAnnee, Entier(INT_MAX)),
-        Remplacer(vide, kIndexPas, Entier(11)),
-        Remplacer(vide, kIndexPas, Entier(-1)),
-        Remplacer(vide, kPasMinutes, Entier(INT_MIN)),
-        Remplacer(vide, kPasMinutes, Entier(12)),
-        // Every value a dialog range-checks: the site, the options, the view parameters.
-        Remplacer(vide, kLatitude, Reel(nan)),
-        Remplacer(vide, kLatitude, Reel(90)),
-        Remplacer(vide, kLatitude + 8, Reel(-180.5)),
-        Remplacer(vide, kNord, Reel(-1)),
-        Remplacer(vide, kHorizon, Reel(-inf)),
-        Remplacer(vide, kOptions, Reel(0.05)),
-        Remplacer(vide, kPoids, Entier(INT_MAX)),
-        Remplacer(vide, kPoids, Entier(0)),
-        Remplacer(vide, kDistance, Reel(1000.5)),
-        Remplacer(vide, kCentre, Reel(1e300)),
-        Remplacer(vide, kCible + 16, Reel(nan)),
-        // Faces, named by position and name.
-        Remplacer(trois, kMur + kTransmittivite, Reel(150)),
-        Remplacer(trois, kMur + kAbsorptivite, Reel(-1)),
-        Remplacer(trois, kMur + kRelative, Reel(0.0001)),
-        Remplacer(trois, kMur + kAbsolue, Reel(0.0001)),
-        Remplacer(trois, kMur + kLoiT, Entier(3)),
-        Remplacer(trois, kMur + kLoiA + 4 + 16, Reel(91)),
-        Remplacer(trois, kMur + kLoiT + 4 + 5 * 16 + 8, Reel(nan)),
-        Remplacer(trois, kPignon + kPoints, Reel(1e300)),
-        Remplacer(trois, kMur + kPoints + 2 * 24 + 8, Reel(inf)),
-        Remplacer(trois, kPlat + kPoints + 24, Reel(0)), // P1 onto P0
-        Remplacer(nomme, ApresNom(nomme, strNom) + kTransmittivite, Reel(-0.5)),
-        // Openings records.
-        Remplacer(trois, kOuvertures + 24, Entier(3)),
-        Remplacer(trois, kOuvertures + 48 + 4, Reel(2e6)),
-        Remplacer(trois, kOuvertures + 12, Reel(-0.5)),
+    const std::map<std::string, Octets> fichiers = {{"empty", Golden("empty.vtl")},
+                                                    {"quad", Golden("one_quad.vtl")},
+                                                    {"three", trois},
+                                                    {"openings", quatre},
+                                                    {"named", nomme}};
+    // The positions that depend on the scene; the file names the fixed ones.
+    std::map<std::string, std::size_t> positions = {
+        {"tag3", Chercher(trois, {0x01, 0x80, 13, 'f', 'l', 'a', 't'})},
+        {"opening3", Chercher(quatre, Ajouter(Entier(2), Ajouter(Entier(3), Entier(1)))) + 4},
+        {"wall", ApresNom(trois, "south wall")},
+        {"gable", ApresNom(trois, "gable")},
+        {"flat", ApresNom(trois, "flat triangle")},
+        {"openingrecords", trois.size() - 3 * 24},
+        {"escaped", ApresNom(nomme, strNom)}};
+    const auto position = [&](const std::string& mot, std::size_t i) {
+        std::size_t n = 0;
+        for (std::size_t j; i < mot.size(); i = j + 1) {
+            j = std::min(mot.find('+', i), mot.size());
+            const std::string terme = mot.substr(i, j - i);
+            n += std::isdigit(static_cast<unsigned char>(terme[0])) ? std::stoul(terme)
+                                                                    : positions.at(terme);
+        }
+        return n;
     };
-    std::string texte;
-    for (const Octets& o : cas) {
-        texte += Refus(o, reglages) + "\n";
+    const auto valeur = [&](std::istringstream& is) {
+        std::string type, v;
+        is >> type >> v;
+        if (type == "i32") {
+            return Entier(static_cast<std::int32_t>(std::stoll(v)));
+        }
+        if (type == "f64") {
+            return Reel(std::strtod(v.c_str(), nullptr));
+        }
+        if (type == "file") {
+            return fichiers.at(v);
+        }
+        Octets o;
+        for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
+            o.push_back(static_cast<std::uint8_t>(std::stoi(v.substr(i, 2), nullptr, 16)));
+        }
+        return o;
+    };
+    std::ifstream f(std::string(VANTREL_TEST_DATA) + "/files/altered.txt");
+    std::string ligne, texte;
+    int nCas = 0;
+    while (std::getline(f, ligne)) {
+        std::istringstream is(ligne);
+        std::string verdict, mot;
+        if (!(is >> verdict) || verdict[0] == '#') {
+            continue;
+        }
+        if (verdict == "at") {
+            is >> mot >> ligne;
+            positions[mot] = position(ligne, 0);
+            continue;
+        }
+        ++nCas;
+        Octets o = valeur(is);
+        while (is >> mot) {
+            if (mot == "+") {
+                o = Ajouter(o, valeur(is));
+                continue;
+            }
+            o = Remplacer(o, position(mot, 1), valeur(is));
+        }
+        SCOPED_TRACE(ligne);
+        if (verdict == "accepted") {
+            Charger(o);
+        } else if (verdict == "refused") {
+            texte += Refus(o, reglages) + "\n";
+        } else {
+            ASSERT_EQ(verdict, "huge");
+            std::size_t nPlusGrande = 0;
+            std::string strErreur;
+            {
+                const CSuiviAllocations suivi;
+                EXPECT_FALSE(m_doc.Lire(o, strErreur));
+                nPlusGrande = suivi.PlusGrande();
+            }
+            EXPECT_NE(strErreur.find("ata too short"), std::string::npos) << strErreur;
+            // Far less than the list of faces or indices a count would size.
+            EXPECT_LT(nPlusGrande, 64u * 1024) << strErreur;
+            EXPECT_TRUE(m_doc.m_faces.empty());
+            EXPECT_EQ(m_doc.Ecrire(), reglages);
+        }
     }
+    EXPECT_EQ(nCas, 73);
     ExpectGolden("files/refused.txt", texte);
-
-    // The limits themselves are accepted.
-    for (const auto& [n, v] :
-         {std::pair{kRepetition, 1}, std::pair{kRepetition, 100}, std::pair{kAnnee, 2001},
-          std::pair{kAnnee, 2040}, std::pair{kPoids, 1000}}) {
-        Charger(Remplacer(vide, n, Entier(v)));
+    for (const auto& [nIndex, nMinutes] : {std::pair{0, 1}, std::pair{10, 30}}) {
+        Charger(
+            Remplacer(Remplacer(fichiers.at("empty"), positions.at("stepindex"), Entier(nIndex)),
+                      positions.at("stepminutes"), Entier(nMinutes)));
+        EXPECT_EQ(m_doc.m_optionsCalcul.m_nPasMinutes, nMinutes);
     }
-    for (const auto& [n, d] :
-         {std::pair{kLatitude, -89.9}, std::pair{kLatitude + 8, 180.0}, std::pair{kNord, 360.0},
-          std::pair{kHorizon, 48.0}, std::pair{kOptions, 40.0}, std::pair{kDistance, 0.0},
-          std::pair{kCentre, -1e6}}) {
-        Charger(Remplacer(vide, n, Reel(d)));
-    }
-    Charger(Remplacer(Remplacer(trois, kMur + kRelative, Reel(0.1)), kMur + kAbsolue, Reel(1)));
-    Charger(Remplacer(Remplacer(vide, kIndexPas, Entier(0)), kPasMinutes, Entier(1)));
-    EXPECT_EQ(m_doc.m_optionsCalcul.m_nPasMinutes, 1);
-    Charger(Remplacer(Remplacer(vide, kIndexPas, Entier(10)), kPasMinutes, Entier(30)));
-    EXPECT_EQ(m_doc.m_optionsCalcul.m_nPasMinutes, 30);
 }
 
 } // namespace
