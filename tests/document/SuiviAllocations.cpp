@@ -9,16 +9,11 @@ std::atomic<bool> s_bSuivre{false};
 std::atomic<std::size_t> s_nPlusGrande{0};
 } // namespace
 
-CSuiviAllocations::CSuiviAllocations() {
+std::size_t PlusGrandeAllocation(const std::function<void()>& f) {
     s_nPlusGrande = 0;
     s_bSuivre = true;
-}
-
-CSuiviAllocations::~CSuiviAllocations() {
+    f();
     s_bSuivre = false;
-}
-
-std::size_t CSuiviAllocations::PlusGrande() const {
     return s_nPlusGrande.load();
 }
 
