@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 // Every recorded call, one line each, in order: a drawing as text.
 inline std::string Decrire(const CDCEnregistreur& dc) {
@@ -80,6 +81,34 @@ inline void ExpectGolden(const std::string& nom, const std::string& texte) {
     std::ifstream f(chemin, std::ios::binary);
     ASSERT_TRUE(f.good()) << chemin << " is missing: run with VANTREL_REGENERER=1";
     EXPECT_EQ(texte, std::string(std::istreambuf_iterator<char>(f), {})) << "golden file " << nom;
+}
+
+// The lines of tests/data/<nom>, a table of cases read by one loop.
+inline std::vector<std::string> LignesDonnees(const std::string& nom) {
+    std::ifstream f(std::string(VANTREL_TEST_DATA) + "/" + nom);
+    std::vector<std::string> lignes;
+    for (std::string s; std::getline(f, s);) {
+        lignes.push_back(s);
+    }
+    EXPECT_FALSE(lignes.empty()) << nom;
+    return lignes;
+}
+
+// Bytes written as pairs of hex digits, and back.
+inline std::string DepuisHex(const std::string& h) {
+    std::string s;
+    for (std::size_t i = 0; i + 1 < h.size(); i += 2) {
+        s += static_cast<char>(std::stoi(h.substr(i, 2), nullptr, 16));
+    }
+    return s;
+}
+inline std::string EnHex(const std::string& s) {
+    std::string h;
+    for (unsigned char c : s) {
+        h += "0123456789ABCDEF"[c >> 4];
+        h += "0123456789ABCDEF"[c & 15];
+    }
+    return h;
 }
 
 // Writes a value as a golden text shows it: doubles in their shortest exact
