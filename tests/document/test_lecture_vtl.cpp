@@ -214,24 +214,20 @@ TEST_F(LectureVtl, AlteredFilesAreRefusedNamingValueAndFace) {
         if (type == "file") {
             return fichiers.at(v);
         }
-        Octets o;
-        for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
-            o.push_back(static_cast<std::uint8_t>(std::stoi(v.substr(i, 2), nullptr, 16)));
-        }
-        return o;
+        const std::string o = DepuisHex(v);
+        return Octets(o.begin(), o.end());
     };
-    std::ifstream f(std::string(VANTREL_TEST_DATA) + "/files/altered.txt");
-    std::string ligne, texte;
+    std::string texte;
     int nCas = 0;
-    while (std::getline(f, ligne)) {
+    for (const std::string& ligne : LignesDonnees("files/altered.txt")) {
         std::istringstream is(ligne);
-        std::string verdict, mot;
+        std::string verdict, mot, suite;
         if (!(is >> verdict) || verdict[0] == '#') {
             continue;
         }
         if (verdict == "at") {
-            is >> mot >> ligne;
-            positions[mot] = position(ligne, 0);
+            is >> mot >> suite;
+            positions[mot] = position(suite, 0);
             continue;
         }
         ++nCas;
