@@ -27,12 +27,8 @@ inline Octets Golden(const std::string& nom) {
 }
 
 // The golden files, each a scene the reader accepts.
-inline const std::vector<std::string>& NomsGolden() {
-    static const std::vector<std::string> noms = {"empty.vtl",        "one_quad.vtl",
-                                                  "tri_quad_tri.vtl", "openings.vtl",
-                                                  "long_title.vtl",   "windows_1252.vtl"};
-    return noms;
-}
+inline const char* const kNomsGolden[] = {"empty.vtl",    "one_quad.vtl",   "tri_quad_tri.vtl",
+                                          "openings.vtl", "long_title.vtl", "windows_1252.vtl"};
 
 // A write function for the safe save that behaves like a disk with nPlace
 // bytes left: it writes that much, then fails with ENOSPC.

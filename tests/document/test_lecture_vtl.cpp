@@ -104,7 +104,7 @@ TEST_F(LectureVtl, GoldenFilesReadAndWriteBackTheSameBytes) {
     EXPECT_EQ(o.size(), 9u + 156 + 6 + 36 + 24 + 4);
     m_doc.AjouterFace(std::make_unique<CFace4>());
     EXPECT_EQ(m_doc.Ecrire(), Golden("one_quad.vtl"));
-    for (const std::string& nom : NomsGolden()) {
+    for (const char* nom : kNomsGolden) {
         const Octets g = Golden(nom);
         ASSERT_FALSE(g.empty()) << nom;
         std::string strErreur;
@@ -157,7 +157,7 @@ TEST_F(LectureVtl, OpeningsFollowTheRemovalOfAFace) {
 
 TEST_F(LectureVtl, EveryTruncationIsRefused) {
     const Octets reglages = ReglerAutrement();
-    for (const std::string& nom : NomsGolden()) {
+    for (const char* nom : kNomsGolden) {
         const Octets o = Golden(nom);
         for (std::size_t n = 0; n < o.size(); ++n) {
             Refus(Octets(o.begin(), o.begin() + static_cast<std::ptrdiff_t>(n)), reglages);
