@@ -33,8 +33,7 @@ protected:
     }
 
     CFace* AjouterNommee(const std::string& nom) {
-        return AjouterQuad(nom, CVecteur(0, 0, 0), CVecteur(2, 0, 0), CVecteur(2, 0, 2),
-                           CVecteur(0, 0, 2));
+        return AjouterQuad(nom, CVecteur(0, 0, 0), CVecteur(2, 0, 0), CVecteur(0, 0, 2));
     }
 
     // The face list as text, one line per face (kind, name, flags, rates,
