@@ -7,6 +7,7 @@
 namespace {
 
 using F = CFeuilleParametres;
+constexpr auto G = F::kPageGeneral, Q = F::kPageQuadrillage, S = F::kPageSoleil;
 
 // Each page checks its fields on leaving it and on OK; a refusal stores
 // nothing of any page. Then OK stores the pages shown, and only those.
@@ -14,19 +15,16 @@ TEST(FeuilleParametres, PagesCheckOnLeavingAndOnOkAndStoreOnlyWhatWasShown) {
     CJournal j;
     const std::string str30(30, 'a');
     const std::tuple<const char*, F::EPage, std::function<void(F&)>> cas[] = {
-        {"30-character title", F::kPageGeneral, [&](F& f) { f.m_general.strTitre = str30; }},
-        {"31-character title", F::kPageGeneral, [&](F& f) { f.m_general.strTitre = str30 + "b"; }},
-        {"repetition 1", F::kPageQuadrillage, [](F& f) { f.m_quadrillage.strRepetition = "1"; }},
-        {"repetition 100", F::kPageQuadrillage,
-         [](F& f) { f.m_quadrillage.strRepetition = "100"; }},
-        {"repetition 0", F::kPageQuadrillage, [](F& f) { f.m_quadrillage.strRepetition = "0"; }},
-        {"repetition 101", F::kPageQuadrillage,
-         [](F& f) { f.m_quadrillage.strRepetition = "101"; }},
-        {"second vector's Z", F::kPageQuadrillage,
-         [](F& f) { f.m_quadrillage.strVecteur2[2] = "up"; }},
-        {"distance 1000", F::kPageSoleil, [](F& f) { f.m_soleil.strDistance = "1000"; }},
-        {"distance 1000.5", F::kPageSoleil, [](F& f) { f.m_soleil.strDistance = "1000.5"; }},
-        {"target's Y", F::kPageSoleil, [](F& f) { f.m_soleil.strCible[1] = ""; }},
+        {"30-character title", G, [&](F& f) { f.m_general.strTitre = str30; }},
+        {"31-character title", G, [&](F& f) { f.m_general.strTitre = str30 + "b"; }},
+        {"repetition 1", Q, [](F& f) { f.m_quadrillage.strRepetition = "1"; }},
+        {"repetition 100", Q, [](F& f) { f.m_quadrillage.strRepetition = "100"; }},
+        {"repetition 0", Q, [](F& f) { f.m_quadrillage.strRepetition = "0"; }},
+        {"repetition 101", Q, [](F& f) { f.m_quadrillage.strRepetition = "101"; }},
+        {"second vector's Z", Q, [](F& f) { f.m_quadrillage.strVecteur2[2] = "up"; }},
+        {"distance 1000", S, [](F& f) { f.m_soleil.strDistance = "1000"; }},
+        {"distance 1000.5", S, [](F& f) { f.m_soleil.strDistance = "1000.5"; }},
+        {"target's Y", S, [](F& f) { f.m_soleil.strCible[1] = ""; }},
     };
     for (const auto& [szCas, page, saisir] : cas) {
         CParametresAffichage p;
