@@ -10,14 +10,6 @@
 
 namespace {
 
-CDonneesSoleil Soleil(CVecteur dir, double dAltitude = 45, double dLigneHorizon = 0) {
-    CDonneesSoleil s;
-    s.direction = dir;
-    s.dAltitude = dAltitude;
-    s.dLigneHorizon = dLigneHorizon;
-    return s;
-}
-
 TEST(Affichage, Overlays) {
     CParametresAffichage p;
     CAffGeneral& g = p.m_pageGeneral;
@@ -76,17 +68,17 @@ TEST(Affichage, Overlays) {
                    {"close sun at 2 m just below the horizon line, then on it",
                     [&](CDC* dc) {
                         s.m_dDistance = 2.0;
-                        s.Dessiner(dc, Soleil(CVecteur(0.6, 0, 0.8), 4.99, 5));
-                        s.Dessiner(dc, Soleil(CVecteur(0.6, 0, 0.8), 5, 5));
+                        s.Dessiner(dc, CDonneesSoleil{CVecteur(0.6, 0, 0.8), 4.99, 5});
+                        s.Dessiner(dc, CDonneesSoleil{CVecteur(0.6, 0, 0.8), 5, 5});
                     }},
                    {"close sun on its target, without the sun, then without the ray", [&](CDC* dc) {
                         s.m_dDistance = 0;
                         s.m_pointCible = CVecteur(1, 5, 0);
                         s.m_bSoleilProche = 0;
-                        s.Dessiner(dc, Soleil(CVecteur(0, 0, 1)));
+                        s.Dessiner(dc, CDonneesSoleil{CVecteur(0, 0, 1), 45});
                         s.m_bSoleilProche = 1;
                         s.m_bRayonProche = 0;
-                        s.Dessiner(dc, Soleil(CVecteur(0, 0, 1)));
+                        s.Dessiner(dc, CDonneesSoleil{CVecteur(0, 0, 1), 45});
                     }}});
 }
 

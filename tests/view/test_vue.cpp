@@ -84,10 +84,7 @@ TEST_F(Vue, Repaints) {
              g.m_bCoordonnees = 1;
              g.m_bCoteEtude = 1;
              m_doc.m_parametresAffichage.m_pageQuadrillage.m_bAfficher = 1;
-             CDonneesSoleil soleil;
-             soleil.direction = CVecteur(0, 0, 1);
-             soleil.bInitialise = true;
-             Dessiner(soleil);
+             Dessiner(CDonneesSoleil{CVecteur(0, 0, 1), 0, 0, true});
          }},
         {"a hidden face selected, without then with the highlight",
          [&] {
