@@ -36,14 +36,13 @@ inline std::string Decrire(const CDCEnregistreur& dc) {
             os << "move " << p.x1 << ' ' << p.y1;
             break;
         case E::Ligne:
-            os << "line " << p.x1 << ' ' << p.y1 << ' ' << p.x2 << ' ' << p.y2;
+        case E::Ellipse:
+            os << (p.type == E::Ligne ? "line " : "ellipse ") << p.x1 << ' ' << p.y1 << ' ' << p.x2
+               << ' ' << p.y2;
             break;
         case E::Pixel:
             os << "pixel " << p.x1 << ' ' << p.y1;
             rgb(p.couleur);
-            break;
-        case E::Ellipse:
-            os << "ellipse " << p.x1 << ' ' << p.y1 << ' ' << p.x2 << ' ' << p.y2;
             break;
         case E::Texte:
             os << "text " << p.x1 << ' ' << p.y1 << " \"" << p.strTexte << '"';
