@@ -3,7 +3,6 @@
 #include "tests/platform/ImpressionEcran.h"
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace {
@@ -34,16 +33,11 @@ TEST(Faces, DefaultsRayCoefficientsArcsAndCopies) {
 
     j.Titre("ray coefficients: the determinant as a 32-bit float, then k1, k2; with the "
             "face's normal, then a direction in the plane");
-    const double a = std::numbers::pi / 3;
-    const std::pair<const char*, std::vector<V>> faces[] = {
-        {"CFace3", {}},
-        {"CFace4", {V(0, 0, 0), V(1, 0, 0), V(1, 0, 1), V(0, 0, 1)}},
-        {"CFace4", {V(0, 0, 0), V(2, 0, 0), V(1, 0, 2), V(0, 0, 2)}}, // a kite: k1 0.5, k2 0
-        {"CFace5", {}},
-        {"CFace5", {V(0, 0, 0), V(1, 0, 0), V(std::cos(a), 0, std::sin(a))}}, // twice the cosine
-    };
-    for (const auto& [classe, points] : faces) {
-        auto f = Face(classe, points);
+    for (auto& l : Table("tables/ray_faces.txt")) {
+        std::string classe;
+        l >> classe;
+        auto f = Face(classe, Points(l));
+        ASSERT_TRUE(Lue(l)) << l.str();
         for (const V& d : {f->m_normale, V(1, 0, 0), V(0, 0, 1)}) {
             f->PreparerRayon(d);
             NOTER(j, classe, d, f->m_repere[0].m_fValeur, f->m_repere[1].m_fValeur,
