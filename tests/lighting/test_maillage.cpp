@@ -13,12 +13,12 @@ std::unique_ptr<CFace> Preparer(std::unique_ptr<CFace> f) {
 }
 
 // The kind's defaults; a quadrilateral l long and h high from the origin in y = 0.
-std::unique_ptr<CFace> Preparee(const char* szClasse, double l = 2, double h = 2) {
-    if (std::string(szClasse) != "CFace4") {
-        return Preparer(Face(szClasse));
+std::unique_ptr<CFace> Preparee(const std::string& classe, double l = 2, double h = 2) {
+    if (classe != "CFace4") {
+        return Preparer(Face(classe));
     }
-    return Preparer(Face(
-        szClasse, {CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, h), CVecteur(0, 0, h)}));
+    return Preparer(
+        Face(classe, {CVecteur(), CVecteur(l, 0, 0), CVecteur(l, 0, h), CVecteur(0, 0, h)}));
 }
 
 int Mailler(CFace& f, int budget = INT_MAX) {
@@ -55,7 +55,7 @@ TEST(Maillage, StepsOfEachKindAndSize) {
         int nNoeuds = 0;
         l >> classe >> lg >> h >> relative >> nNoeuds >> pas;
         ASSERT_TRUE(Lue(l)) << l.str();
-        auto f = Preparee(classe.c_str(), lg, h);
+        auto f = Preparee(classe, lg, h);
         f->m_proprietes.m_dMailleRelative = relative;
         EXPECT_EQ(Mailler(*f), nNoeuds) << l.str();
         const CMaillage& m = *f->m_pNoeuds;
