@@ -81,55 +81,29 @@ TEST_F(DessinFace, PickingMainPointsAndEdges) {
     g_ptOrigine = CPointEcran{100, 100};
     q->Dessiner(&m_dc, true); // hidden, yet projected: still pickable
     EXPECT_EQ(q->m_ecran[1], (CPointEcran{228, 100}));
-    const struct {
-        CFace* f;
-        int x, y;
-        bool bAretes;
-        float valeur; // 0 hit, 1 miss, -1 miss of a point when points alone are tested
-        double x0;    // of the point returned on a hit
-    } cas[] = {
-        {t.get(), 404, 302, false, -1, 0}, // 16 + 4 = 20 squared pixels
-        {t.get(), 404, 301, false, 0, 0},  // 17
-        {t.get(), 526, 298, false, 0, 2},  // a copy of P1
-        {t.get(), 464, 300, false, -1, 0}, // the middle of an edge
-        {t.get(), 464, 300, true, 0, 0},
-        {t.get(), 300, 100, true, 1, 0},
-        {q.get(), 228, 100, false, 0, 2},
-        {s.get(), 490, 209, true, 1, 0}, // the arc at 45 degrees
-        {s.get(), 464, 236, true, 1, 0}, // the chord
-        {s.get(), 464, 301, true, 0, 0}, // radius P0P1
-        {s.get(), 401, 236, true, 0, 0}, // radius P2P0
-        {s.get(), 400, 174, false, 0, 0},
-        {t2.get(), 464, 236, true, 0, 0}, // the same chord is a triangle's edge
-    };
-    for (const auto& c : cas) {
-        const CVecteur r = c.f->PointProche(c.x, c.y, c.bAretes);
-        EXPECT_EQ(r.m_fValeur, c.valeur) << c.f->NomClasse() << " " << c.x << "," << c.y;
-        if (c.valeur == 0) {
-            EXPECT_EQ(r.m_x, c.x0) << c.x << "," << c.y;
+    CFace* faces[] = {t.get(), q.get(), s.get(), t2.get()};
+    for (auto& l : Table("tables/picking.txt")) {
+        int i = 0, x = 0, y = 0;
+        bool bAretes = false;
+        float valeur = 0;
+        double x0 = 0;
+        l >> i >> x >> y >> bAretes >> valeur >> x0;
+        ASSERT_TRUE(Lue(l)) << l.str();
+        const CVecteur r = faces[i]->PointProche(x, y, bAretes);
+        EXPECT_EQ(r.m_fValeur, valeur) << l.str();
+        if (valeur == 0) {
+            EXPECT_EQ(r.m_x, x0) << l.str();
         }
     }
 }
 
 TEST_F(DessinFace, EdgeHitWithinThreePercentOfItsLength) {
-    const struct {
+    for (auto& l : Table("tables/edge_hits.txt")) {
         CPointEcran p, a, b;
-        bool bTouchee;
-    } cas[] = {
-        {{50, 3}, {0, 0}, {100, 0}, true},
-        {{50, -3}, {0, 0}, {100, 0}, true},
-        {{50, 4}, {0, 0}, {100, 0}, false},
-        {{0, 0}, {0, 0}, {100, 0}, true}, // both ends belong to the edge
-        {{100, 0}, {0, 0}, {100, 0}, true},
-        {{101, 0}, {0, 0}, {100, 0}, false}, // beyond B
-        {{-1, 0}, {0, 0}, {100, 0}, false},  // before A
-        {{1, 0}, {0, 0}, {2, 0}, false},     // squared length below 5: never hit
-        {{1, 1}, {0, 0}, {2, 1}, false},
-        {{1, 0}, {0, 0}, {3, 0}, true},
-        {{0, 0}, {-60000000, 0}, {60000000, 0}, true}, // no overflow
-    };
-    for (const auto& c : cas) {
-        EXPECT_EQ(AreteTouchee(c.p, c.a, c.b), c.bTouchee) << c.p.x << "," << c.p.y;
+        bool bTouchee = false;
+        l >> p.x >> p.y >> a.x >> a.y >> b.x >> b.y >> bTouchee;
+        ASSERT_TRUE(Lue(l)) << l.str();
+        EXPECT_EQ(AreteTouchee(p, a, b), bTouchee) << l.str();
     }
     // Through the sides of a quadrilateral of 100 pixels.
     auto q = Face("CFace4");

@@ -3,7 +3,6 @@
 #include "tests/platform/ImpressionEcran.h"
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace {
@@ -34,16 +33,11 @@ TEST(Faces, DefaultsRayCoefficientsArcsAndCopies) {
 
     j.Titre("ray coefficients: the determinant as a 32-bit float, then k1, k2; with the "
             "face's normal, then a direction in the plane");
-    const double a = std::numbers::pi / 3;
-    const std::pair<const char*, std::vector<V>> faces[] = {
-        {"CFace3", {}},
-        {"CFace4", {V(0, 0, 0), V(1, 0, 0), V(1, 0, 1), V(0, 0, 1)}},
-        {"CFace4", {V(0, 0, 0), V(2, 0, 0), V(1, 0, 2), V(0, 0, 2)}}, // a kite: k1 0.5, k2 0
-        {"CFace5", {}},
-        {"CFace5", {V(0, 0, 0), V(1, 0, 0), V(std::cos(a), 0, std::sin(a))}}, // twice the cosine
-    };
-    for (const auto& [classe, points] : faces) {
-        auto f = Face(classe, points);
+    for (auto& l : Table("tables/ray_faces.txt")) {
+        std::string classe;
+        l >> classe;
+        auto f = Face(classe, Points(l));
+        ASSERT_TRUE(Lue(l)) << l.str();
         for (const V& d : {f->m_normale, V(1, 0, 0), V(0, 0, 1)}) {
             f->PreparerRayon(d);
             NOTER(j, classe, d, f->m_repere[0].m_fValeur, f->m_repere[1].m_fValeur,
@@ -93,80 +87,30 @@ TEST(Faces, DefaultsRayCoefficientsArcsAndCopies) {
 // an ellipse's axes made perpendicular.
 TEST(Faces, ValidityAndCorrection) {
     CJournal j;
-    const V o(0, 0, 0);
-    const struct {
-        const char* classe;
-        std::vector<V> points;
-    } cas[] = {
-        {"CFace3", {o, V(2, 0, 0), V(1, 0, 0)}}, // collinear
-        {"CFace3", {o, V(0.0005, 0, 0), V(0, 0, 1)}},
-        {"CFace3", {o, V(0.002, 0, 0), V(0, 0, 1)}},
-        {"CFace4", {o, V(2, 0, 0), V(0, 0, 2), V(2, 0, 2)}}, // bow-tie
-        {"CFace4", {o, V(2, 0, 0), V(2, 0.1, 2), V(0, 0, 2)}},
-        {"CFace4", {o, V(2, 0, 0), V(2, 1e-6, 2), V(0, 0, 2)}},
-        {"CFace4", {o, V(2, 0, 0), V(0.5, 0, 0.5), V(0, 0, 2)}}, // concave
-        {"CFace4", {o, V(2, 0, 0), V(2, 0, 2), V(2, 0, 2)}},     // a zero side
-        {"CFace5", {o, V(2, 0, 0), V(0, 0, 1)}},                 // onto the circle
-        {"CFace5", {o, V(1, 0, 0), V(-0.5, 0, 0.866)}},          // 120 degrees
-        {"CFace5", {o, V(1, 0, 0), V(0, 0, 1)}},                 // exactly 90
-        {"CFace5", {o, V(1, 0, 0), V(3, 0, 0)}},
-        {"CFace5", {o, V(0.0005, 0, 0), V(0, 0, 1)}},
-        {"CFace6", {o, V(2, 0, 0), V(1, 0, 1)}}, // axes made perpendicular
-        {"CFace6", {o, V(2, 0, 0), V(4, 0, 0)}},
-    };
-    for (const auto& c : cas) {
-        auto f = Face(c.classe, c.points);
-        NOTER(j, c.classe, c.points, f->EstValide(), f->m_points[2]);
+    for (auto& l : Table("tables/face_validity.txt")) {
+        std::string classe;
+        l >> classe;
+        const std::vector<V> points = Points(l);
+        ASSERT_TRUE(Lue(l)) << l.str();
+        auto f = Face(classe, points);
+        NOTER(j, classe, points, f->EstValide(), f->m_points[2]);
     }
     ExpectGolden("face_validity.txt", j.m_texte);
 }
 
 TEST(Faces, WhichSideOfTheFaceAPointLies) {
-    const double r = std::sqrt(2.0);
-    const double m = std::numbers::pi / 6;
-    const std::vector<V> carre = {V(0, 0, 0), V(1, 0, 0), V(1, 0, 1), V(0, 0, 1)};
-    const std::vector<V> cerf = {V(0, 0, 0), V(2, 0, 0), V(1, 0, 2), V(0, 0, 2)};
-    const std::vector<V> toit = {V(0, 0, 3), V(1, 0, 3), V(1, 1, 3), V(0, 1, 3)};
-    const std::vector<V> etroit = {V(0, 0, 0), V(1, 0, 0), V(0.5, 0, std::sqrt(0.75))};
-    const V normale(0, 0, 0); // the face's own normal
-    const struct {
-        const char* classe;
-        std::vector<V> points;
+    for (auto& l : Table("tables/face_sides.txt")) {
+        std::string classe;
         V dir, p;
-        double marge;
-        int attendu;
-    } cas[] = {
-        {"CFace3", {}, normale, V(1, -1, 0.5), 0, 1},
-        {"CFace3", {}, normale, V(1, 1, 0.5), 0, -1},
-        {"CFace3", {}, normale, V(1, 0, 0.5), 0, 1}, // a point of the face itself
-        {"CFace3", {}, normale, V(3, -1, 0.5), 0, 0},
-        {"CFace3", {}, V(1, 0, 0), V(1, 0, 0.5), 0, 0}, // direction in the plane
-        {"CFace3", {}, V(1, 0, 0), V(1, 5, 0.5), 0, 0},
-        {"CFace4", {}, normale, V(1, 0, 1), 0, 1},
-        {"CFace4", carre, normale, V(0.9995, 0, 0.5), 0.001, 0},
-        {"CFace4", carre, normale, V(0.9995, 0, 0.5), 0, 1},
-        {"CFace4", cerf, normale, V(1.6, 0, 1), 0, 0},
-        {"CFace4", cerf, normale, V(1.2, 0, 1), 0, 1},
-        // A roof at z = 3 and a sun at 45 degrees.
-        {"CFace4", toit, V(1 / r, 0, 1 / r), V(-2.5, 0.5, 0), 0, -1},
-        {"CFace4", toit, V(1 / r, 0, 1 / r), V(-1.5, 0.5, 0), 0, 0},
-        {"CFace4", toit, V(1 / r, 0, 1 / r), V(1.5, 0.5, 4), 0, 1},
-        {"CFace5", {}, normale, V(1.4, 0, 1.4), 0, 1}, // 0.98 of the radius squared
-        {"CFace5", {}, normale, V(1.42, 0, 1.42), 0, 0},
-        {"CFace5", {}, normale, V(-0.1, 0, 1), 0, 0},
-        {"CFace5", etroit, normale, V(0.95 * std::cos(m), 0, 0.95 * std::sin(m)), 0, 1},
-        {"CFace5", etroit, normale, V(1.02 * std::cos(m), 0, 1.02 * std::sin(m)), 0, 0},
-        {"CFace6", {}, normale, V(1.4, 0, 0.7), 0, 1}, // 0.49 + 0.49
-        {"CFace6", {}, normale, V(1.42, 0, 0.71), 0, 0},
-        {"CFace6", {}, normale, V(1.4, 0, 0.7), 0.03, 0},
-    };
-    for (const auto& c : cas) {
-        auto f = Face(c.classe, c.points);
-        f->PreparerRayon(c.dir.Norme() == 0 ? f->m_normale : c.dir);
-        EXPECT_EQ(f->Intercepte(c.p, c.marge), c.attendu)
-            << c.classe << " (" << c.p.m_x << ", " << c.p.m_y << ", " << c.p.m_z << ")";
+        double marge = 0;
+        int attendu = 0;
+        l >> classe >> dir >> p >> marge >> attendu;
+        auto f = Face(classe, Points(l));
+        ASSERT_TRUE(Lue(l)) << l.str();
+        f->PreparerRayon(dir.Norme() == 0 ? f->m_normale : dir);
+        EXPECT_EQ(f->Intercepte(p, marge), attendu) << l.str();
         // Without openings the base test answers 0.
-        EXPECT_EQ(f->CFace::Intercepte(c.p, c.marge), 0);
+        EXPECT_EQ(f->CFace::Intercepte(p, marge), 0);
     }
 }
 

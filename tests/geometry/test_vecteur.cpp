@@ -1,18 +1,19 @@
+#include "GeometrieTest.h"
 #include "geometry/Arrondi.h"
 #include "geometry/Vecteur.h"
 #include "tests/platform/ImpressionEcran.h"
 
-#include <cmath>
+#include <array>
 
 namespace {
 
 // Rounding: ceiling at one more decimal, then down, so that a half goes down.
 TEST(Vecteur, RoundingArithmeticTheValueSlotAndRotations) {
     CJournal j;
-    const double arrondis[][2] = {{12.345, 2},    {12.3491, 2}, {1.41421356, 3}, {1.123456789, 7},
-                                  {-2.5, 0},      {-12.346, 2}, {0.0, 4},        {359.9995, 2},
-                                  {26.565051, 2}, {85.0564, 2}};
-    for (const auto& c : arrondis) {
+    for (auto& l : Table("tables/roundings.txt")) {
+        std::array<double, 2> c{};
+        l >> c[0] >> c[1];
+        ASSERT_TRUE(Lue(l)) << l.str();
         NOTER(j, c[0], c[1], Arrondi(c[0], static_cast<int>(c[1])));
     }
     j.Titre("results are new vectors: their value slot is 0");
@@ -39,21 +40,18 @@ TEST(Vecteur, RoundingArithmeticTheValueSlotAndRotations) {
           CVecteur(3, 4, 5).DansRepere(CVecteur(0.5, -1, 2), axes));
     j.Titre("rotations whatever the axis length; the axial part kept; a zero axis or angle "
             "gives the input back, value slot included");
-    const CVecteur v(1, 2, 3, 4.5f);
-    const struct {
-        CVecteur v, axe;
-        double angle;
-    } rotations[] = {{CVecteur(1, 0, 0), CVecteur(0, 0, 5), 90},
-                     {CVecteur(1, 0, 0), CVecteur(0, 0, 0.01), 90},
-                     {CVecteur(0, 1, 0), CVecteur(1, 0, 0), 90},
-                     {CVecteur(1, 0, 3), CVecteur(0, 0, 1), 180},
-                     {v, CVecteur(0, 0, 0), 45},
-                     {v, CVecteur(0, 0, 1), 0}};
-    for (const auto& r : rotations) {
+    for (auto& l : Table("tables/rotations.txt")) {
+        struct {
+            CVecteur v, axe;
+            double angle = 0;
+        } r;
+        l >> r.v >> r.v.m_fValeur >> r.axe >> r.angle;
+        ASSERT_TRUE(Lue(l)) << l.str();
         const CVecteur t = r.v.Rotation(r.axe, r.angle);
         NOTER(j, r.v, r.axe, r.angle, t, t.m_fValeur);
     }
     j.Titre("about a point the final sum always makes a new vector");
+    const CVecteur v(1, 2, 3, 4.5f);
     NOTER(j, v.RotationAutour(CVecteur(), CVecteur(0, 0, 0), 45).m_fValeur,
           CVecteur(2, 1, 0).RotationAutour(CVecteur(1, 1, 0), CVecteur(0, 0, 1), 90));
     ExpectGolden("vectors.txt", j.m_texte);

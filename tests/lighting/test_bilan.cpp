@@ -24,10 +24,6 @@ TEST_F(Bilan, SamplesStopAveragesAndExport) {
         const CEchantillon& e = B().m_echantillons[static_cast<std::size_t>(k)];
         NOTER(j, k, e.m_nHeure, e.m_nMinute, e.m_dEquivalent, e.m_dIncidence, e.m_dAltitude);
     };
-    const auto soleil = [&] {
-        const CPositionSoleil& s = m_doc.m_positionSoleil;
-        NOTER(j, s.m_nIndexDate, s.m_nHeure, s.m_nMinute, s.m_dAltitude);
-    };
     j.Titre("21 june, one sample per step from midnight, each as one computation");
     B().Ouvrir();
     B().m_nIndexDate = 11;
@@ -38,9 +34,9 @@ TEST_F(Bilan, SamplesStopAveragesAndExport) {
         echantillon(k);
     }
     j.Titre("the sun's date and time are put back; its position is the last sample's");
-    soleil();
-    j.Titre("the sample of 14:20 is what the lighting window computes then");
     CPositionSoleil& s = m_doc.m_positionSoleil;
+    NOTER(j, s.m_nIndexDate, s.m_nHeure, s.m_nMinute, s.m_dAltitude);
+    j.Titre("the sample of 14:20 is what the lighting window computes then");
     s.m_nIndexDate = 11;
     s.m_nHeure = 14;
     s.m_nMinute = 20;

@@ -1,6 +1,8 @@
+#include "../geometry/GeometrieTest.h"
 #include "lighting/CorrelationPhysique.h"
-
 #include "tests/platform/ImpressionEcran.h"
+
+#include <map>
 
 namespace {
 
@@ -17,37 +19,18 @@ C Courbe() {
 }
 
 TEST(Correlation, Values) {
-    C uniforme;
-    C cosinus;
-    cosinus.m_nMode = C::ModuleCosinus;
-    C vide;
-    vide.m_nMode = C::Interpole; // every rate 0
-    C courbe;
-    courbe.Copier(Courbe());
-    C egales = Courbe();
-    egales.m_couples[2] = {30, 10}; // same incidence as couple 1: no division by zero
-    const struct {
-        const C& c;
-        double taux, incidence, attendu;
-    } cas[] = {
-        {uniforme, 80, 60, 80},
-        {cosinus, 80, 60, 40},
-        {cosinus, 80, 90, 0},
-        {vide, 80, 45, 0},
-        {vide, 80, 90, 0},
-        {courbe, 0, 30, 90},
-        {courbe, 0, 40, 76.66666666666667},
-        {courbe, 55, 40, 76.66666666666667}, // the rate is ignored
-        {courbe, 0, 90, 0},
-        {courbe, 0, 90.5, 0},
-        {courbe, 0, -1, 0},
-        {courbe, 0, 0, 90},
-        {egales, 0, 30, 90},
-        {egales, 0, 37.5, 10 + (50 - 10) * 7.5 / 30},
-    };
-    for (const auto& k : cas) {
-        EXPECT_NEAR(k.c.Valeur(k.taux, k.incidence), k.attendu, 1e-12)
-            << k.c.m_nMode << " " << k.incidence;
+    std::map<std::string, C> lois{{"uniform", C()}};
+    lois["cosine"].m_nMode = C::ModuleCosinus;
+    lois["empty"].m_nMode = C::Interpole;
+    lois["curve"].Copier(Courbe());
+    lois["equal"] = Courbe();
+    lois["equal"].m_couples[2] = {30, 10};
+    for (auto& l : Table("tables/rate_values.txt")) {
+        std::string loi;
+        double taux = 0, incidence = 0, attendu = 0;
+        l >> loi >> taux >> incidence >> attendu;
+        ASSERT_TRUE(Lue(l)) << l.str();
+        EXPECT_NEAR(lois.at(loi).Valeur(taux, incidence), attendu, 1e-12) << l.str();
     }
 }
 

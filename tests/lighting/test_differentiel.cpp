@@ -5,14 +5,10 @@
 #include "lighting/GenerationMaillage.h"
 #include "platform/InteractionScriptee.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <random>
-#include <vector>
 
 namespace {
 

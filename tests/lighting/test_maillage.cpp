@@ -13,12 +13,12 @@ std::unique_ptr<CFace> Preparer(std::unique_ptr<CFace> f) {
 }
 
 // The kind's defaults; a quadrilateral l long and h high from the origin in y = 0.
-std::unique_ptr<CFace> Preparee(const char* szClasse, double l = 2, double h = 2) {
-    if (std::string(szClasse) != "CFace4") {
-        return Preparer(Face(szClasse));
+std::unique_ptr<CFace> Preparee(const std::string& classe, double l = 2, double h = 2) {
+    if (classe != "CFace4") {
+        return Preparer(Face(classe));
     }
-    return Preparer(Face(
-        szClasse, {CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(l, 0, h), CVecteur(0, 0, h)}));
+    return Preparer(
+        Face(classe, {CVecteur(), CVecteur(l, 0, 0), CVecteur(l, 0, h), CVecteur(0, 0, h)}));
 }
 
 int Mailler(CFace& f, int budget = INT_MAX) {
@@ -49,25 +49,19 @@ TEST(Maillage, DefaultSquareGridInIMajorOrder) {
 }
 
 TEST(Maillage, StepsOfEachKindAndSize) {
-    const struct {
-        const char* classe;
-        double l, h, relative;
-        int nNoeuds;
-        double pas; // along both sides from the corner, when checked
-    } cas[] = {
-        {"CFace3", 2, 2, 2, 1344, 0},
-        {"CFace4", 20, 20, 10, 99 * 99, 0.2},      // clamped
-        {"CFace4", 0.5, 0.5, 0.1, 62 * 62, 0.008}, // raised
-        {"CFace4", 1, 2, 1.99, 50 * 100, 0.0199},
-    };
-    for (const auto& c : cas) {
-        auto f = Preparee(c.classe, c.l, c.h);
-        f->m_proprietes.m_dMailleRelative = c.relative;
-        EXPECT_EQ(Mailler(*f), c.nNoeuds) << c.l;
+    for (auto& l : Table("tables/mesh_steps.txt")) {
+        std::string classe;
+        double lg = 0, h = 0, relative = 0, pas = 0;
+        int nNoeuds = 0;
+        l >> classe >> lg >> h >> relative >> nNoeuds >> pas;
+        ASSERT_TRUE(Lue(l)) << l.str();
+        auto f = Preparee(classe, lg, h);
+        f->m_proprietes.m_dMailleRelative = relative;
+        EXPECT_EQ(Mailler(*f), nNoeuds) << l.str();
         const CMaillage& m = *f->m_pNoeuds;
-        if (c.pas > 0) {
-            EXPECT_NEAR(m.Noeud(0).m_x, c.pas, 1e-12) << c.l;
-            EXPECT_NEAR(m.Noeud(1).m_z - m.Noeud(0).m_z, c.pas, 1e-12) << c.l;
+        if (pas > 0) {
+            EXPECT_NEAR(m.Noeud(0).m_x, pas, 1e-12) << l.str();
+            EXPECT_NEAR(m.Noeud(1).m_z - m.Noeud(0).m_z, pas, 1e-12) << l.str();
         }
         for (int k = 0; k < m.Taille(); ++k) {
             EXPECT_NE(f->Intercepte(m.Noeud(k), 0.0), 0); // strictly inside
@@ -165,14 +159,12 @@ TEST_F(Generation, TheBudgetOfTheWeightAndTheWorkIsBoundedWhateverTheGeometry) {
     m_j.Titre("side, relative and absolute steps, covered by a larger opening: grids of "
               "billions of candidates are refused before they are walked; a large grid within "
               "the weight is not");
-    const std::tuple<double, double, double, bool> cas[] = {
-        {2, 0.0001, 0.0001, true},
-        {2, 0.0001, 0.0001, false},
-        {1e6, 2, 0.04, false},
-        {2, 0.1, 0.01, true}, // 1003 x 1003, walked
-        {40, 2, 0.04, false}};
     m_doc.m_optionsCalcul.m_nPoidsMax = 50;
-    for (const auto& [l, dRelative, dAbsolue, bCouverte] : cas) {
+    for (auto& ligne : Table("tables/mesh_weights.txt")) {
+        double l = 0, dRelative = 0, dAbsolue = 0;
+        bool bCouverte = false;
+        ligne >> l >> dRelative >> dAbsolue >> bCouverte;
+        ASSERT_TRUE(Lue(ligne)) << ligne.str();
         m_doc.NouveauDocument();
         m_ui.m_messages.clear();
         r = AjouterQuad("r", CVecteur(0, 0, 0), CVecteur(l, 0, 0), CVecteur(0, 0, l));

@@ -3,8 +3,6 @@
 #include "modelling/InsertionParallelepipede.h"
 #include "modelling/InsertionPrisme.h"
 
-#include <cmath>
-
 namespace {
 
 using EIssue = EIssueInsertion;
@@ -80,18 +78,10 @@ TEST_F(Generation, FieldChecksShowAMessageGeometricChecksAreSilent) {
     inserer(b, m_boite);
 
     m_j.Titre("height and base vertex: geometry refused below 0.01, accepted at exactly 0.01");
-    const CVecteur o(0, 0, 0);
-    const std::pair<CVecteur, CVecteur> prismes[] = {
-        {o, CVecteur(1, 0, 0)},
-        {CVecteur(0, 0, 2), o}, // the vertex at the centre
-        {CVecteur(0, 0, 2), CVecteur(0, 0, 5)},
-        {CVecteur(0, 0, 1), CVecteur(0.01, 0, 1)}, // sine 0.0099995
-        {CVecteur(0, 0, 0.0099999999), CVecteur(1, 0, 0)},
-        {CVecteur(0, 0, 0.01), CVecteur(1, 0, 0)},
-        {CVecteur(0, 0, 2), CVecteur(0.01, 0, 0)},
-        {CVecteur(0, 0, 1), CVecteur(0.01, 0, std::sqrt(0.9999))},
-    };
-    for (const auto& [h, v] : prismes) {
+    for (auto& l : Table("tables/prism_geometry.txt")) {
+        CVecteur h, v;
+        l >> h >> v;
+        ASSERT_TRUE(Lue(l)) << l.str();
         t = m_prisme.Ouvrir();
         t.hauteur = h;
         t.sommetBase = v;
@@ -103,7 +93,7 @@ TEST_F(Generation, FieldChecksShowAMessageGeometricChecksAreSilent) {
     b.sommet1 = CVecteur(1, 1, 1);
     b.sommet2 = CVecteur(1.0099, 1, 1);
     inserer(b, m_boite);
-    b.sommet1 = o;
+    b.sommet1 = CVecteur();
     b.sommet2 = CVecteur(0.01, 0, 0);
     inserer(b, m_boite);
     NOTER(m_j, m_ui.m_messages.size());

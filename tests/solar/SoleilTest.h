@@ -3,6 +3,7 @@
 #include "document/OptionsCalcul.h"
 #include "solar/ConfigurationGeographique.h"
 #include "solar/PositionSoleil.h"
+#include "tests/geometry/GeometrieTest.h"
 #include "tests/platform/ImpressionEcran.h"
 
 #include <tuple>

@@ -1,6 +1,6 @@
-#include "solar/ConfigurationGeographique.h"
-#include "tests/platform/ImpressionEcran.h"
+#include "SoleilTest.h"
 
+#include <array>
 #include <string>
 
 namespace {
@@ -72,12 +72,10 @@ TEST(ConfigurationGeographique, PlacesLongitudeAndValidation) {
     NOTER(j, t.bLongitudeActive);
 
     j.Titre("latitude, longitude, north, horizon: refusal, then what is stored, and the north");
-    const char* cas[][4] = {
-        {"89.9", "180", "90", "48"}, {"-89.9", "-180", "180", "-12"}, {"0", "0", "360", "0"},
-        {"90", "0", "0", "50"},      {"0", "-180.1", "0", "0"},       {"0", "0", "-1", "0"},
-        {"0", "0", "0", "48.1"},     {"0", "0", "0", "-12.1"},        {"north", "0", "0", "0"},
-    };
-    for (const auto& k : cas) {
+    for (auto& l : Table("tables/site_fields.txt")) {
+        std::array<std::string, 4> k;
+        l >> k[0] >> k[1] >> k[2] >> k[3];
+        ASSERT_TRUE(Lue(l)) << l.str();
         CConfig v;
         auto u = v.Ouvrir();
         v.ChoisirLieu(u, 0);

@@ -1,5 +1,8 @@
 #include "SoleilTest.h"
 
+#include <array>
+#include <map>
+
 namespace {
 
 TEST(PositionSoleil, WorkedExamplesStepsDirectionNudgesAndWindow) {
@@ -11,13 +14,12 @@ TEST(PositionSoleil, WorkedExamplesStepsDirectionNudgesAndWindow) {
     }
     NOTER(j, P::NumeroJour(0, 2005) - P::NumeroJour(0, 2004));
     j.Titre("year, latitude, longitude, horizon, date, hour, minute: azimuth, altitude, direction");
-    const double cas[][7] = {
-        {2001, 0, 0, 30, 5, 12, 0}, // the horizon line plays no part
-        {2003, 48.9, -2.3, 0, 5, 12, 0},
-        {2003, 48.9, -2.3, 0, 11, 12, 0},
-        {2003, 60.1, -25.0, 0, 16, 22, 19}, // just below 360 rounds to 360
-    };
-    for (const auto& c : cas) {
+    for (auto& l : Table("tables/sun_positions.txt")) {
+        std::array<double, 7> c{};
+        for (double& x : c) {
+            l >> x;
+        }
+        ASSERT_TRUE(Lue(l)) << l.str();
         Soleil s;
         s.options.m_nAnnee = static_cast<int>(c[0]);
         s.site.m_dLatitude = c[1];
@@ -63,24 +65,20 @@ TEST(PositionSoleil, WorkedExamplesStepsDirectionNudgesAndWindow) {
     }
     s.site.m_dDirectionNord = 0;
     j.Titre("whole degrees first, then one degree; the direction follows, the time does not");
-    const struct {
-        double azimut, altitude;
-        void (CPositionSoleil::*bouton)();
-        const char* szBouton;
-    } boutons[] = {
-        {180.63, 0, &CPositionSoleil::DiminuerAzimut, "-azimuth"},
-        {180, 0, &CPositionSoleil::DiminuerAzimut, "-azimuth"},
-        {180.63, 0, &CPositionSoleil::AugmenterAzimut, "+azimuth"},
-        {0, 0, &CPositionSoleil::DiminuerAzimut, "-azimuth"},
-        {359.2, 0, &CPositionSoleil::AugmenterAzimut, "+azimuth"},
-        {0, 89.5, &CPositionSoleil::AugmenterAltitude, "+altitude"},
-        {0, 90, &CPositionSoleil::AugmenterAltitude, "+altitude"},
-        {0, -90, &CPositionSoleil::DiminuerAltitude, "-altitude"},
-    };
-    for (const auto& b : boutons) {
+    const std::map<std::string, void (P::*)()> boutons = {{"-azimuth", &P::DiminuerAzimut},
+                                                          {"+azimuth", &P::AugmenterAzimut},
+                                                          {"-altitude", &P::DiminuerAltitude},
+                                                          {"+altitude", &P::AugmenterAltitude}};
+    for (auto& l : Table("tables/sun_buttons.txt")) {
+        struct {
+            std::string szBouton;
+            double azimut = 0, altitude = 0;
+        } b;
+        l >> b.szBouton >> b.azimut >> b.altitude;
+        ASSERT_TRUE(Lue(l)) << l.str();
         p.m_dAzimut = b.azimut;
         p.m_dAltitude = b.altitude;
-        (p.*b.bouton)();
+        (p.*boutons.at(b.szBouton))();
         NOTER(j, b.szBouton, b.azimut, b.altitude, p.m_dAzimut, p.m_dAltitude, p.m_direction,
               p.m_nHeure);
     }
