@@ -39,27 +39,6 @@ void FenetreTest::Executer(int nId) {
     pAction->trigger();
 }
 
-void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
-    // The command may turn the event loop before its dialog shows (the
-    // "Mesh generation..." window is painted first): the gestures wait for it.
-    const auto attente = Gestes::QuandModal(gestes);
-    Executer(nId);
-    EXPECT_TRUE(attente->property("vu").toBool()) << "no modal dialog for " << nId;
-}
-
-void FenetreTest::Raccourci(Qt::Key touche) {
-    m_fenetre.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_fenetre));
-    QTest::keyClick(&m_fenetre, touche, Qt::ControlModifier);
-}
-
-void FenetreTest::RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes) {
-    const auto attente = Gestes::QuandModal(gestes);
-    Raccourci(touche);
-    EXPECT_TRUE(attente->property("vu").toBool())
-        << "no modal dialog for Ctrl+" << QKeySequence(touche).toString().toStdString();
-}
-
 void FenetreTest::Montrer(QSize taille) {
     if (taille.isValid()) {
         m_fenetre.resize(taille);
@@ -70,7 +49,7 @@ void FenetreTest::Montrer(QSize taille) {
 }
 
 void FenetreTest::OuvrirMaison() {
-    m_ui.m_fichiers.push_back(m_strMaison);
+    m_ui.m_script.m_fichiers.push_back(m_strMaison);
     Executer(ID_OUVRIR);
     ASSERT_EQ(m_doc.Chemin(), m_strMaison);
 }

@@ -59,17 +59,17 @@ TEST_F(FenetreTest, CommandsAreEnabledByTheStateOfTheStudy) {
     for (const auto& [commandes, attendues] : cas) {
         SCOPED_TRACE(commandes.size());
         for (const int nId : commandes) {
-            m_ui.m_fichiers.push_back(m_strMaison);
+            m_ui.m_script.m_fichiers.push_back(m_strMaison);
             Executer(nId);
         }
         std::set<int> inactives;
         for (const CCommande& commande : Commandes()) {
-            if (!Active(commande.nId)) {
+            if (!m_fenetre.Action(commande.nId)->isEnabled()) {
                 inactives.insert(commande.nId);
             }
         }
         EXPECT_EQ(inactives, attendues);
-        m_ui.m_fichiers.clear();
+        m_ui.m_script.m_fichiers.clear();
         m_doc.SetModifiedFlag(false);
         Executer(ID_NOUVEAU);
     }
@@ -119,10 +119,10 @@ TEST_F(FenetreTest, FaceCommandsCarryCheckMarksAndAskBeforeRemoving) {
     EXPECT_EQ(marques(), "101110");
 
     const int nFaces = g_nFaces;
-    m_ui.m_reponses = {EReponse::Non, EReponse::Oui};
+    m_ui.m_script.m_reponses = {EReponse::Non, EReponse::Oui};
     Executer(ID_SUPPRIMER_FACE);
-    ASSERT_EQ(m_ui.m_messages.size(), 1u);
-    const auto& m = m_ui.m_messages[0];
+    ASSERT_EQ(m_ui.m_script.m_messages.size(), 1u);
+    const auto& m = m_ui.m_script.m_messages[0];
     EXPECT_EQ(m.strTitre + ": " + m.strTexte,
               "Removal confirmation: Do you really want to remove this face ?   ");
     EXPECT_TRUE(m.icone == EIcone::Question && m.boutons == EBoutons::OuiNon);

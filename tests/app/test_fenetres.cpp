@@ -162,7 +162,7 @@ TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
     for (const CEtape& e : etapes) {
         SCOPED_TRACE(std::to_string(e.nId) + " " + (e.szGestes ? e.szGestes : ""));
         m_doc.SetModifiedFlag(false);
-        m_ui.m_messages.clear();
+        m_ui.m_script.m_messages.clear();
         m_ui.m_nRedessins = 0;
         const std::vector<std::uint8_t> avant = m_doc.Ecrire();
         ExecuterModal(e.nId, [&](QDialog* d) {
@@ -177,9 +177,9 @@ TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
                 QTest::keyClick(d, Qt::Key_Escape);
             }
         });
-        ASSERT_EQ(m_ui.m_messages.size(), e.szRefus != nullptr ? 1u : 0u);
+        ASSERT_EQ(m_ui.m_script.m_messages.size(), e.szRefus != nullptr ? 1u : 0u);
         if (e.szRefus != nullptr) {
-            EXPECT_EQ(m_ui.m_messages[0].strTexte, e.szMessage);
+            EXPECT_EQ(m_ui.m_script.m_messages[0].strTexte, e.szMessage);
         }
         EXPECT_EQ(m_doc.IsModified(), e.issue == Modifie);
         EXPECT_EQ(m_doc.Ecrire() != avant, e.issue != Rien);
@@ -227,18 +227,18 @@ TEST_F(Fenetres, DetailChangesTheLawAtOnce) {
     c.m_nMode = CCorrelationPhysique::Interpole;
     ExecuterModal(ID_PROPRIETES, [&](QDialog* d) {
         EXPECT_FALSE(Widget<QLineEdit>(d, "dTransmittivite")->isEnabled());
-        const auto attente = QuandModal([](QDialog* pDetail) {
-            // Out of range first: the detail stays open on that field.
-            Jouer(pDetail, "mode2?1;mode0;dIncidences2=95;valider");
-            EXPECT_EQ(pDetail->focusWidget()->objectName(), "dIncidences2");
-            Jouer(pDetail, "dIncidences1=60;dTaux1=50;dIncidences2=30;valider");
-        });
-        Cliquer(d, "detailTransmittivite");
+        Modal([d] { Cliquer(d, "detailTransmittivite"); },
+              [](QDialog* pDetail) {
+                  // Out of range first: the detail stays open on that field.
+                  Jouer(pDetail, "mode2?1;mode0;dIncidences2=95;valider");
+                  EXPECT_EQ(pDetail->focusWidget()->objectName(), "dIncidences2");
+                  Jouer(pDetail, "dIncidences1=60;dTaux1=50;dIncidences2=30;valider");
+              });
         EXPECT_TRUE(Widget<QLineEdit>(d, "dTransmittivite")->isEnabled());
         Cliquer(d, "annuler");
     });
-    ASSERT_EQ(m_ui.m_messages.size(), 1u);
-    EXPECT_EQ(m_ui.m_messages[0].strTexte, "Please enter a number between 0 and 90.");
+    ASSERT_EQ(m_ui.m_script.m_messages.size(), 1u);
+    EXPECT_EQ(m_ui.m_script.m_messages[0].strTexte, "Please enter a number between 0 and 90.");
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(c.m_nMode, CCorrelationPhysique::Uniforme);
     // Sorted by incidence: 0, 0, 0, 30, 60, 90.
@@ -278,10 +278,11 @@ TEST_F(Fenetres, TransformationsMoveTheCopiesThenValidate) {
     EXPECT_FALSE(m_doc.IsModified());
 
     // "Group": the wall joins the set through the multiple selection.
-    const auto attente = QuandModal([](QDialog* pSelection) {
-        Jouer(pSelection, "strConsigne?Select other faces to transform...;selection=0;valider");
-    });
-    Cliquer(f, "Group");
+    Modal([f] { Cliquer(f, "Group"); },
+          [](QDialog* pSelection) {
+              Jouer(pSelection,
+                    "strConsigne?Select other faces to transform...;selection=0;valider");
+          });
     ASSERT_NE(m_pMur->m_pCopie, nullptr);
     Activer(f);
     // A duplicate of each, one metre up; the square's name is cut at 30.

@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <ostream>
 
 // Failures print texts as texts.
@@ -119,21 +118,22 @@ struct Gestes {
         // A dialog shares its parent's activation: wait for its own.
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == pFenetre; }));
     }
-    // Runs the gestures on the next modal dialog to show (a command's, or
-    // one a click opens over the current one) while the result lives; they
-    // must close it (it is cancelled otherwise). Its property "vu" tells it
-    // showed.
-    [[nodiscard]] static std::unique_ptr<QTimer> QuandModal(std::function<void(QDialog*)> gestes) {
-        auto attente = std::make_unique<QTimer>();
-        QTimer* pAttente = attente.get();
+    // Runs the action, then the gestures on the modal dialog it shows (a
+    // command's, or one a click opens over the current one); they must close
+    // it (it is cancelled otherwise). The action may turn the event loop
+    // before its dialog shows ("Mesh generation..." is painted first).
+    static void Modal(const std::function<void()>& action,
+                      const std::function<void(QDialog*)>& gestes) {
         QWidget* pAvant = QApplication::activeModalWidget();
-        QObject::connect(pAttente, &QTimer::timeout, pAttente, [=] {
+        bool bVu = false;
+        QTimer attente;
+        QObject::connect(&attente, &QTimer::timeout, [&] {
             auto* pDialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (pDialogue == nullptr || pDialogue == pAvant) {
                 return;
             }
-            pAttente->stop();
-            pAttente->setProperty("vu", true);
+            attente.stop();
+            bVu = true;
             Activer(pDialogue);
             gestes(pDialogue);
             if (pDialogue->isVisible()) {
@@ -141,7 +141,8 @@ struct Gestes {
                 pDialogue->reject();
             }
         });
-        pAttente->start(0);
-        return attente;
+        attente.start(0);
+        action();
+        EXPECT_TRUE(bVu) << "no modal dialog";
     }
 };
