@@ -182,20 +182,17 @@ TEST_F(FenetreTest, TheMouseMovesTurnsAndZoomsTheCamera) {
 
 TEST_F(FenetreTest, HelpSiteAndContactGoToTheDesktop) {
     CBureau bureau;
-    for (const char* szSchema : {"file", "https", "mailto"}) {
+    // Each command to its own scheme: another one would reach no handler.
+    for (const auto& [szSchema, nId] : {std::pair("file", ID_AIDE), std::pair("https", ID_SITE),
+                                        std::pair("mailto", ID_CONTACT)}) {
         QDesktopServices::setUrlHandler(QString::fromLatin1(szSchema), &bureau, "Ouvrir");
-    }
-    for (const int nId : {ID_AIDE, ID_SITE, ID_CONTACT}) {
         Executer(nId);
-    }
-    for (const char* szSchema : {"file", "https", "mailto"}) {
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(szSchema));
     }
     ASSERT_EQ(bureau.m_urls.size(), 3);
     // The user guide that comes with the program, the site, a mail.
     EXPECT_TRUE(QFileInfo(bureau.m_urls[0].toLocalFile()).isFile());
     EXPECT_EQ(QFileInfo(bureau.m_urls[0].toLocalFile()).fileName(), "guide.html");
-    EXPECT_EQ(bureau.m_urls[1].scheme() + ' ' + bureau.m_urls[2].scheme(), "https mailto");
 }
 
 TEST_F(FenetreTest, EveryButtonHasItsOwnVisibleImage) {

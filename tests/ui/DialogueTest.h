@@ -76,28 +76,25 @@ struct Gestes {
             }
             auto* p = pFenetre->findChild<QWidget*>(nom);
             ASSERT_NE(p, nullptr) << nom.toStdString();
-            auto* pListe = qobject_cast<QListWidget*>(p);
-            auto* pPages = qobject_cast<QTabWidget*>(p);
-            auto* pChoix = qobject_cast<QComboBox*>(p);
-            auto* pEdit = qobject_cast<QLineEdit*>(p);
             if (geste[n] == '!') {
                 QTest::keyClick(p, Qt::Key_Return);
             } else if (geste[n] == '?') {
                 EXPECT_EQ(Vu(p), valeur) << nom.toStdString();
-            } else if (pChoix != nullptr) {
+            } else if (auto* pChoix = qobject_cast<QComboBox*>(p)) {
                 const int k = pChoix->findText(valeur);
                 ASSERT_GE(k, 0) << valeur.toStdString();
                 pChoix->setFocus();
                 while (pChoix->currentIndex() != k) {
                     QTest::keyClick(pChoix, pChoix->currentIndex() < k ? Qt::Key_Down : Qt::Key_Up);
                 }
-            } else if (pListe != nullptr) {
+            } else if (auto* pListe = qobject_cast<QListWidget*>(p)) {
                 QTest::mouseClick(pListe->viewport(), Qt::LeftButton, {},
                                   pListe->visualItemRect(pListe->item(valeur.toInt())).center());
-            } else if (pPages != nullptr) {
+            } else if (auto* pPages = qobject_cast<QTabWidget*>(p)) {
                 QTest::mouseClick(pPages->tabBar(), Qt::LeftButton, {},
                                   pPages->tabBar()->tabRect(valeur.toInt()).center());
             } else {
+                auto* pEdit = qobject_cast<QLineEdit*>(p);
                 ASSERT_NE(pEdit, nullptr) << nom.toStdString();
                 pEdit->setFocus();
                 pEdit->selectAll();
