@@ -218,17 +218,6 @@ TEST_F(FenetreTest, StatusBarShowsPromptsUnderTheMouse) {
     const QString repos = QString::fromLatin1(kTexteRepos);
     EXPECT_EQ(m_fenetre.PaneMessage()->text(), repos);
     Montrer();
-    // Remove the face is disabled with no face: its prompt shows all the same.
-    QWidget* pBouton =
-        m_fenetre.BarreOutils()->widgetForAction(m_fenetre.Action(ID_SUPPRIMER_FACE));
-    ASSERT_FALSE(pBouton == nullptr || pBouton->isEnabled());
-    QEvent entree(QEvent::Enter);
-    QApplication::sendEvent(pBouton, &entree);
-    EXPECT_EQ(m_fenetre.PaneMessage()->text(), "Remove the selected face");
-    QEvent sortie(QEvent::Leave);
-    QApplication::sendEvent(pBouton, &sortie);
-    EXPECT_EQ(m_fenetre.PaneMessage()->text(), repos);
-
     QMenu* pCalcul = m_fenetre.menuBar()->actions()[3]->menu();
     pCalcul->popup(m_fenetre.mapToGlobal(QPoint(50, 50)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(pCalcul));

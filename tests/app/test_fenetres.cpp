@@ -10,6 +10,7 @@
 
 #include <set>
 #include <sstream>
+#include <tuple>
 #include <typeinfo>
 
 namespace {
@@ -298,12 +299,8 @@ TEST_F(Fenetres, TransformationsMoveTheCopiesThenValidate) {
 }
 
 TEST_F(Fenetres, EveryWayOfClosingAModelessWindowRunsItsClosingSteps) {
-    struct CFenetreCas {
-        EFenetre fenetre;
-        int nId;
-        bool CVantrelDoc::*pbOuverte;
-    };
-    const CFenetreCas fenetres[] = {
+    // Each window, its command and the document's flag of it.
+    const std::tuple<EFenetre, int, bool CVantrelDoc::*> fenetres[] = {
         {EFenetre::PositionSoleil, ID_POSITION_SOLEIL, &CVantrelDoc::m_bPositionSoleilOuverte},
         {EFenetre::Eclairement, ID_ECLAIREMENT, &CVantrelDoc::m_bEclairementOuvert},
         {EFenetre::PointsPrincipaux, ID_POINTS_PRINCIPAUX,
@@ -321,11 +318,11 @@ TEST_F(Fenetres, EveryWayOfClosingAModelessWindowRunsItsClosingSteps) {
         [&](QDialog*) { Executer(ID_NOUVEAU); },
         [&](QDialog*) { Pointer(m_pCarre, 3, Qt::LeftButton); },
     };
-    for (const CFenetreCas& w : fenetres) {
-        nId = w.nId;
-        const bool bEtude = w.nId == ID_POSITION_SOLEIL || w.nId == ID_ECLAIREMENT;
+    for (const auto& [fenetre, nCommande, pbOuverte] : fenetres) {
+        nId = nCommande;
+        const bool bEtude = nId == ID_POSITION_SOLEIL || nId == ID_ECLAIREMENT;
         for (int k = 0; k < 6; ++k) {
-            SCOPED_TRACE(std::to_string(w.nId) + " " + std::to_string(k));
+            SCOPED_TRACE(std::to_string(nId) + " " + std::to_string(k));
             const bool bClic = k == 5;
             const bool bFerme = !(bClic && bEtude);
             const bool bRouvert = bClic && !bEtude;
@@ -333,28 +330,28 @@ TEST_F(Fenetres, EveryWayOfClosingAModelessWindowRunsItsClosingSteps) {
                 Scene(); // after "&New"
             }
             g_nFaceSelectionnee = 0;
-            Executer(bEtude ? ID_POSITION_SOLEIL : w.nId);
+            Executer(bEtude ? ID_POSITION_SOLEIL : nId);
             if (bEtude) {
                 Executer(ID_ECLAIREMENT); // goes with the sun window
             }
-            QPointer<QDialog> pAvant = Fenetre(w.fenetre);
-            ASSERT_TRUE(pAvant && m_doc.*w.pbOuverte);
+            QPointer<QDialog> pAvant = Fenetre(fenetre);
+            ASSERT_TRUE(pAvant && m_doc.*pbOuverte);
             facons[k](pAvant);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             EXPECT_EQ(pAvant.isNull(), bFerme);
-            EXPECT_EQ(m_doc.*w.pbOuverte, !bFerme || bRouvert);
-            EXPECT_EQ(Cochee(w.nId), !bFerme || bRouvert);
-            EXPECT_EQ(Fenetre(w.fenetre) != nullptr, !bFerme || bRouvert);
+            EXPECT_EQ(m_doc.*pbOuverte, !bFerme || bRouvert);
+            EXPECT_EQ(Cochee(nId), !bFerme || bRouvert);
+            EXPECT_EQ(Fenetre(fenetre) != nullptr, !bFerme || bRouvert);
             if (bRouvert) {
-                EXPECT_TRUE(Fenetre(w.fenetre)->isVisible());
+                EXPECT_TRUE(Fenetre(fenetre)->isVisible());
                 EXPECT_EQ(g_nFaceSelectionnee, 4);
                 EXPECT_TRUE(m_pCarre->m_pCopie != nullptr && m_pMur->m_pCopie == nullptr);
-                Executer(w.nId); // the command again closes it
+                Executer(nId); // the command again closes it
             }
             // The lighting goes with the sun, not the other way round.
             EXPECT_EQ(m_doc.m_bEclairementOuvert, bEtude && !bFerme);
             EXPECT_EQ(m_doc.m_bPositionSoleilOuverte,
-                      bEtude && (!bFerme || w.nId == ID_ECLAIREMENT) && k != 4);
+                      bEtude && (!bFerme || nId == ID_ECLAIREMENT) && k != 4);
             if (Fenetre(EFenetre::PositionSoleil) != nullptr) {
                 Executer(ID_POSITION_SOLEIL);
             }
