@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -39,27 +40,6 @@ void FenetreTest::Executer(int nId) {
     pAction->trigger();
 }
 
-void FenetreTest::ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
-    // The command may turn the event loop before its dialog shows (the
-    // "Mesh generation..." window is painted first): the gestures wait for it.
-    const auto attente = Gestes::QuandModal(gestes);
-    Executer(nId);
-    EXPECT_TRUE(attente->property("vu").toBool()) << "no modal dialog for " << nId;
-}
-
-void FenetreTest::Raccourci(Qt::Key touche) {
-    m_fenetre.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_fenetre));
-    QTest::keyClick(&m_fenetre, touche, Qt::ControlModifier);
-}
-
-void FenetreTest::RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes) {
-    const auto attente = Gestes::QuandModal(gestes);
-    Raccourci(touche);
-    EXPECT_TRUE(attente->property("vu").toBool())
-        << "no modal dialog for Ctrl+" << QKeySequence(touche).toString().toStdString();
-}
-
 void FenetreTest::Montrer(QSize taille) {
     if (taille.isValid()) {
         m_fenetre.resize(taille);
@@ -70,7 +50,7 @@ void FenetreTest::Montrer(QSize taille) {
 }
 
 void FenetreTest::OuvrirMaison() {
-    m_ui.m_fichiers.push_back(m_strMaison);
+    m_ui.m_script.m_fichiers.push_back(m_strMaison);
     Executer(ID_OUVRIR);
     ASSERT_EQ(m_doc.Chemin(), m_strMaison);
 }
@@ -89,13 +69,8 @@ void GarderImage(const QImage& image, const char* szNom) {
 
 int CompterPixels(QWidget* pWidget, const std::function<bool(QRgb)>& critere) {
     const QImage image = pWidget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            n += critere(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return n;
+    const auto* p = reinterpret_cast<const QRgb*>(image.constBits()); // lines of 4-byte pixels
+    return static_cast<int>(std::count_if(p, p + image.width() * image.height(), critere));
 }
 
 void Souris(QWidget* pVue, QEvent::Type type, QPoint p, Qt::MouseButton bouton) {

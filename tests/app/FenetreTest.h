@@ -7,66 +7,40 @@
 #include "platform/InteractionScriptee.h"
 #include "ui/InteractionQt.h"
 
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
-// The Qt interaction with scripted answers: every message, save question and
-// file request is recorded; an empty queue gives the safe answer. The redraw
-// stays the window's own.
+// The Qt interaction with scripted answers: every message and file request
+// is recorded, the save question apart; an empty queue gives the safe answer
+// (Cancel for the question). The redraw stays the window's own.
 class CInteractionTest : public CInteractionQt {
 public:
-    using CMessage = CInteractionScriptee::CMessage;
-
-    std::deque<EReponse> m_reponses;
-    std::deque<EReponse> m_reponsesEnregistrement;
-    std::deque<std::optional<std::string>> m_fichiers;
-
-    std::vector<CMessage> m_messages;
-    std::vector<CMessage> m_questionsEnregistrement;
-    std::vector<CChoixFichier> m_choixFichiers;
+    CInteractionScriptee m_script, m_questions;
     int m_nRedessins = 0;
     // Runs while each message is shown (what else is on the screen then).
     std::function<void()> m_pendantMessage;
 
     EReponse Message(const std::string& strTexte, const std::string& strTitre, EIcone icone,
                      EBoutons boutons) override {
-        m_messages.push_back({strTexte, strTitre, icone, boutons});
         if (m_pendantMessage) {
             m_pendantMessage();
         }
-        return Prendre(m_reponses, boutons == EBoutons::OuiNon ? EReponse::Non
-                                   : boutons == EBoutons::Ok   ? EReponse::Ok
-                                                               : EReponse::Annuler);
+        return m_script.Message(strTexte, strTitre, icone, boutons);
     }
     EReponse DemanderEnregistrement(const std::string& strTexte,
                                     const std::string& strTitre) override {
-        m_questionsEnregistrement.push_back(
-            {strTexte, strTitre, EIcone::Avertissement, EBoutons::Ok});
-        return Prendre(m_reponsesEnregistrement, EReponse::Annuler);
+        return m_questions.Message(strTexte, strTitre, EIcone::Avertissement, EBoutons::OkAnnuler);
     }
     std::optional<std::string> ChoisirFichierEnregistrement(const CChoixFichier& choix) override {
-        m_choixFichiers.push_back(choix);
-        return Prendre(m_fichiers, std::optional<std::string>());
+        return m_script.ChoisirFichierEnregistrement(choix);
     }
     std::optional<std::string> ChoisirFichierOuverture(const CChoixFichier& choix) override {
-        return ChoisirFichierEnregistrement(choix);
+        return m_script.ChoisirFichierOuverture(choix);
     }
     void RedessinerVues() override {
         ++m_nRedessins;
         CInteractionQt::RedessinerVues();
-    }
-
-private:
-    template <class T>
-    static T Prendre(std::deque<T>& file, T defaut) {
-        if (file.empty()) {
-            return defaut;
-        }
-        T t = file.front();
-        file.pop_front();
-        return t;
     }
 };
 
@@ -86,21 +60,27 @@ protected:
 
     // Every scripted answer has been asked for.
     void TearDown() override {
-        EXPECT_TRUE(m_ui.m_reponses.empty() && m_ui.m_reponsesEnregistrement.empty() &&
-                    m_ui.m_fichiers.empty());
+        EXPECT_TRUE(m_ui.m_script.m_reponses.empty() && m_ui.m_questions.m_reponses.empty() &&
+                    m_ui.m_script.m_fichiers.empty());
     }
 
     // Runs a command as the menu, its accelerator or its button does.
     void Executer(int nId);
-    bool Active(int nId) { return m_fenetre.Action(nId)->isEnabled(); }
     bool Cochee(int nId) { return m_fenetre.Action(nId)->isChecked(); }
     // Runs a command whose dialog is modal: the gestures run on the dialog
     // once it is shown, and must close it (it is cancelled otherwise).
-    void ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes);
+    void ExecuterModal(int nId, const std::function<void(QDialog*)>& gestes) {
+        Gestes::Modal([&] { Executer(nId); }, gestes);
+    }
     // Ctrl and the key in the main window made active first; the same for a
     // modal dialog, as above.
-    void Raccourci(Qt::Key touche);
-    void RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes);
+    void Raccourci(Qt::Key touche) {
+        Gestes::Activer(&m_fenetre);
+        QTest::keyClick(&m_fenetre, touche, Qt::ControlModifier);
+    }
+    void RaccourciModal(Qt::Key touche, const std::function<void(QDialog*)>& gestes) {
+        Gestes::Modal([&] { Raccourci(touche); }, gestes);
+    }
     // "&Open..." of the house example.
     void OuvrirMaison();
     // Shows the window, at the screen's corner in that size if one is given.

@@ -43,12 +43,10 @@ TEST_F(Etude, SunWindowButtonsMoveTheSunOrRefuseTheTime) {
         const char* szMessage = "";
     };
     const CCas cas[] = {
-        {"calculer;strAzimut?180.63;strAltitude?41.28;strHeure?12;strMinute?0"},
         {"diminuerAzimut;strAzimut?180;strAltitude?41.28;diminuerAzimut;strAzimut?179;"
          "augmenterAltitude;strAltitude?42;strAzimut?179"},
         {"augmenterAzimut;strAzimut?181;strHeure?12;diminuerAltitude;diminuerAltitude;"
          "strAltitude?40"},
-        {"strHeure=23;strMinute=50;avancer;strHeure?0;strMinute?0"},
         {"strHeure=0;strMinute=5;reculer;strHeure?23;strMinute?55"},
         {"strHeure=24;calculer;strAzimut?180.63;strHeure?24", "strHeure", kHeures},
         {"strHeure=24;animer;strAltitude?41.28;animer?0", "strHeure", kHeures},
@@ -61,13 +59,13 @@ TEST_F(Etude, SunWindowButtonsMoveTheSunOrRefuseTheTime) {
         s.m_nIndexDate = 5;
         s.m_nHeure = 12;
         s.m_nMinute = 0;
-        m_ui.m_messages.clear();
+        m_ui.m_script.m_messages.clear();
         Executer(ID_POSITION_SOLEIL);
         ASSERT_TRUE(Soleil() != nullptr && Soleil()->isVisible() && Cochee(ID_POSITION_SOLEIL));
         Jouer(Soleil(), c.szGestes);
-        ASSERT_EQ(m_ui.m_messages.size(), c.szRefus != nullptr ? 1u : 0u);
+        ASSERT_EQ(m_ui.m_script.m_messages.size(), c.szRefus != nullptr ? 1u : 0u);
         if (c.szRefus != nullptr) {
-            EXPECT_EQ(m_ui.m_messages[0].strTexte, c.szMessage);
+            EXPECT_EQ(m_ui.m_script.m_messages[0].strTexte, c.szMessage);
             EXPECT_EQ(Soleil()->focusWidget()->objectName(), c.szRefus);
             // Nothing moved, and the animation did not start.
             EXPECT_EQ(s.m_nHeure * 60 + s.m_nMinute, 12 * 60);
@@ -104,35 +102,36 @@ TEST_F(Etude, RefusedMeshesOpenNothing) {
                    w->windowHandle() != nullptr && w->windowHandle()->isExposed();
         });
     };
-    for (const int nId : {ID_ECLAIREMENT, ID_BILAN_JOURNALIER}) {
-        for (const bool bSansRecepteur : {false, true}) {
-            SCOPED_TRACE(std::to_string(nId) + (bSansRecepteur ? " no receiver" : " weight"));
-            OuvrirMaison();
-            m_doc.m_optionsCalcul.m_nPoidsMax = bSansRecepteur ? 50 : 1;
-            for (CFace* f : m_doc.Faces()) {
-                f->m_proprietes.m_bRecepteur *= bSansRecepteur ? 0 : 1;
-            }
-            if (nId == ID_ECLAIREMENT) {
-                Executer(ID_POSITION_SOLEIL);
-            }
-            m_ui.m_messages.clear();
-            bool bFenetreVue = false;
-            m_ui.m_pendantMessage = [&] { bFenetreVue = generation(); };
-            Executer(nId);
-            m_ui.m_pendantMessage = {};
-            ASSERT_EQ(m_ui.m_messages.size(), 1u);
-            EXPECT_EQ(m_ui.m_messages[0].strTitre + ": " + m_ui.m_messages[0].strTexte,
-                      std::string("Computation not allowed: ") +
-                          (bSansRecepteur ? CGenerationMaillage::kMessageAucunNoeud
-                                          : CGenerationMaillage::kMessagePoids));
-            EXPECT_TRUE(bFenetreVue);
-            EXPECT_FALSE(generation());
-            EXPECT_TRUE(Eclairement() == nullptr && !m_doc.m_bEclairementOuvert);
-            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-            EXPECT_TRUE(SansMaillage(m_doc));
-            m_doc.SetModifiedFlag(false);
-            Executer(ID_NOUVEAU);
+    // Each command with one of the two refusals: both go through the same generation.
+    for (const auto& [nId, bSansRecepteur] :
+         {std::pair(ID_ECLAIREMENT, false), std::pair(ID_BILAN_JOURNALIER, true)}) {
+        SCOPED_TRACE(std::to_string(nId) + (bSansRecepteur ? " no receiver" : " weight"));
+        OuvrirMaison();
+        m_doc.m_optionsCalcul.m_nPoidsMax = bSansRecepteur ? 50 : 1;
+        for (CFace* f : m_doc.Faces()) {
+            f->m_proprietes.m_bRecepteur *= bSansRecepteur ? 0 : 1;
         }
+        if (nId == ID_ECLAIREMENT) {
+            Executer(ID_POSITION_SOLEIL);
+        }
+        m_ui.m_script.m_messages.clear();
+        bool bFenetreVue = false;
+        m_ui.m_pendantMessage = [&] { bFenetreVue = generation(); };
+        Executer(nId);
+        m_ui.m_pendantMessage = {};
+        ASSERT_EQ(m_ui.m_script.m_messages.size(), 1u);
+        EXPECT_EQ(m_ui.m_script.m_messages[0].strTitre + ": " +
+                      m_ui.m_script.m_messages[0].strTexte,
+                  std::string("Computation not allowed: ") +
+                      (bSansRecepteur ? CGenerationMaillage::kMessageAucunNoeud
+                                      : CGenerationMaillage::kMessagePoids));
+        EXPECT_TRUE(bFenetreVue);
+        EXPECT_FALSE(generation());
+        EXPECT_TRUE(Eclairement() == nullptr && !m_doc.m_bEclairementOuvert);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_TRUE(SansMaillage(m_doc));
+        m_doc.SetModifiedFlag(false);
+        Executer(ID_NOUVEAU);
     }
 }
 
@@ -181,7 +180,7 @@ QImage Ecran(QWidget* pPrincipale, const std::vector<QWidget*>& outils) {
 //   cp build/dev/tests/app/artefacts/guide-*.png app/aide/
 TEST_F(Etude, AWholeStudyFromTheKeyboard) {
     Montrer(QSize(1024, 720));
-    m_ui.m_fichiers.push_back(m_strMaison);
+    m_ui.m_script.m_fichiers.push_back(m_strMaison);
     Raccourci(Qt::Key_O);
     ASSERT_EQ(m_doc.Chemin(), m_strMaison);
 
@@ -243,7 +242,7 @@ TEST_F(Etude, AWholeStudyFromTheKeyboard) {
     // computation, the current sample is not counted and the dialog closes.
     const std::string exporte = Temporaire("study.txt");
     const std::string attendu = Temporaire("study-cli.txt");
-    m_ui.m_fichiers.push_back(exporte);
+    m_ui.m_script.m_fichiers.push_back(exporte);
     CBilanJournalier& bilan = m_doc.m_bilanJournalier;
     RaccourciModal(Qt::Key_J, [&](QDialog* d) {
         const auto bleus = [d] { // the equivalent's curve and its legend
@@ -258,7 +257,7 @@ TEST_F(Etude, AWholeStudyFromTheKeyboard) {
         EXPECT_EQ(Widget<QLineEdit>(d, "strEquivalentMoyen")->text().toStdString(),
                   TexteResultat(bilan.m_dEquivalentMoyen));
         EXPECT_GT(bleus(), nLegende + 100);
-        EXPECT_EQ(m_ui.m_choixFichiers.back().strTitre, "Export data to");
+        EXPECT_EQ(m_ui.m_script.m_choixFichiers.back().strTitre, "Export data to");
         GarderImage(d->grab().toImage(), "guide-day-report.png");
 
         auto* pDialogue = qobject_cast<CDialogueBilanJournalier*>(d);

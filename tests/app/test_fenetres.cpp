@@ -10,6 +10,7 @@
 
 #include <set>
 #include <sstream>
+#include <tuple>
 #include <typeinfo>
 
 namespace {
@@ -58,7 +59,7 @@ protected:
     }
 };
 
-// Changes every field and every list, then cancels.
+// Changes every field and every list, then cancels (a tool closes on Escape).
 void ToutChangerPuisAnnuler(QDialog* pDialogue) {
     for (QLineEdit* pEdit : pDialogue->findChildren<QLineEdit*>()) {
         if (!pEdit->isReadOnly()) {
@@ -68,19 +69,24 @@ void ToutChangerPuisAnnuler(QDialog* pDialogue) {
     for (QListWidget* pListe : pDialogue->findChildren<QListWidget*>()) {
         pListe->selectAll();
     }
-    Gestes::Cliquer(pDialogue, "Cancel");
+    if (pDialogue->findChild<QPushButton*>("annuler") != nullptr) {
+        Gestes::Cliquer(pDialogue, "annuler");
+    } else {
+        QTest::keyClick(pDialogue, Qt::Key_Escape);
+    }
 }
 
 } // namespace
 
 // Every modal command from the menu, one after the other on one scene. A
 // refused field shows the core's message, is focused, and the dialog stays
-// open; cancelled, it stores nothing; confirmed, the document is marked.
+// open; then every field changed and cancelled, it stores nothing;
+// confirmed, the document is marked.
 TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
     enum EIssue { Rien, Ecrit, Modifie }; // Ecrit: stored, not marked (the copy)
     struct CEtape {
         int nId;
-        const char* szGestes; // null: every field changed, then Cancel
+        const char* szGestes; // null: every field changed, then cancelled
         EIssue issue;
         const char* szRefus = nullptr; // the refused field, and the message
         const char* szMessage = "";
@@ -91,10 +97,8 @@ TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
         // Forcing the rate is an action, not a state.
         {ID_OUVERTURES, "bForcer;dTransmittiviteForcee=80;valider", Modifie},
         {ID_OUVERTURES, "bForcer?0;dTransmittiviteForcee?80;annuler", Rien},
-        {ID_OUVERTURES, nullptr, Rien},
         {ID_OUVERTURES, "mode2;dValeur=-101;valider", Rien, "dValeur",
          "Please enter a number between -100 and 1000000."},
-        {ID_PROPRIETES, nullptr, Rien},
         {ID_PROPRIETES, "dMailleRelative=0.05;valider", Rien, "dMailleRelative",
          "Please enter a number between 0.1 and 10."},
         {ID_PROPRIETES, "strNom=mur \u4e2d;valider", Rien, "strNom",
@@ -103,7 +107,6 @@ TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
         {ID_COPIER_PROPRIETES, nullptr, Rien},
         {ID_COPIER_PROPRIETES, "selection=2;valider", Ecrit},
         {ID_SELECTIONNER_FACE, "nChoix=(3/5) window 2;selectionner", Rien},
-        {ID_INSERER_FACE, nullptr, Rien},
         {ID_INSERER_FACE, "strNom=xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx;inserer", Rien, "strNom",
          "Please enter no more than 30 characters."},
         {ID_INSERER_FACE, "nType=Triangular;strNom=mur \u00e9t\u00e9;inserer", Modifie},
@@ -112,7 +115,6 @@ TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
          Rien},
         {ID_INVERSER_FACE, nullptr, Rien},
         {ID_INVERSER_FACE, "nChoix=(6/6) South wall of the first floor.;nChoix!", Modifie},
-        {ID_INSERER_PRISME, nullptr, Rien},
         {ID_INSERER_PRISME, "nCotes=100;inserer", Rien, "nCotes",
          "Please enter an integer between 3 and 99."},
         // A height along the radius: nothing said, nothing made.
@@ -132,12 +134,10 @@ TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
          "strAltitudePanneaux=20;strInclinaisonPanneaux=45;strInclinaisonPanneaux!;"
          "strEspacement?2.649;strTaillePanneaux=100.5;strTaillePanneaux!;strDescenteOmbre?1.732",
          Rien, "strTaillePanneaux", "Please enter a number between 0 and 100."},
-        {ID_OPTIONS_CALCUL, nullptr, Rien},
         {ID_OPTIONS_CALCUL, "strCadence=40.5;valider", Rien, "strCadence",
          "Please enter a number between 0.1 and 40."},
         // Enter in a field confirms: "Validate" is the default button.
         {ID_OPTIONS_CALCUL, "strCadence=3;nIndexPas=30;strAnnee=2040;strAnnee!", Modifie},
-        {ID_CONFIGURATION_GEOGRAPHIQUE, nullptr, Rien},
         {ID_CONFIGURATION_GEOGRAPHIQUE, "nLieu=TOKYO;strLatitude?35.7;strLigneHorizon=48.1;valider",
          Rien, "strLigneHorizon", "Please enter a number between -12 and 48."},
         {ID_CONFIGURATION_GEOGRAPHIQUE, "nLieu=Particular place;strLatitude=90;valider", Rien,
@@ -147,7 +147,6 @@ TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
          "strDirectionNord=90;valider",
          Modifie},
         {ID_A_PROPOS, "OK", Rien},
-        {ID_PARAMETRES_AFFICHAGE, nullptr, Rien},
         // The page is checked when it is left.
         {ID_PARAMETRES_AFFICHAGE, "strTitre=aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa;pages=1;pages?0", Rien,
          "strTitre", "Please enter no more than 30 characters."},
@@ -162,7 +161,7 @@ TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
     for (const CEtape& e : etapes) {
         SCOPED_TRACE(std::to_string(e.nId) + " " + (e.szGestes ? e.szGestes : ""));
         m_doc.SetModifiedFlag(false);
-        m_ui.m_messages.clear();
+        m_ui.m_script.m_messages.clear();
         m_ui.m_nRedessins = 0;
         const std::vector<std::uint8_t> avant = m_doc.Ecrire();
         ExecuterModal(e.nId, [&](QDialog* d) {
@@ -174,12 +173,12 @@ TEST_F(Fenetres, EachModalCommandStoresOnlyWhatItsDialogAccepts) {
             if (e.szRefus != nullptr) {
                 EXPECT_TRUE(d->isVisible());
                 EXPECT_EQ(d->focusWidget()->objectName(), e.szRefus);
-                QTest::keyClick(d, Qt::Key_Escape);
+                ToutChangerPuisAnnuler(d);
             }
         });
-        ASSERT_EQ(m_ui.m_messages.size(), e.szRefus != nullptr ? 1u : 0u);
+        ASSERT_EQ(m_ui.m_script.m_messages.size(), e.szRefus != nullptr ? 1u : 0u);
         if (e.szRefus != nullptr) {
-            EXPECT_EQ(m_ui.m_messages[0].strTexte, e.szMessage);
+            EXPECT_EQ(m_ui.m_script.m_messages[0].strTexte, e.szMessage);
         }
         EXPECT_EQ(m_doc.IsModified(), e.issue == Modifie);
         EXPECT_EQ(m_doc.Ecrire() != avant, e.issue != Rien);
@@ -227,18 +226,18 @@ TEST_F(Fenetres, DetailChangesTheLawAtOnce) {
     c.m_nMode = CCorrelationPhysique::Interpole;
     ExecuterModal(ID_PROPRIETES, [&](QDialog* d) {
         EXPECT_FALSE(Widget<QLineEdit>(d, "dTransmittivite")->isEnabled());
-        const auto attente = QuandModal([](QDialog* pDetail) {
-            // Out of range first: the detail stays open on that field.
-            Jouer(pDetail, "mode2?1;mode0;dIncidences2=95;valider");
-            EXPECT_EQ(pDetail->focusWidget()->objectName(), "dIncidences2");
-            Jouer(pDetail, "dIncidences1=60;dTaux1=50;dIncidences2=30;valider");
-        });
-        Cliquer(d, "detailTransmittivite");
+        Modal([d] { Cliquer(d, "detailTransmittivite"); },
+              [](QDialog* pDetail) {
+                  // Out of range first: the detail stays open on that field.
+                  Jouer(pDetail, "mode2?1;mode0;dIncidences2=95;valider");
+                  EXPECT_EQ(pDetail->focusWidget()->objectName(), "dIncidences2");
+                  Jouer(pDetail, "dIncidences1=60;dTaux1=50;dIncidences2=30;valider");
+              });
         EXPECT_TRUE(Widget<QLineEdit>(d, "dTransmittivite")->isEnabled());
         Cliquer(d, "annuler");
     });
-    ASSERT_EQ(m_ui.m_messages.size(), 1u);
-    EXPECT_EQ(m_ui.m_messages[0].strTexte, "Please enter a number between 0 and 90.");
+    ASSERT_EQ(m_ui.m_script.m_messages.size(), 1u);
+    EXPECT_EQ(m_ui.m_script.m_messages[0].strTexte, "Please enter a number between 0 and 90.");
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(c.m_nMode, CCorrelationPhysique::Uniforme);
     // Sorted by incidence: 0, 0, 0, 30, 60, 90.
@@ -278,10 +277,11 @@ TEST_F(Fenetres, TransformationsMoveTheCopiesThenValidate) {
     EXPECT_FALSE(m_doc.IsModified());
 
     // "Group": the wall joins the set through the multiple selection.
-    const auto attente = QuandModal([](QDialog* pSelection) {
-        Jouer(pSelection, "strConsigne?Select other faces to transform...;selection=0;valider");
-    });
-    Cliquer(f, "Group");
+    Modal([f] { Cliquer(f, "Group"); },
+          [](QDialog* pSelection) {
+              Jouer(pSelection,
+                    "strConsigne?Select other faces to transform...;selection=0;valider");
+          });
     ASSERT_NE(m_pMur->m_pCopie, nullptr);
     Activer(f);
     // A duplicate of each, one metre up; the square's name is cut at 30.
@@ -299,12 +299,8 @@ TEST_F(Fenetres, TransformationsMoveTheCopiesThenValidate) {
 }
 
 TEST_F(Fenetres, EveryWayOfClosingAModelessWindowRunsItsClosingSteps) {
-    struct CFenetreCas {
-        EFenetre fenetre;
-        int nId;
-        bool CVantrelDoc::*pbOuverte;
-    };
-    const CFenetreCas fenetres[] = {
+    // Each window, its command and the document's flag of it.
+    const std::tuple<EFenetre, int, bool CVantrelDoc::*> fenetres[] = {
         {EFenetre::PositionSoleil, ID_POSITION_SOLEIL, &CVantrelDoc::m_bPositionSoleilOuverte},
         {EFenetre::Eclairement, ID_ECLAIREMENT, &CVantrelDoc::m_bEclairementOuvert},
         {EFenetre::PointsPrincipaux, ID_POINTS_PRINCIPAUX,
@@ -322,11 +318,11 @@ TEST_F(Fenetres, EveryWayOfClosingAModelessWindowRunsItsClosingSteps) {
         [&](QDialog*) { Executer(ID_NOUVEAU); },
         [&](QDialog*) { Pointer(m_pCarre, 3, Qt::LeftButton); },
     };
-    for (const CFenetreCas& w : fenetres) {
-        nId = w.nId;
-        const bool bEtude = w.nId == ID_POSITION_SOLEIL || w.nId == ID_ECLAIREMENT;
+    for (const auto& [fenetre, nCommande, pbOuverte] : fenetres) {
+        nId = nCommande;
+        const bool bEtude = nId == ID_POSITION_SOLEIL || nId == ID_ECLAIREMENT;
         for (int k = 0; k < 6; ++k) {
-            SCOPED_TRACE(std::to_string(w.nId) + " " + std::to_string(k));
+            SCOPED_TRACE(std::to_string(nId) + " " + std::to_string(k));
             const bool bClic = k == 5;
             const bool bFerme = !(bClic && bEtude);
             const bool bRouvert = bClic && !bEtude;
@@ -334,28 +330,28 @@ TEST_F(Fenetres, EveryWayOfClosingAModelessWindowRunsItsClosingSteps) {
                 Scene(); // after "&New"
             }
             g_nFaceSelectionnee = 0;
-            Executer(bEtude ? ID_POSITION_SOLEIL : w.nId);
+            Executer(bEtude ? ID_POSITION_SOLEIL : nId);
             if (bEtude) {
                 Executer(ID_ECLAIREMENT); // goes with the sun window
             }
-            QPointer<QDialog> pAvant = Fenetre(w.fenetre);
-            ASSERT_TRUE(pAvant && m_doc.*w.pbOuverte);
+            QPointer<QDialog> pAvant = Fenetre(fenetre);
+            ASSERT_TRUE(pAvant && m_doc.*pbOuverte);
             facons[k](pAvant);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             EXPECT_EQ(pAvant.isNull(), bFerme);
-            EXPECT_EQ(m_doc.*w.pbOuverte, !bFerme || bRouvert);
-            EXPECT_EQ(Cochee(w.nId), !bFerme || bRouvert);
-            EXPECT_EQ(Fenetre(w.fenetre) != nullptr, !bFerme || bRouvert);
+            EXPECT_EQ(m_doc.*pbOuverte, !bFerme || bRouvert);
+            EXPECT_EQ(Cochee(nId), !bFerme || bRouvert);
+            EXPECT_EQ(Fenetre(fenetre) != nullptr, !bFerme || bRouvert);
             if (bRouvert) {
-                EXPECT_TRUE(Fenetre(w.fenetre)->isVisible());
+                EXPECT_TRUE(Fenetre(fenetre)->isVisible());
                 EXPECT_EQ(g_nFaceSelectionnee, 4);
                 EXPECT_TRUE(m_pCarre->m_pCopie != nullptr && m_pMur->m_pCopie == nullptr);
-                Executer(w.nId); // the command again closes it
+                Executer(nId); // the command again closes it
             }
             // The lighting goes with the sun, not the other way round.
             EXPECT_EQ(m_doc.m_bEclairementOuvert, bEtude && !bFerme);
             EXPECT_EQ(m_doc.m_bPositionSoleilOuverte,
-                      bEtude && (!bFerme || w.nId == ID_ECLAIREMENT) && k != 4);
+                      bEtude && (!bFerme || nId == ID_ECLAIREMENT) && k != 4);
             if (Fenetre(EFenetre::PositionSoleil) != nullptr) {
                 Executer(ID_POSITION_SOLEIL);
             }

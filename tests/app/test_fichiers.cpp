@@ -9,24 +9,24 @@
 #include <fstream>
 
 TEST_F(FenetreTest, OpeningTheHouseThenSavingItBackGivesTheSameBytes) {
-    EXPECT_EQ(m_fenetre.windowTitle(), "Vantrel - Untitled");
     OuvrirMaison();
-    EXPECT_EQ(m_ui.m_choixFichiers[0].strFiltre + ' ' + m_ui.m_choixFichiers[0].strExtension,
+    EXPECT_EQ(m_ui.m_script.m_choixFichiers[0].strFiltre + ' ' +
+                  m_ui.m_script.m_choixFichiers[0].strExtension,
               "Fichiers Vantrel (*.vtl) vtl");
     EXPECT_FALSE(m_doc.IsModified());
     EXPECT_EQ(m_fenetre.windowTitle(), "Vantrel - house.vtl");
     const std::string copie = Temporaire("copy.vtl");
-    m_ui.m_fichiers.push_back(copie);
+    m_ui.m_script.m_fichiers.push_back(copie);
     Executer(ID_ENREGISTRER_SOUS);
     EXPECT_EQ(LireOctets(copie), LireOctets(m_strMaison));
-    EXPECT_EQ(m_ui.m_choixFichiers.back().strNomInitial, m_strMaison);
+    EXPECT_EQ(m_ui.m_script.m_choixFichiers.back().strNomInitial, m_strMaison);
     EXPECT_EQ(m_fenetre.windowTitle(), "Vantrel - copy.vtl");
     // "&Save" writes to the document's file without asking.
     std::remove(copie.c_str());
     Executer(ID_ENREGISTRER);
-    EXPECT_EQ(m_ui.m_choixFichiers.size(), 2u);
+    EXPECT_EQ(m_ui.m_script.m_choixFichiers.size(), 2u);
     EXPECT_EQ(LireOctets(copie), LireOctets(m_strMaison));
-    EXPECT_TRUE(m_ui.m_questionsEnregistrement.empty());
+    EXPECT_TRUE(m_ui.m_questions.m_messages.empty());
 }
 
 // "&Open..." of a modified document asks first; the file is chosen before.
@@ -48,27 +48,28 @@ TEST_F(FenetreTest, TheSaveQuestionKeepsSavesOrDropsTheChanges) {
         m_doc.SetModifiedFlag(false);
         Executer(ID_NOUVEAU); // an untitled, empty document
         Executer(ID_COTE_ETUDE);
-        m_ui.m_choixFichiers.clear();
-        m_ui.m_messages.clear();
-        m_ui.m_reponsesEnregistrement.push_back(c.reponse);
-        m_ui.m_fichiers.push_back(m_strMaison);
+        m_ui.m_script.m_choixFichiers.clear();
+        m_ui.m_script.m_messages.clear();
+        m_ui.m_questions.m_reponses.push_back(c.reponse);
+        m_ui.m_script.m_fichiers.push_back(m_strMaison);
         if (c.szEnregistrement != nullptr) {
-            m_ui.m_fichiers.push_back(Temporaire(c.szEnregistrement));
+            m_ui.m_script.m_fichiers.push_back(Temporaire(c.szEnregistrement));
         }
         Executer(ID_OUVRIR);
-        const auto& question = m_ui.m_questionsEnregistrement.back();
+        const auto& question = m_ui.m_questions.m_messages.back();
         EXPECT_EQ(question.strTitre + ": " + question.strTexte,
                   "Vantrel: Save changes to Untitled?");
-        ASSERT_EQ(m_ui.m_choixFichiers.size(), c.szEnregistrement != nullptr ? 2u : 1u);
+        ASSERT_EQ(m_ui.m_script.m_choixFichiers.size(), c.szEnregistrement != nullptr ? 2u : 1u);
         if (c.szEnregistrement != nullptr) {
-            const CChoixFichier& choix = m_ui.m_choixFichiers[1];
+            const CChoixFichier& choix = m_ui.m_script.m_choixFichiers[1];
             EXPECT_EQ(choix.strTitre + ": " + choix.strNomInitial, "Save As: Untitled.vtl");
         }
         EXPECT_EQ(m_doc.Chemin(), c.bOuvert ? m_strMaison : "");
         EXPECT_EQ(m_doc.IsModified(), !c.bOuvert);
         EXPECT_EQ(g_nFaces > 0, c.bOuvert);
-        EXPECT_EQ(m_ui.m_messages.size(), c.bOuvert || c.reponse == EReponse::Annuler ? 0u : 1u);
-        for (const auto& m : m_ui.m_messages) { // the failed save, naming where
+        EXPECT_EQ(m_ui.m_script.m_messages.size(),
+                  c.bOuvert || c.reponse == EReponse::Annuler ? 0u : 1u);
+        for (const auto& m : m_ui.m_script.m_messages) { // the failed save, naming where
             EXPECT_TRUE(m.icone == EIcone::Stop &&
                         m.strTexte.find("no-such-folder") != std::string::npos);
         }
@@ -83,11 +84,11 @@ TEST_F(FenetreTest, AFailedOpenIsReportedAndLeavesANewDocument) {
     OuvrirMaison();
     const std::string abime = Temporaire("ab\u00eem\u00e9-\u4e2d-\U0001F600.vtl");
     std::ofstream(abime, std::ios::binary) << "not a scene";
-    m_ui.m_fichiers.push_back(abime);
+    m_ui.m_script.m_fichiers.push_back(abime);
     Executer(ID_OUVRIR);
-    ASSERT_EQ(m_ui.m_messages.size(), 1u);
-    EXPECT_EQ(m_ui.m_messages[0].icone, EIcone::Stop);
-    EXPECT_EQ(m_ui.m_messages[0].strTexte.rfind(
+    ASSERT_EQ(m_ui.m_script.m_messages.size(), 1u);
+    EXPECT_EQ(m_ui.m_script.m_messages[0].icone, EIcone::Stop);
+    EXPECT_EQ(m_ui.m_script.m_messages[0].strTexte.rfind(
                   "The document \"ab\xEEm\xE9-?-?.vtl\" could not be opened.", 0),
               0u);
     EXPECT_EQ(g_nFaces, 0);
@@ -102,7 +103,7 @@ TEST_F(FenetreTest, AFailedOpenIsReportedAndLeavesANewDocument) {
 TEST_F(FenetreTest, ADroppedHouseIsShownThenClosingAsksToSave) {
     Montrer(QSize(1024, 720));
     Executer(ID_COTE_ETUDE);
-    m_ui.m_reponsesEnregistrement = {EReponse::Non, EReponse::Annuler, EReponse::Non};
+    m_ui.m_questions.m_reponses = {EReponse::Non, EReponse::Annuler, EReponse::Non};
     QMimeData donnees;
     donnees.setUrls({QUrl::fromLocalFile(QString::fromStdString(m_strMaison))});
     const QPoint p(m_fenetre.width() / 2, m_fenetre.height() / 2);
@@ -112,7 +113,7 @@ TEST_F(FenetreTest, ADroppedHouseIsShownThenClosingAsksToSave) {
     QDropEvent depot(QPointF(p), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&m_fenetre, &depot);
     EXPECT_TRUE(QTest::qWaitFor([this] { return m_doc.Chemin() == m_strMaison; }, 5000));
-    EXPECT_EQ(m_ui.m_questionsEnregistrement.size(), 1u);
+    EXPECT_EQ(m_ui.m_questions.m_messages.size(), 1u);
 
     Executer(ID_COTE_ETUDE);
     Executer(ID_COORDONNEES);
@@ -128,10 +129,10 @@ TEST_F(FenetreTest, ADroppedHouseIsShownThenClosingAsksToSave) {
 
     EXPECT_FALSE(m_fenetre.close());
     EXPECT_TRUE(m_fenetre.isVisible());
-    EXPECT_EQ(m_ui.m_questionsEnregistrement.back().strTexte, "Save changes to house.vtl?");
+    EXPECT_EQ(m_ui.m_questions.m_messages.back().strTexte, "Save changes to house.vtl?");
     EXPECT_GT(g_nFaces, 0);
     Executer(ID_QUITTER);
     EXPECT_FALSE(m_fenetre.isVisible());
-    EXPECT_EQ(m_ui.m_questionsEnregistrement.size(), 3u);
+    EXPECT_EQ(m_ui.m_questions.m_messages.size(), 3u);
     EXPECT_EQ(g_nFaces, 0); // the contents are deleted on the way out
 }

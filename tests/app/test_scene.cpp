@@ -68,14 +68,14 @@ TEST_F(FenetreTest, ASceneBuiltFromTheMenusComesBackFromItsFile) {
 
     // Saved, dropped, read back.
     const std::string chemin = Temporaire("first scene.vtl");
-    m_ui.m_fichiers = {chemin, chemin};
+    m_ui.m_script.m_fichiers = {chemin, chemin};
     Executer(ID_ENREGISTRER_SOUS);
     EXPECT_FALSE(m_doc.IsModified());
     Raccourci(Qt::Key_N);
     ASSERT_EQ(g_nFaces, 0);
     Raccourci(Qt::Key_O);
     EXPECT_EQ(m_doc.Chemin(), chemin);
-    EXPECT_TRUE(m_ui.m_messages.empty() && m_ui.m_questionsEnregistrement.empty());
+    EXPECT_TRUE(m_ui.m_script.m_messages.empty() && m_ui.m_questions.m_messages.empty());
 
     // Each face's name; for the window, the wall, block 1's side at x = 8
     // and the wall's copy: receiver, absorptivity, relative mesh,

@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <ostream>
 
 // Failures print texts as texts.
@@ -77,28 +76,25 @@ struct Gestes {
             }
             auto* p = pFenetre->findChild<QWidget*>(nom);
             ASSERT_NE(p, nullptr) << nom.toStdString();
-            auto* pListe = qobject_cast<QListWidget*>(p);
-            auto* pPages = qobject_cast<QTabWidget*>(p);
-            auto* pChoix = qobject_cast<QComboBox*>(p);
-            auto* pEdit = qobject_cast<QLineEdit*>(p);
             if (geste[n] == '!') {
                 QTest::keyClick(p, Qt::Key_Return);
             } else if (geste[n] == '?') {
                 EXPECT_EQ(Vu(p), valeur) << nom.toStdString();
-            } else if (pChoix != nullptr) {
+            } else if (auto* pChoix = qobject_cast<QComboBox*>(p)) {
                 const int k = pChoix->findText(valeur);
                 ASSERT_GE(k, 0) << valeur.toStdString();
                 pChoix->setFocus();
                 while (pChoix->currentIndex() != k) {
                     QTest::keyClick(pChoix, pChoix->currentIndex() < k ? Qt::Key_Down : Qt::Key_Up);
                 }
-            } else if (pListe != nullptr) {
+            } else if (auto* pListe = qobject_cast<QListWidget*>(p)) {
                 QTest::mouseClick(pListe->viewport(), Qt::LeftButton, {},
                                   pListe->visualItemRect(pListe->item(valeur.toInt())).center());
-            } else if (pPages != nullptr) {
+            } else if (auto* pPages = qobject_cast<QTabWidget*>(p)) {
                 QTest::mouseClick(pPages->tabBar(), Qt::LeftButton, {},
                                   pPages->tabBar()->tabRect(valeur.toInt()).center());
             } else {
+                auto* pEdit = qobject_cast<QLineEdit*>(p);
                 ASSERT_NE(pEdit, nullptr) << nom.toStdString();
                 pEdit->setFocus();
                 pEdit->selectAll();
@@ -119,21 +115,22 @@ struct Gestes {
         // A dialog shares its parent's activation: wait for its own.
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == pFenetre; }));
     }
-    // Runs the gestures on the next modal dialog to show (a command's, or
-    // one a click opens over the current one) while the result lives; they
-    // must close it (it is cancelled otherwise). Its property "vu" tells it
-    // showed.
-    [[nodiscard]] static std::unique_ptr<QTimer> QuandModal(std::function<void(QDialog*)> gestes) {
-        auto attente = std::make_unique<QTimer>();
-        QTimer* pAttente = attente.get();
+    // Runs the action, then the gestures on the modal dialog it shows (a
+    // command's, or one a click opens over the current one); they must close
+    // it (it is cancelled otherwise). The action may turn the event loop
+    // before its dialog shows ("Mesh generation..." is painted first).
+    static void Modal(const std::function<void()>& action,
+                      const std::function<void(QDialog*)>& gestes) {
         QWidget* pAvant = QApplication::activeModalWidget();
-        QObject::connect(pAttente, &QTimer::timeout, pAttente, [=] {
+        bool bVu = false;
+        QTimer attente;
+        QObject::connect(&attente, &QTimer::timeout, [&] {
             auto* pDialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (pDialogue == nullptr || pDialogue == pAvant) {
                 return;
             }
-            pAttente->stop();
-            pAttente->setProperty("vu", true);
+            attente.stop();
+            bVu = true;
             Activer(pDialogue);
             gestes(pDialogue);
             if (pDialogue->isVisible()) {
@@ -141,7 +138,8 @@ struct Gestes {
                 pDialogue->reject();
             }
         });
-        pAttente->start(0);
-        return attente;
+        attente.start(0);
+        action();
+        EXPECT_TRUE(bVu) << "no modal dialog";
     }
 };
