@@ -13,7 +13,7 @@ TEST_F(CliTest, ExamplesAreTheCoreScenesAndResaveByteForByte) {
         const CExemple& e = Exemples()[i];
         EXPECT_EQ(liste["examples"][i],
                   (Json{{"name", e.szNom}, {"description", e.szDescription}}));
-        // The committed file, which the document tests hold to what the example builds.
+        // What the example builds is the committed file, byte for byte.
         const std::string chemin = EcrireExemple(e.szNom), nom = e.szNom;
         const std::string octets = LireTexte(VANTREL_SOURCE_DIR "/examples/" + nom + ".vtl");
         EXPECT_EQ(LireTexte(chemin), octets) << e.szNom;
