@@ -1327,6 +1327,17 @@ void ColonnesLignes(const CLimite* l, const CLimite* fin, int i0, int i1, int& j
 
 } // namespace
 
+void CMoteurOmbrage::TesterNoeud(const COccultant& o, const CMaillage& m, float* valeurs,
+                                 CBloc& bloc, CVivants& vivants, int i, int j, int k) const {
+    ++bloc.nTests;
+    if (Intercepte(o, m, k)) {
+        valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
+        if (valeurs[k] <= 0) {
+            vivants.Tuer(i, j);
+        }
+    }
+}
+
 void CMoteurOmbrage::OmbrerLigneSimple(CRecepteur& r, const CPaire& p, int i, float* valeurs,
                                        CBloc& bloc, CVivants& vivants, int e0, int e1, int n0,
                                        int n1) {
@@ -1350,14 +1361,7 @@ void CMoteurOmbrage::OmbrerLigneSimple(CRecepteur& r, const CPaire& p, int i, fl
         const int d = std::min(b, n1);
         auto tester = [&](int j0, int j1) {
             for (int j = vivants.Suivant(i, j0, j1); j <= j1; j = vivants.Suivant(i, j + 1, j1)) {
-                const int k = seg.k0 + (j - seg.j0);
-                ++bloc.nTests;
-                if (Intercepte(o, maillage, k)) {
-                    valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
-                    if (valeurs[k] <= 0) {
-                        vivants.Tuer(i, j);
-                    }
-                }
+                TesterNoeud(o, maillage, valeurs, bloc, vivants, i, j, seg.k0 + (j - seg.j0));
             }
         };
         if (c > d) {
@@ -1467,14 +1471,7 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* v
                     continue;
                 }
             }
-            const int k = seg.k0 + (j - seg.j0);
-            ++bloc.nTests;
-            if (Intercepte(o, maillage, k)) {
-                valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
-                if (valeurs[k] <= 0) {
-                    vivants.Tuer(i, j);
-                }
-            }
+            TesterNoeud(o, maillage, valeurs, bloc, vivants, i, j, seg.k0 + (j - seg.j0));
             j = vivants.Suivant(i, j + 1, jFin);
         }
     }

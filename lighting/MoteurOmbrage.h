@@ -174,6 +174,9 @@ private:
     void OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
                      CVivants& vivants, int e0, int e1, int n0, int n1);
     bool Intercepte(const COccultant& o, const CMaillage& m, int k) const;
+    // The exact test of node k (row i, column j); a node brought to 0 stops.
+    void TesterNoeud(const COccultant& o, const CMaillage& m, float* valeurs, CBloc& bloc,
+                     CVivants& vivants, int i, int j, int k) const;
     void Moyenne(const CRecepteur& r) const;
 
     CPoolTaches m_pool;
