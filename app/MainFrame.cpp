@@ -142,6 +142,8 @@ void CMainFrame::CreerActions() {
         pAction->setToolTip(Texte(c.szBulle));
         if (c.cTouche != 0) {
             pAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (c.cTouche - 'A'))));
+        } else if (const char* szTouche = RaccourciParticulier(c.nId)) {
+            pAction->setShortcut(QKeySequence(QString::fromLatin1(szTouche)));
         }
         pAction->setCheckable(c.pCochee != nullptr);
         pAction->setIcon(IconeCommande(c.nId));

@@ -56,6 +56,16 @@ bool Bilan(const E& e) {
 bool AuMoinsUneFace(const E& e) {
     return e.nFaces >= 1;
 }
+// A step back replaces the whole document: no window may hold a part of it.
+bool SansFenetre(const E& e) {
+    return !e.bPointsPrincipaux && !e.bTransformations && !e.bPositionSoleil && !e.bEclairement;
+}
+bool Annuler(const E& e) {
+    return e.bAnnuler && SansFenetre(e);
+}
+bool Retablir(const E& e) {
+    return e.bRetablir && SansFenetre(e);
+}
 
 bool CocheBarreOutils(const E& e) {
     return e.bBarreOutils;
@@ -172,6 +182,19 @@ constexpr std::array kCommandes = {
               SansSoleil, nullptr},
     CCommande{ID_OPTIONS_CALCUL, "Computation options...", "Change the computation options",
               "Computation options", 0, SansSoleil, nullptr},
+    CCommande{ID_IMPORTER_MODELE, "&Import a model...",
+              "Import the faces of a model made with another program", "Import a model", 0,
+              Insertion, nullptr},
+    CCommande{ID_ANNULER, "Undo\tCtrl+Z", "Undo the last change of the document", "Undo", 'Z',
+              Annuler, nullptr},
+    CCommande{ID_RETABLIR, "Redo\tCtrl+Shift+Z", "Redo the last change undone", "Redo", 0, Retablir,
+              nullptr},
+    CCommande{ID_AJUSTER_SCENE, "Fit the scene\tF",
+              "Centre and scale the drawing so that every face is in the window", "Fit the scene",
+              0, AuMoinsUneFace, nullptr},
+    CCommande{ID_HEURES_SOLEIL, "Sun hours...",
+              "Compute the hours of direct sun at every node of the receivers", "Sun hours", 0,
+              Bilan, nullptr},
     CCommande{ID_AIDE, "Help...\tCtrl + H", "Open the help", "Help", 'H', Toujours, nullptr},
     CCommande{ID_SITE, "Connect to the site...", "Connect to the site of Vantrel",
               "Connect to the site", 0, Toujours, nullptr},
@@ -193,19 +216,24 @@ constexpr M Sous(const char* szTitre) {
 }
 constexpr M kFinSous{M::FinSousMenu, 0, nullptr};
 
-constexpr std::array kMenuFichier = {Cmd(ID_NOUVEAU),          Cmd(ID_OUVRIR), Cmd(ID_ENREGISTRER),
-                                     Cmd(ID_ENREGISTRER_SOUS), kSep,           Cmd(ID_QUITTER)};
+constexpr std::array kMenuFichier = {
+    Cmd(ID_NOUVEAU),         Cmd(ID_OUVRIR), Cmd(ID_ENREGISTRER), Cmd(ID_ENREGISTRER_SOUS), kSep,
+    Cmd(ID_IMPORTER_MODELE), kSep,           Cmd(ID_QUITTER)};
 constexpr std::array kMenuAffichage = {Cmd(ID_BARRE_OUTILS),
                                        Cmd(ID_BARRE_ETAT),
                                        kSep,
                                        Cmd(ID_ORIENTATION_STANDARD),
+                                       Cmd(ID_AJUSTER_SCENE),
                                        Sous("Face description"),
                                        Cmd(ID_COORDONNEES),
                                        Cmd(ID_COTE_ETUDE),
                                        kFinSous,
                                        kSep,
                                        Cmd(ID_PARAMETRES_AFFICHAGE)};
-constexpr std::array kMenuModelisation = {Cmd(ID_CONFIGURATION_GEOGRAPHIQUE),
+constexpr std::array kMenuModelisation = {Cmd(ID_ANNULER),
+                                          Cmd(ID_RETABLIR),
+                                          kSep,
+                                          Cmd(ID_CONFIGURATION_GEOGRAPHIQUE),
                                           kSep,
                                           Cmd(ID_SELECTIONNER_FACE),
                                           Cmd(ID_INSERER_FACE),
@@ -228,6 +256,7 @@ constexpr std::array kMenuModelisation = {Cmd(ID_CONFIGURATION_GEOGRAPHIQUE),
 constexpr std::array kMenuCalcul = {Cmd(ID_POSITION_SOLEIL),
                                     Cmd(ID_ECLAIREMENT),
                                     Cmd(ID_BILAN_JOURNALIER),
+                                    Cmd(ID_HEURES_SOLEIL),
                                     kSep,
                                     Cmd(ID_GEOMETRIE_FACE),
                                     Cmd(ID_CALCULS_PRATIQUES),
@@ -283,6 +312,17 @@ constexpr std::array<int, 29> kBarreOutils = {
 
 std::span<const CCommande> Commandes() {
     return kCommandes;
+}
+
+const char* RaccourciParticulier(int nId) {
+    switch (nId) {
+    case ID_RETABLIR:
+        return "Ctrl+Shift+Z";
+    case ID_AJUSTER_SCENE:
+        return "F";
+    default:
+        return nullptr;
+    }
 }
 
 const CCommande* Commande(int nId) {

@@ -44,6 +44,12 @@ enum ECommande : int {
     ID_SITE = 32798,
     ID_CONTACT = 32799,
     ID_A_PROPOS = 57664,
+    // Additions beyond the original command set.
+    ID_IMPORTER_MODELE = 32800,
+    ID_ANNULER = 32801,
+    ID_RETABLIR = 32802,
+    ID_HEURES_SOLEIL = 32803,
+    ID_AJUSTER_SCENE = 32804,
 };
 
 // What the enabling and check rules read.
@@ -59,6 +65,8 @@ struct CEtatCommandes {
     bool bCoteEtude = false;
     bool bBarreOutils = true; // window state of the frame
     bool bBarreEtat = true;
+    bool bAnnuler = false;  // the document has a step to undo
+    bool bRetablir = false; // and one to redo
 };
 
 struct CCommande {
@@ -73,6 +81,9 @@ struct CCommande {
 };
 
 std::span<const CCommande> Commandes();
+// The key of a command that is not Ctrl + a letter ("Ctrl+Shift+Z", "F"), in
+// the portable text of key sequences; null for the others.
+const char* RaccourciParticulier(int nId);
 const CCommande* Commande(int nId); // null for an unknown identifier
 
 bool EstActive(int nId, const CEtatCommandes& etat);
