@@ -1,9 +1,9 @@
 #pragma once
 
 #include "geometry/Vecteur.h"
+#include "platform/DC.h"
 #include "view/DonneesSoleil.h"
 
-class CDC;
 class CVantrelDoc;
 
 // What the click selection hands to the modeless editors that are open. The
@@ -37,6 +37,8 @@ void OnDraw(CDC* pDC, CVantrelDoc& doc, const CVecteur& nord, const CDonneesSole
 // The lighting nodes of every meshed face, in grey levels (black to yellow),
 // as single pixels or 3 x 3 squares.
 void DessinerNoeuds(CDC* pDC, const CVantrelDoc& doc);
+// One node in its colour: a pixel, or a 3 x 3 square for big nodes.
+void DessinerPointNoeud(CDC* pDC, CPointEcran p, CCouleur couleur, bool bGros);
 
 // Selects the face under a click (SHIFT or CTRL held). The search starts after
 // the face tried last, so repeated clicks where faces meet select each in turn.
