@@ -14,8 +14,10 @@ class HeuresSoleil : public FenetreTest, protected Gestes {};
 
 // The year stopped after 200 samples leaves nothing; 21 june computed shows
 // each receiver in the table and every node in false colour with the legend,
-// until the sun window opens. It also takes the guide's picture (see
-// AWholeStudyFromTheKeyboard for refreshing the copy beside the guide).
+// until the sun window opens. It also takes the guide's picture; refresh the
+// copy beside the guide with
+//   QT_QPA_PLATFORM=offscreen build/dev/tests/app/test_app --gtest_filter='*SunHours*'
+//   cp build/dev/tests/app/artefacts/guide-sun-hours.png app/aide/
 TEST_F(HeuresSoleil, SunHoursInFalseColourWithTheirLegend) {
     Montrer(QSize(1024, 720));
     OuvrirMaison();
