@@ -35,6 +35,12 @@ TEST_F(DocumentTest, SunHoursOfAnOpenAndOfARoofedReceiver) {
     ASSERT_TRUE(h.Calculer(m_doc.Faces(), {}));
     EXPECT_EQ(h.m_recepteurs[0].dMax, 0);
     EXPECT_EQ(h.Echelle(), 1);
+    m_doc.Face(1)->m_proprietes.m_dTransmittivite = 50; // the nodes get 50 % under the sun
+    for (const auto& [szSeuil, bSoleil] : {std::pair("50", true), std::pair("50.5", false)}) {
+        ASSERT_FALSE(h.Valider({17, 0, szSeuil}));
+        ASSERT_TRUE(h.Calculer(m_doc.Faces(), {}));
+        EXPECT_EQ(h.m_recepteurs[0].dMax > 7, bSoleil) << szSeuil;
+    }
 
     int n = 0;
     EXPECT_FALSE(h.Calculer(m_doc.Faces(), [&] { h.m_bArret = ++n == 30; }));
