@@ -64,17 +64,12 @@ bool CHeuresSoleil::Calculer(const std::vector<CFace*>& faces,
 
     const int s = PasMinutes();
     const int nDates = m_bAnnee ? CPositionSoleil::kNombreDates : 1;
-    // Sunlit samples of each node for the date being scanned, and the hours
-    // summed over the dates.
+    // Sunlit samples of each node over every date scanned.
     std::vector<std::vector<int>> comptes(m_recepteurs.size());
-    std::vector<std::vector<double>> heures(m_recepteurs.size());
     for (std::size_t r = 0; r < m_recepteurs.size(); ++r) {
-        heures[r].assign(m_recepteurs[r].noeuds.m_valeurs.size(), 0.0);
+        comptes[r].assign(m_recepteurs[r].noeuds.m_valeurs.size(), 0);
     }
     for (int d = 0; d < nDates && !m_bArret; ++d) {
-        for (std::size_t r = 0; r < m_recepteurs.size(); ++r) {
-            comptes[r].assign(heures[r].size(), 0);
-        }
         BalayerJour(m_soleil, m_eclairement, faces, m_bAnnee ? d : m_nIndexDate, s, [&](int) {
             for (std::size_t r = 0; r < m_recepteurs.size(); ++r) {
                 const CMaillage* pMaillage =
@@ -92,11 +87,6 @@ bool CHeuresSoleil::Calculer(const std::vector<CFace*>& faces,
             ++m_nEchantillons;
             return true;
         });
-        for (std::size_t r = 0; r < m_recepteurs.size(); ++r) {
-            for (std::size_t k = 0; k < heures[r].size(); ++k) {
-                heures[r][k] += comptes[r][k] * s / 60.0;
-            }
-        }
     }
     if (m_bArret) {
         Effacer();
@@ -106,14 +96,16 @@ bool CHeuresSoleil::Calculer(const std::vector<CFace*>& faces,
     for (std::size_t r = 0; r < m_recepteurs.size(); ++r) {
         CHeuresRecepteur& recepteur = m_recepteurs[r];
         double dSomme = 0;
-        for (std::size_t k = 0; k < heures[r].size(); ++k) {
-            const float h = static_cast<float>(heures[r][k] / nDates);
+        for (std::size_t k = 0; k < comptes[r].size(); ++k) {
+            // Each sunlit sample stands for the step's minutes.
+            const float h = static_cast<float>(comptes[r][k] * s / 60.0 / nDates);
             recepteur.noeuds.m_valeurs[k] = h;
             dSomme += h;
             recepteur.dMin = k == 0 ? h : std::min<double>(recepteur.dMin, h);
             recepteur.dMax = k == 0 ? h : std::max<double>(recepteur.dMax, h);
         }
-        recepteur.dMoyenne = heures[r].empty() ? 0 : dSomme / static_cast<double>(heures[r].size());
+        recepteur.dMoyenne =
+            comptes[r].empty() ? 0 : dSomme / static_cast<double>(comptes[r].size());
     }
     m_strPeriode = m_bAnnee ? "mean day of the year"
                             : CPositionSoleil::s_dates[static_cast<std::size_t>(m_nIndexDate)];

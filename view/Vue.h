@@ -29,7 +29,9 @@ public:
 // receivers lighting window is open, grid, texts, trihedrons, north arrow,
 // close sun, faces, the highlighted selection with its openings, and the
 // working copies. The background is the window layer's, filled with
-// g_brosseFond before.
+// g_brosseFond before. While the sun hours are shown (and the lighting window
+// is closed) their nodes take the place of the lighting nodes and their legend
+// is drawn last.
 // nord: the site's unit vector toward the north; soleil: the sun and the
 // horizon line, read only when soleil.bInitialise.
 void OnDraw(CDC* pDC, CVantrelDoc& doc, const CVecteur& nord, const CDonneesSoleil& soleil);
