@@ -38,6 +38,11 @@ CDialogueHeuresSoleil::CDialogueHeuresSoleil(CVantrelDoc& doc, CInteraction& int
     // The year takes every date: the list has nothing to choose then.
     connect(m_ui->bAnnee, &QCheckBox::toggled, m_ui->nIndexDate, &QWidget::setDisabled);
     connect(m_ui->calculer, &QPushButton::clicked, this, &CDialogueHeuresSoleil::Calculer);
+    connect(m_ui->effacer, &QPushButton::clicked, this, [this] {
+        m_heures.Effacer();
+        MontrerRecepteurs();
+        m_doc.RedessinerVues();
+    });
     connect(m_ui->fermer, &QPushButton::clicked, this, &CDialogueHeuresSoleil::reject);
 }
 
@@ -58,6 +63,7 @@ void CDialogueHeuresSoleil::Activer(bool bActif) {
     m_ui->nIndexDate->setEnabled(bActif && !m_ui->bAnnee->isChecked());
     m_ui->bAnnee->setEnabled(bActif);
     m_ui->strSeuil->setEnabled(bActif);
+    m_ui->effacer->setEnabled(bActif && m_heures.m_bAffichees);
     // The focus stays on a button that works: "Close / Stop" while computing.
     (bActif ? m_ui->calculer : m_ui->fermer)->setFocus();
 }
@@ -84,6 +90,7 @@ void CDialogueHeuresSoleil::Calculer() {
 }
 
 void CDialogueHeuresSoleil::MontrerRecepteurs() {
+    m_ui->effacer->setEnabled(m_heures.m_bAffichees);
     QTableWidget* pTable = m_ui->recepteurs;
     pTable->setRowCount(static_cast<int>(m_heures.m_recepteurs.size()));
     int nLigne = 0;

@@ -13,7 +13,7 @@ class HeuresSoleil;
 
 // "Sun hours": the date or the whole year and the threshold, then the hours
 // of direct sun of every receiver node, shown in the view in false colour
-// and summed up per receiver in the table. The meshes exist while it is
+// and summed up per receiver in the table; "Clear" takes them away. The meshes exist while it is
 // open. As for the day report, the pending events are handled after every
 // sample: the progress bar moves and "Close / Stop" (or Escape, or the close
 // box) ends the computation after the current sample and closes the dialog.

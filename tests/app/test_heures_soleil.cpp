@@ -14,7 +14,7 @@ class HeuresSoleil : public FenetreTest, protected Gestes {};
 
 // The year stopped after 200 samples leaves nothing; 21 june computed shows
 // each receiver in the table and every node in false colour with the legend,
-// until the sun window opens. It also takes the guide's picture; refresh the
+// until "Clear". It also takes the guide's picture; refresh the
 // copy beside the guide with
 //   QT_QPA_PLATFORM=offscreen build/dev/tests/app/test_app --gtest_filter='*SunHours*'
 //   cp build/dev/tests/app/artefacts/guide-sun-hours.png app/aide/
@@ -68,6 +68,6 @@ TEST_F(HeuresSoleil, SunHoursInFalseColourWithTheirLegend) {
         Cliquer(d, "fermer");
     });
     EXPECT_TRUE(h.m_bAffichees);
-    Executer(ID_POSITION_SOLEIL);
+    ExecuterModal(ID_HEURES_SOLEIL, [&](QDialog* d) { Jouer(d, "effacer;fermer"); });
     EXPECT_FALSE(h.m_bAffichees);
 }

@@ -41,6 +41,8 @@ TEST_F(DocumentTest, SunHoursOfAnOpenAndOfARoofedReceiver) {
         ASSERT_TRUE(h.Calculer(m_doc.Faces(), {}));
         EXPECT_EQ(h.m_recepteurs[0].dMax > 7, bSoleil) << szSeuil;
     }
+    m_doc.OuvrirPositionSoleil(); // the lighting of one moment takes the view
+    EXPECT_FALSE(h.m_bAffichees);
 
     int n = 0;
     EXPECT_FALSE(h.Calculer(m_doc.Faces(), [&] { h.m_bArret = ++n == 30; }));
