@@ -26,7 +26,6 @@ TEST_F(HeuresSoleil, SunHoursInFalseColourWithTheirLegend) {
     const CHeuresSoleil& h = m_doc.m_heuresSoleil;
     ExecuterModal(ID_HEURES_SOLEIL, [&](QDialog* d) {
         Jouer(d, "bAnnee");
-        EXPECT_FALSE(Widget<QComboBox>(d, "nIndexDate")->isEnabled());
         QTimer espion;
         QObject::connect(&espion, &QTimer::timeout, [&] {
             if (h.m_nEchantillons == 200) {
@@ -44,7 +43,6 @@ TEST_F(HeuresSoleil, SunHoursInFalseColourWithTheirLegend) {
         Jouer(d, "bAnnee;nIndexDate=21 june;strSeuil?0;calculer");
         ASSERT_TRUE(h.m_bAffichees && h.m_recepteurs.size() == 4u);
         auto* pTable = Widget<QTableWidget>(d, "recepteurs");
-        ASSERT_EQ(pTable->rowCount(), 4);
         EXPECT_EQ(pTable->item(3, 0)->text() + ' ' + pTable->item(3, 1)->text(),
                   QString::fromStdString(m_doc.LibelleFace(9) + " 12.66"));
         const QImage vue = pVue->grab().toImage();
