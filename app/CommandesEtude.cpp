@@ -6,6 +6,7 @@
 #include "ui/DialogueBilanJournalier.h"
 #include "ui/DialogueCalculsPratiques.h"
 #include "ui/DialogueConfigurationGeographique.h"
+#include "ui/DialogueHeuresSoleil.h"
 #include "ui/DialogueInformationsSolaires.h"
 #include "ui/DialogueOptionsCalcul.h"
 #include "ui/DialogueProblemeInverse.h"
@@ -69,6 +70,7 @@ void CCommandesEtude::BrancherSoleilEclairement(Gestionnaires& gestionnaires) {
     gestionnaires[ID_POSITION_SOLEIL] = [this] { PositionSoleil(); };
     gestionnaires[ID_ECLAIREMENT] = [this] { Eclairement(); };
     gestionnaires[ID_BILAN_JOURNALIER] = [this] { BilanJournalier(); };
+    gestionnaires[ID_HEURES_SOLEIL] = [this] { HeuresSoleil(); };
 }
 
 CFenetrePositionSoleil* CCommandesEtude::FenetrePositionSoleil() const {
@@ -151,6 +153,21 @@ void CCommandesEtude::BilanJournalier() {
     }
     {
         CDialogueBilanJournalier dialogue(m_doc, m_interaction, &m_fenetre);
+        dialogue.exec();
+    }
+    m_doc.DetruireMaillages();
+    m_doc.RedessinerVues();
+}
+
+// The meshes live while the dialog is open; the hours it computed stay in
+// the view, with their own copy of the node positions, until the scene
+// changes or the sun window opens.
+void CCommandesEtude::HeuresSoleil() {
+    if (!GenererSousFenetre(&m_fenetre, [this] { return m_doc.GenererMaillages(); })) {
+        return;
+    }
+    {
+        CDialogueHeuresSoleil dialogue(m_doc, m_interaction, &m_fenetre);
         dialogue.exec();
     }
     m_doc.DetruireMaillages();

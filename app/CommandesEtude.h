@@ -48,6 +48,7 @@ private:
     void PositionSoleil();
     void Eclairement();
     void BilanJournalier();
+    void HeuresSoleil();
     // Places a tool window at the top right of the view, below `pAuDessus`
     // when given.
     void Placer(QWidget* pOutil, const QWidget* pAuDessus) const;

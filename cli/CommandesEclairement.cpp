@@ -174,3 +174,75 @@ std::string CommandeBilanJournalier(CContexte& c, const CArguments& arguments) {
              TexteNombre(bilan.m_dAltitudeMoyenne) + " deg\n";
     return texte;
 }
+
+std::string CommandeHeuresSoleil(CContexte& c, const CArguments& arguments) {
+    const bool bAnnee = arguments.Present("--year");
+    if (bAnnee == arguments.Valeur("--date").has_value()) {
+        ErreurUsage(bAnnee ? "--date and --year exclude each other"
+                           : "--date or --year is required");
+    }
+    const std::optional<std::string> noeuds = arguments.Valeur("--nodes");
+    ChargerScene(c, *arguments.Valeur("FILE"));
+    CVantrelDoc& doc = c.doc;
+    CHeuresSoleil& heures = doc.m_heuresSoleil;
+    // The dialog's own buffer and checks; the parser has kept the threshold in range.
+    CTamponHeuresSoleil tampon = heures.Ouvrir();
+    tampon.bAnnee = bAnnee ? 1 : 0;
+    tampon.nIndexDate = bAnnee ? tampon.nIndexDate : arguments.Date();
+    if (const std::optional<std::string> seuil = arguments.Valeur("--threshold")) {
+        tampon.strSeuil = *seuil;
+    }
+    if (const CResultatValidation r = heures.Valider(tampon)) {
+        ErreurUsage(r->strMessage);
+    }
+    GenererMaillages(c);
+    {
+        CProgression progression("sun hours", heures.EchantillonsTotal());
+        heures.Calculer(doc.Faces(), [&progression] { progression.Avancer(); });
+    }
+    doc.DetruireMaillages();
+
+    if (noeuds) {
+        std::string texte = "face,node,x,y,z,hours\n";
+        for (const CHeuresRecepteur& r : heures.m_recepteurs) {
+            const CMaillage& m = r.noeuds;
+            for (std::size_t k = 0; k < m.m_x.size(); ++k) {
+                texte += std::to_string(r.nFace) + ',' + std::to_string(k) + ',' +
+                         TexteExact(m.m_x[k]) + ',' + TexteExact(m.m_y[k]) + ',' +
+                         TexteExact(m.m_z[k]) + ',' + TexteExact(m.m_valeurs[k]) + '\n';
+            }
+        }
+        std::string strErreur;
+        if (!EnregistrerTexte(*noeuds, texte, strErreur)) {
+            ErreurFichier(strErreur);
+        }
+    }
+
+    CJson json = {{"period", heures.m_strPeriode},
+                  {"step", heures.PasMinutes()},
+                  {"threshold", heures.m_dSeuil},
+                  {"receivers", CJson::array()}};
+    CTableau tableau({"#", "receiver", "mean h", "min h", "max h", "nodes"},
+                     {true, false, true, true, true, true});
+    for (const CHeuresRecepteur& r : heures.m_recepteurs) {
+        const double dMoyenne = Arrondi(r.dMoyenne, 2);
+        const double dMin = Arrondi(r.dMin, 2);
+        const double dMax = Arrondi(r.dMax, 2);
+        json["receivers"].push_back({{"index", r.nFace},
+                                     {"name", TexteUtf8(r.strNom)},
+                                     {"mean", Decimale(dMoyenne, 2)},
+                                     {"min", Decimale(dMin, 2)},
+                                     {"max", Decimale(dMax, 2)},
+                                     {"nodes", r.noeuds.Taille()}});
+        tableau.AjouterLigne({std::to_string(r.nFace), TexteAffiche(r.strNom),
+                              TexteNombre(dMoyenne), TexteNombre(dMin), TexteNombre(dMax),
+                              std::to_string(r.noeuds.Taille())});
+    }
+    if (arguments.Json()) {
+        return TexteJson(json);
+    }
+    return "sun hours " + heures.m_strPeriode + ", every " + std::to_string(heures.PasMinutes()) +
+           " min, sunlit " +
+           (heures.m_dSeuil > 0 ? "from " + TexteNombre(heures.m_dSeuil) : std::string("above 0")) +
+           " %\n\n" + tableau.Texte();
+}

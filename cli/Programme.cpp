@@ -1,6 +1,7 @@
 // The commands, their options and help, and the run of a command line.
 #include "cli/Commandes.h"
 #include "document/OptionsCalcul.h"
+#include "lighting/HeuresSoleil.h"
 #include "solar/ConfigurationGeographique.h"
 
 #include <CLI/CLI.hpp>
@@ -112,6 +113,21 @@ const std::vector<CCommandeCli>& CommandesCli() {
            EValeur::Pas},
           {"--export", "TXT", "writes the samples as the dialog's \"Export...\" does"}},
          CommandeBilanJournalier},
+        {"sun-hours",
+         "sun-hours FILE (--date D | --year) [--threshold P] [--nodes CSV] [--json]",
+         "the hours of direct sun at every receiver node",
+         "Samples the date, or each of the 24 dates for the mean daily hours of the\n"
+         "year, at the file's time step, as the \"Sun hours\" dialog does. A sample\n"
+         "counts for a node whose lighting is above 0 and at least the threshold.\n"
+         "Shows each receiver's mean, least and most hours; shows its progress on\n"
+         "standard error when that is a terminal and the work is long.",
+         {kFichier,
+          {"--date", "D", "a date of the list, as for the other commands", false, EValeur::Date},
+          {"--year", "", "the mean daily hours over the 24 dates"},
+          {"--threshold", "P", "lighting that counts as sun, 0 to 100 % (default 0: above 0)",
+           false, EValeur::Reel, CHeuresSoleil::kPlageSeuil.dMin, CHeuresSoleil::kPlageSeuil.dMax},
+          {"--nodes", "CSV", "writes every node as \"face,node,x,y,z,hours\""}},
+         CommandeHeuresSoleil},
         {"solar-info",
          "solar-info FILE --date D [--json]",
          "the daylight duration and the zenith point of a date",

@@ -80,6 +80,7 @@ void CVantrelDoc::SupprimerContenu() {
     if (m_bPositionSoleilOuverte) {
         FermerPositionSoleil();
     }
+    m_heuresSoleil.Effacer();
     // The faces actually held, whatever count a failed load may have read.
     m_faces.clear();
     g_nFaces = 0;
@@ -389,6 +390,7 @@ void CVantrelDoc::ActualiserEclairement() {
 
 CTamponPositionSoleil CVantrelDoc::OuvrirPositionSoleil() {
     m_bPositionSoleilOuverte = true;
+    m_heuresSoleil.Effacer(); // the lighting of one moment takes the view
     CTamponPositionSoleil t = m_positionSoleil.Ouvrir();
     ActualiserEclairement();
     RedessinerVues();

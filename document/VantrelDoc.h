@@ -8,6 +8,7 @@
 #include "lighting/BilanJournalier.h"
 #include "lighting/EclairementRecepteurs.h"
 #include "lighting/GenerationMaillage.h"
+#include "lighting/HeuresSoleil.h"
 #include "modelling/GeometrieFace.h"
 #include "modelling/InsertionFace.h"
 #include "modelling/InsertionParallelepipede.h"
@@ -53,6 +54,8 @@ public:
     CProblemeInverse m_problemeInverse{m_positionSoleil};
     CBilanJournalier m_bilanJournalier{m_positionSoleil, m_eclairementRecepteurs};
     CGenerationMaillage m_generationMaillage;
+    // Shown in the view until the scene changes or the sun window opens.
+    CHeuresSoleil m_heuresSoleil{m_positionSoleil, m_eclairementRecepteurs};
     CGeometrieFace m_geometrieFace{*this};
     CInversionFace m_inversionFace{*this};
     CInsertionParallelepipede m_insertionParallelepipede{*this};
@@ -93,7 +96,14 @@ public:
     void NouveauDocument();
 
     bool IsModified() const { return m_bModifie; }
-    void SetModifiedFlag(bool bModifie = true) { m_bModifie = bModifie; }
+    // A change of the scene also ends the display of the sun hours, which
+    // no longer match it.
+    void SetModifiedFlag(bool bModifie = true) {
+        m_bModifie = bModifie;
+        if (bModifie) {
+            m_heuresSoleil.Effacer();
+        }
+    }
     void RedessinerVues() { m_interaction.RedessinerVues(); }
     // The common end of the modal edit commands.
     void TerminerDialogueModal(bool bOk);

@@ -2,6 +2,7 @@
 
 #include "document/OptionsCalcul.h"
 #include "geometry/Arrondi.h"
+#include "lighting/BalayageJour.h"
 #include "solar/ConfigurationGeographique.h"
 #include "solar/PositionSoleil.h"
 
@@ -21,41 +22,23 @@ int CBilanJournalier::PasMinutes() const {
 
 void CBilanJournalier::Calculer(const std::vector<CFace*>& faces,
                                 const std::function<void()>& apresEchantillon) {
-    CSauvegardeDateHeure sauvegarde(m_soleil);
-    sauvegarde.Debuter(m_nIndexDate);
-
-    const int s = PasMinutes();
-    const int n = kEchantillonsMax / s;
     m_nEchantillons = 0;
-    // The meshes stay as they are for the whole scan.
-    struct CFige {
-        CEclairementRecepteurs& e;
-        explicit CFige(CEclairementRecepteurs& e) : e(e) { e.FigerMaillages(true); }
-        ~CFige() { e.FigerMaillages(false); }
-    } fige(m_eclairement);
-    for (int k = 0; k < n; ++k) {
-        m_soleil.CalculerPosition();
-        m_soleil.CalculerDirection();
-        CSoleilCalcul soleil;
-        soleil.direction = m_soleil.m_direction;
-        soleil.dAltitude = m_soleil.m_dAltitude;
-        soleil.dLigneHorizon = m_soleil.Site().m_dLigneHorizon;
-        m_eclairement.CalculerEclairement(faces, soleil);
+    BalayerJour(m_soleil, m_eclairement, faces, m_nIndexDate, PasMinutes(), [&](int k) {
         CEchantillon& e = m_echantillons[static_cast<std::size_t>(k)];
         e.m_nHeure = m_soleil.m_nHeure;
         e.m_nMinute = m_soleil.m_nMinute;
         e.m_dEquivalent = m_eclairement.m_dEquivalent;
         e.m_dIncidence = m_eclairement.m_dIncidence;
         e.m_dAltitude = m_soleil.m_dAltitude;
-        m_soleil.AvancerMinutes(s);
         if (apresEchantillon) {
             apresEchantillon();
         }
         if (m_bArret) {
-            break;
+            return false;
         }
         m_nEchantillons = k + 1;
-    }
+        return true;
+    });
 }
 
 int CBilanJournalier::Progression() const {

@@ -4,6 +4,7 @@
 #include "platform/DC.h"
 #include "view/Camera.h"
 #include "view/Dessin.h"
+#include "view/DessinHeures.h"
 
 void DessinerNoeuds(CDC* pDC, const CVantrelDoc& doc) {
     const bool bGros = doc.m_parametresAffichage.m_pageGeneral.m_bGrosNoeuds != 0;
@@ -17,16 +18,19 @@ void DessinerNoeuds(CDC* pDC, const CVantrelDoc& doc) {
             const double v = noeud.m_fValeur;
             const auto niveau = static_cast<std::uint8_t>(TronquerPixel(v * 2.55) & 0xFF);
             const CCouleur couleur(niveau, niveau, 0);
-            const CPointEcran p = noeud.Projeter();
-            if (!bGros) {
-                pDC->FixerPixel(p.x, p.y, couleur);
-                continue;
-            }
-            for (int dx : {0, -1, 1}) {
-                for (int dy : {0, -1, 1}) {
-                    pDC->FixerPixel(p.x + dx, p.y + dy, couleur);
-                }
-            }
+            DessinerPointNoeud(pDC, noeud.Projeter(), couleur, bGros);
+        }
+    }
+}
+
+void DessinerPointNoeud(CDC* pDC, CPointEcran p, CCouleur couleur, bool bGros) {
+    if (!bGros) {
+        pDC->FixerPixel(p.x, p.y, couleur);
+        return;
+    }
+    for (int dx : {0, -1, 1}) {
+        for (int dy : {0, -1, 1}) {
+            pDC->FixerPixel(p.x + dx, p.y + dy, couleur);
         }
     }
 }
@@ -38,6 +42,8 @@ void OnDraw(CDC* pDC, CVantrelDoc& doc, const CVecteur& nord, const CDonneesSole
     pDC->FixerModeFond(EModeFond::Transparent);
     if (doc.m_bEclairementOuvert) {
         DessinerNoeuds(pDC, doc);
+    } else if (doc.m_heuresSoleil.m_bAffichees) {
+        DessinerNoeudsHeures(pDC, doc);
     }
     const CRectangle client = pDC->RectangleClient();
     parametres.m_pageQuadrillage.Dessiner(pDC);
@@ -85,6 +91,9 @@ void OnDraw(CDC* pDC, CVantrelDoc& doc, const CVecteur& nord, const CDonneesSole
         if (pFace->m_pCopie) {
             pFace->m_pCopie->Dessiner(pDC, true);
         }
+    }
+    if (!doc.m_bEclairementOuvert && doc.m_heuresSoleil.m_bAffichees) {
+        DessinerLegendeHeures(pDC, doc.m_heuresSoleil);
     }
 }
 

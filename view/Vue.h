@@ -1,9 +1,9 @@
 #pragma once
 
 #include "geometry/Vecteur.h"
+#include "platform/DC.h"
 #include "view/DonneesSoleil.h"
 
-class CDC;
 class CVantrelDoc;
 
 // What the click selection hands to the modeless editors that are open. The
@@ -29,7 +29,9 @@ public:
 // receivers lighting window is open, grid, texts, trihedrons, north arrow,
 // close sun, faces, the highlighted selection with its openings, and the
 // working copies. The background is the window layer's, filled with
-// g_brosseFond before.
+// g_brosseFond before. While the sun hours are shown (and the lighting window
+// is closed) their nodes take the place of the lighting nodes and their legend
+// is drawn last.
 // nord: the site's unit vector toward the north; soleil: the sun and the
 // horizon line, read only when soleil.bInitialise.
 void OnDraw(CDC* pDC, CVantrelDoc& doc, const CVecteur& nord, const CDonneesSoleil& soleil);
@@ -37,6 +39,8 @@ void OnDraw(CDC* pDC, CVantrelDoc& doc, const CVecteur& nord, const CDonneesSole
 // The lighting nodes of every meshed face, in grey levels (black to yellow),
 // as single pixels or 3 x 3 squares.
 void DessinerNoeuds(CDC* pDC, const CVantrelDoc& doc);
+// One node in its colour: a pixel, or a 3 x 3 square for big nodes.
+void DessinerPointNoeud(CDC* pDC, CPointEcran p, CCouleur couleur, bool bGros);
 
 // Selects the face under a click (SHIFT or CTRL held). The search starts after
 // the face tried last, so repeated clicks where faces meet select each in turn.

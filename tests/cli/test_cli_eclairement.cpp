@@ -104,3 +104,18 @@ TEST_F(CliTest, RefusedComputationsExitWith3AndWriteNothing) {
     ExpectGolden("cli/refusals.txt", texte);
     EXPECT_FALSE(Existe("n.csv") || Existe("r.txt"));
 }
+
+TEST_F(CliTest, SunHoursOfEachReceiverAndOfEveryNode) {
+    const std::string maison = Maison(), csv = Chemin("hours.csv");
+    const CResultatCli r = Cli({"sun-hours", maison, "--date", "21 june", "--nodes", csv});
+    ASSERT_EQ(r.nCode, 0) << r.erreurs;
+    ExpectGolden("cli/house_sun_hours.txt", r.sortie);
+    ASSERT_TRUE(m_doc.GenererMaillages());
+    CHeuresSoleil& h = m_doc.m_heuresSoleil;
+    ASSERT_FALSE(h.Valider({11, 0, "0"}));
+    ASSERT_TRUE(h.Calculer(m_doc.Faces(), {}));
+    const CMaillage& toit = h.m_recepteurs.back().noeuds;
+    EXPECT_NE(LireTexte(csv).find("\n9," + std::to_string(toit.Taille() - 1) + ','),
+              std::string::npos);
+    VerifierEchec(Cli({"sun-hours", maison, "--year", "--date", "4"}), 1);
+}
