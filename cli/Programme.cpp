@@ -101,7 +101,8 @@ const std::vector<CCommandeCli>& CommandesCli() {
           {"--nodes", "CSV", "writes every node as \"face,node,x,y,z,value\""}},
          CommandeEclairement},
         {"day-report",
-         "day-report FILE --date D [--step MIN] [--export TXT] [--json]",
+         "day-report FILE --date D [--step MIN] [--export TXT] [--chart PICTURE]\n"
+         "                   [--json]",
          "the lighting through a whole day and its averages",
          "Samples the date from 00:00 every step, as the \"Day report\" dialog does;\n"
          "shows its progress on standard error when that is a terminal and the work\n"
@@ -110,7 +111,9 @@ const std::vector<CCommandeCli>& CommandesCli() {
           kDate,
           {"--step", "MIN", "1, 2, 3, 4, 5, 6, 10, 12, 15, 20 or 30 (default: the file's)", false,
            EValeur::Pas},
-          {"--export", "TXT", "writes the samples as the dialog's \"Export...\" does"}},
+          {"--export", "TXT", "writes the samples as the dialog's \"Export...\" does"},
+          {"--chart", "PICTURE",
+           "writes the dialog's chart as a .png or .svg picture (no display needed)"}},
          CommandeBilanJournalier},
         {"solar-info",
          "solar-info FILE --date D [--json]",
