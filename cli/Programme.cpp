@@ -122,13 +122,16 @@ const std::vector<CCommandeCli>& CommandesCli() {
          {kFichier, kDate},
          CommandeInformationsSolaires},
         {"reversed",
-         "reversed FILE [--azimuth MIN MAX] [--altitude MIN MAX] [--json]",
+         "reversed FILE [--azimuth MIN MAX] [--altitude MIN MAX] [--chart PICTURE]\n"
+         "                   [--json]",
          "the minutes the sun spends in a cone of the sky, for each date",
          "At the site of FILE, for the 24 dates of the list; shows its progress on\n"
          "standard error when that is a terminal and the work is long.",
          {kFichier,
           {"--azimuth", "MIN MAX", "0 to 360 deg (default 160 200); no wrap past the north"},
-          {"--altitude", "MIN MAX", "-90 to 90 deg (default 30 70)"}},
+          {"--altitude", "MIN MAX", "-90 to 90 deg (default 30 70)"},
+          {"--chart", "PICTURE",
+           "writes the dialog's chart as a .png or .svg picture (no display needed)"}},
          CommandeProblemeInverse},
         {"practical",
          "practical [--lat L] [--overhang M --canopy-altitude A]\n"

@@ -41,14 +41,18 @@ TEST_F(Images, DayReportChartSavedAsTheCommandLineToolSavesIt) {
     for (const char* szNom : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         environnement.remove(QString::fromLatin1(szNom));
     }
-    for (const char* szNom : {"cli.svg", "cli.png"}) {
+    const QString maison = QString::fromStdString(m_strMaison);
+    for (const char* szNom : {"cli.svg", "cli.png", "reversed.png"}) {
         QProcess cli;
         cli.setProcessEnvironment(environnement);
-        cli.start(VANTREL_CLI, {"day-report", QString::fromStdString(m_strMaison), "--date",
-                                "21 june", "--chart", QString::fromStdString(Temporaire(szNom))});
+        cli.start(VANTREL_CLI,
+                  (szNom[0] == 'r' ? QStringList{"reversed", maison}
+                                   : QStringList{"day-report", maison, "--date", "21 june"}) +
+                      QStringList{"--chart", QString::fromStdString(Temporaire(szNom))});
         ASSERT_TRUE(cli.waitForFinished(60000) && cli.exitCode() == 0)
             << cli.readAllStandardError().toStdString();
     }
+    EXPECT_EQ(QImage(QString::fromStdString(Temporaire("reversed.png"))).size(), QSize(452, 372));
     EXPECT_EQ(LireOctets(Temporaire("chart.svg")), LireOctets(Temporaire("cli.svg")));
     for (const char* szNom : {"chart.png", "cli.png"}) {
         const QImage image(QString::fromStdString(Temporaire(szNom)));
