@@ -15,7 +15,8 @@ std::string Couleur(CCouleur c) {
 
 std::string Nombre(double d) {
     char tampon[32];
-    std::snprintf(tampon, sizeof tampon, "%g", d);
+    // Ellipses have half-pixel centres and radii: one decimal is exact.
+    std::snprintf(tampon, sizeof tampon, "%.1f", d);
     return tampon;
 }
 
