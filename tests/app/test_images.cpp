@@ -89,7 +89,10 @@ TEST_F(Images, ViewSavedAtTheWindowsSizeOrAChosenOne) {
 // The option of the page "Sun" is the program's setting, not the scene's:
 // the view draws the path with the close sun.
 TEST_F(Images, SunPathDrawnFromTheOptionOfTheSunPage) {
-    AfficherCourseSoleil(false);
+    struct CSansCourse { // even when the test stops half-way
+        CSansCourse() { AfficherCourseSoleil(false); }
+        ~CSansCourse() { AfficherCourseSoleil(false); }
+    } sansCourse;
     Montrer(QSize(1024, 720));
     OuvrirMaison();
     VueDeTroisQuarts(m_fenetre.Vue());
@@ -108,5 +111,4 @@ TEST_F(Images, SunPathDrawnFromTheOptionOfTheSunPage) {
     std::string strErreur;
     ASSERT_TRUE(m_doc.Enregistrer(copie, strErreur)) << strErreur;
     EXPECT_EQ(LireOctets(copie), LireOctets(m_strMaison));
-    AfficherCourseSoleil(false);
 }
