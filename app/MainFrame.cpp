@@ -3,6 +3,7 @@
 #include "app/APropos.h"
 #include "app/Aide.h"
 #include "app/CommandesEtude.h"
+#include "app/CommandesImages.h"
 #include "app/CommandesModelisation.h"
 #include "app/Icones.h"
 #include "app/MenuInvites.h"
@@ -136,6 +137,7 @@ void CMainFrame::CreerActions() {
     };
     m_pEtude->Brancher(m_gestionnaires);
     m_pModelisation->Brancher(m_gestionnaires);
+    BrancherImages(m_gestionnaires, *this, m_doc, m_interaction);
     for (const CCommande& c : Commandes()) {
         auto* pAction = new QAction(Texte(c.szMenu), this);
         pAction->setStatusTip(Texte(c.szInvite));

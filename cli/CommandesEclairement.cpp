@@ -1,11 +1,13 @@
 // Commands that light the receivers: lighting, day-report.
 #include "cli/Commandes.h"
+#include "cli/Images.h"
 #include "cli/Json.h"
 #include "cli/Progression.h"
 
 #include "document/Fichier.h"
 #include "document/VantrelDoc.h"
 #include "geometry/Arrondi.h"
+#include "view/Graphiques.h"
 
 #include <cstdio>
 
@@ -110,6 +112,10 @@ std::string CommandeBilanJournalier(CContexte& c, const CArguments& arguments) {
         }
     }
     const std::optional<std::string> export_ = arguments.Valeur("--export");
+    const std::optional<std::string> graphique = arguments.Valeur("--chart");
+    if (graphique) {
+        VerifierImage(*graphique);
+    }
     ChargerScene(c, *arguments.Valeur("FILE"));
     CVantrelDoc& doc = c.doc;
     if (nIndexPas >= 0) {
@@ -140,6 +146,13 @@ std::string CommandeBilanJournalier(CContexte& c, const CArguments& arguments) {
         if (!bilan.Exporter(*export_, strErreur)) {
             ErreurFichier(strErreur);
         }
+    }
+
+    if (graphique) {
+        EnregistrerGraphique(*graphique, g_cadreGraphiqueBilan, [&bilan](CDC* pDC) {
+            DessinerGraphiqueBilan(pDC, bilan.m_echantillons.data(), bilan.m_nEchantillons,
+                                   bilan.PasMinutes());
+        });
     }
 
     CJson json = {{"samples", CJson::array()}};

@@ -1,9 +1,11 @@
 // Commands on the sun alone: sun, solar-info, reversed, practical.
 #include "cli/Commandes.h"
+#include "cli/Images.h"
 #include "cli/Json.h"
 #include "cli/Progression.h"
 
 #include "document/VantrelDoc.h"
+#include "view/Graphiques.h"
 
 #include <cstdio>
 #include <tuple>
@@ -121,6 +123,10 @@ std::string CommandeInformationsSolaires(CContexte& c, const CArguments& argumen
 
 std::string CommandeProblemeInverse(CContexte& c, const CArguments& arguments) {
     CProblemeInverse& probleme = c.doc.m_problemeInverse;
+    const std::optional<std::string> graphique = arguments.Valeur("--chart");
+    if (graphique) {
+        VerifierImage(*graphique);
+    }
     // The cone starts as the dialog shows it, and the options replace its
     // edits; the dialog's own checks then apply.
     CTamponProblemeInverse tampon = probleme.Ouvrir();
@@ -141,6 +147,11 @@ std::string CommandeProblemeInverse(CContexte& c, const CArguments& arguments) {
     {
         CProgression progression("reversed problem");
         probleme.CalculerDurees();
+    }
+    if (graphique) {
+        EnregistrerGraphique(*graphique, g_cadreGraphiqueProblemeInverse, [&probleme](CDC* pDC) {
+            DessinerGraphiqueProblemeInverse(pDC, probleme.m_dDurees, probleme.m_bCalcule);
+        });
     }
 
     if (arguments.Json()) {

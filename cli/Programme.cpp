@@ -102,7 +102,8 @@ const std::vector<CCommandeCli>& CommandesCli() {
           {"--nodes", "CSV", "writes every node as \"face,node,x,y,z,value\""}},
          CommandeEclairement},
         {"day-report",
-         "day-report FILE --date D [--step MIN] [--export TXT] [--json]",
+         "day-report FILE --date D [--step MIN] [--export TXT] [--chart PICTURE]\n"
+         "                   [--json]",
          "the lighting through a whole day and its averages",
          "Samples the date from 00:00 every step, as the \"Day report\" dialog does;\n"
          "shows its progress on standard error when that is a terminal and the work\n"
@@ -111,7 +112,9 @@ const std::vector<CCommandeCli>& CommandesCli() {
           kDate,
           {"--step", "MIN", "1, 2, 3, 4, 5, 6, 10, 12, 15, 20 or 30 (default: the file's)", false,
            EValeur::Pas},
-          {"--export", "TXT", "writes the samples as the dialog's \"Export...\" does"}},
+          {"--export", "TXT", "writes the samples as the dialog's \"Export...\" does"},
+          {"--chart", "PICTURE",
+           "writes the dialog's chart as a .png or .svg picture (no display needed)"}},
          CommandeBilanJournalier},
         {"sun-hours",
          "sun-hours FILE (--date D | --year) [--threshold P] [--nodes CSV] [--json]",
@@ -135,13 +138,16 @@ const std::vector<CCommandeCli>& CommandesCli() {
          {kFichier, kDate},
          CommandeInformationsSolaires},
         {"reversed",
-         "reversed FILE [--azimuth MIN MAX] [--altitude MIN MAX] [--json]",
+         "reversed FILE [--azimuth MIN MAX] [--altitude MIN MAX] [--chart PICTURE]\n"
+         "                   [--json]",
          "the minutes the sun spends in a cone of the sky, for each date",
          "At the site of FILE, for the 24 dates of the list; shows its progress on\n"
          "standard error when that is a terminal and the work is long.",
          {kFichier,
           {"--azimuth", "MIN MAX", "0 to 360 deg (default 160 200); no wrap past the north"},
-          {"--altitude", "MIN MAX", "-90 to 90 deg (default 30 70)"}},
+          {"--altitude", "MIN MAX", "-90 to 90 deg (default 30 70)"},
+          {"--chart", "PICTURE",
+           "writes the dialog's chart as a .png or .svg picture (no display needed)"}},
          CommandeProblemeInverse},
         {"practical",
          "practical [--lat L] [--overhang M --canopy-altitude A]\n"

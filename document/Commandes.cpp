@@ -185,6 +185,9 @@ constexpr std::array kCommandes = {
     CCommande{ID_IMPORTER_MODELE, "&Import a model...",
               "Import the faces of a model made with another program", "Import a model", 0,
               Insertion, nullptr},
+    CCommande{ID_EXPORTER_VUE, "Save the view as a picture...",
+              "Save the drawing of the view as a PNG picture, at the window's size or another",
+              "Save the view as a picture", 0, Toujours, nullptr},
     CCommande{ID_ANNULER, "Undo\tCtrl+Z", "Undo the last change of the document", "Undo", 'Z',
               Annuler, nullptr},
     CCommande{ID_RETABLIR, "Redo\tCtrl+Shift+Z", "Redo the last change undone", "Redo", 0, Retablir,
@@ -217,8 +220,9 @@ constexpr M Sous(const char* szTitre) {
 constexpr M kFinSous{M::FinSousMenu, 0, nullptr};
 
 constexpr std::array kMenuFichier = {
-    Cmd(ID_NOUVEAU),         Cmd(ID_OUVRIR), Cmd(ID_ENREGISTRER), Cmd(ID_ENREGISTRER_SOUS), kSep,
-    Cmd(ID_IMPORTER_MODELE), kSep,           Cmd(ID_QUITTER)};
+    Cmd(ID_NOUVEAU),          Cmd(ID_OUVRIR), Cmd(ID_ENREGISTRER),
+    Cmd(ID_ENREGISTRER_SOUS), kSep,           Cmd(ID_IMPORTER_MODELE),
+    Cmd(ID_EXPORTER_VUE),     kSep,           Cmd(ID_QUITTER)};
 constexpr std::array kMenuAffichage = {Cmd(ID_BARRE_OUTILS),
                                        Cmd(ID_BARRE_ETAT),
                                        kSep,

@@ -50,6 +50,7 @@ enum ECommande : int {
     ID_RETABLIR = 32802,
     ID_HEURES_SOLEIL = 32803,
     ID_AJUSTER_SCENE = 32804,
+    ID_EXPORTER_VUE = 32805,
 };
 
 // What the enabling and check rules read.

@@ -3,6 +3,7 @@
 #include "document/VantrelDoc.h"
 #include "solar/Saisie.h"
 #include "ui/DCQt.h"
+#include "ui/EnregistrementImage.h"
 #include "ui/Texte.h"
 #include "ui_BilanJournalier.h"
 #include "view/Graphiques.h"
@@ -37,6 +38,8 @@ CDialogueBilanJournalier::CDialogueBilanJournalier(CVantrelDoc& doc, CInteractio
     connect(m_ui->calculer, &QPushButton::clicked, this, &CDialogueBilanJournalier::Calculer);
     connect(m_ui->exporter, &QPushButton::clicked, this, &CDialogueBilanJournalier::Exporter);
     connect(m_ui->fermer, &QPushButton::clicked, this, &CDialogueBilanJournalier::reject);
+    connect(m_ui->enregistrerGraphique, &QPushButton::clicked, this,
+            &CDialogueBilanJournalier::EnregistrerGraphique);
 }
 
 CDialogueBilanJournalier::~CDialogueBilanJournalier() = default;
@@ -57,6 +60,8 @@ void CDialogueBilanJournalier::Activer(bool bActif) {
     m_ui->calculer->setEnabled(bActif);
     m_ui->nIndexDate->setEnabled(bActif);
     m_ui->exporter->setEnabled(bActif);
+    // A chart worth saving has its curves.
+    m_ui->enregistrerGraphique->setEnabled(bActif && m_bilan.m_nEchantillons > 2);
     // The focus stays on a button that works: "Close / Stop" while computing.
     (bActif ? m_ui->calculer : m_ui->fermer)->setFocus();
 }
@@ -102,9 +107,18 @@ void CDialogueBilanJournalier::Exporter() {
     }
 }
 
+void CDialogueBilanJournalier::Dessiner(CDC* pDC) const {
+    DessinerGraphiqueBilan(pDC, m_bilan.m_echantillons.data(), m_bilan.m_nEchantillons,
+                           m_bilan.PasMinutes());
+}
+
+void CDialogueBilanJournalier::EnregistrerGraphique() {
+    ::EnregistrerGraphique(
+        m_interaction, g_cadreGraphiqueBilan, [this](CDC* pDC) { Dessiner(pDC); }, font());
+}
+
 void CDialogueBilanJournalier::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     CDCQt dc(painter, CRectangle{0, 0, width(), height()});
-    DessinerGraphiqueBilan(&dc, m_bilan.m_echantillons.data(), m_bilan.m_nEchantillons,
-                           m_bilan.PasMinutes());
+    Dessiner(&dc);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 class CBilanJournalier;
+class CDC;
 class CVantrelDoc;
 class QTimer;
 namespace Ui {
@@ -36,6 +37,8 @@ protected:
 private:
     void Calculer();
     void Exporter();
+    void EnregistrerGraphique();
+    void Dessiner(CDC* pDC) const;
     void MontrerMoyennes();
     void Activer(bool bActif);
 

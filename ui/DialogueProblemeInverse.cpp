@@ -1,6 +1,7 @@
 #include "ui/DialogueProblemeInverse.h"
 
 #include "solar/ProblemeInverse.h"
+#include "ui/EnregistrementImage.h"
 #include "ui/Texte.h"
 #include "ui_ProblemeInverse.h"
 #include "view/Graphiques.h"
@@ -39,8 +40,13 @@ CDialogueProblemeInverse::CDialogueProblemeInverse(CProblemeInverse& probleme,
     pGraphique->setMinimumSize(460 + metriques.horizontalAdvance(QStringLiteral(">> 21 december")) +
                                    8 - kXDebutGraphique,
                                344 + metriques.height() + 4);
-    pGraphique->FixerDessin([this](CDC* pDC) {
+    const auto dessin = [this](CDC* pDC) {
         DessinerGraphiqueProblemeInverse(pDC, m_probleme.m_dDurees, m_probleme.m_bCalcule);
+    };
+    pGraphique->FixerDessin(dessin);
+    connect(m_ui->enregistrerGraphique, &QPushButton::clicked, this, [this, dessin] {
+        EnregistrerGraphique(m_interaction, g_cadreGraphiqueProblemeInverse, dessin,
+                             m_ui->graphique->font());
     });
 
     connect(m_ui->calculer, &QPushButton::clicked, this, &CDialogueProblemeInverse::Calculer);
@@ -56,6 +62,7 @@ void CDialogueProblemeInverse::Calculer() {
     t.strAltitudeMin = TexteChamp(m_ui->strAltitudeMin);
     t.strAltitudeMax = TexteChamp(m_ui->strAltitudeMax);
     Refuse(m_probleme.Calculer(t));
+    m_ui->enregistrerGraphique->setEnabled(m_probleme.m_bCalcule);
     // Refused or not, the chart is repainted.
     m_ui->graphique->update();
 }

@@ -1,5 +1,6 @@
 #include "ui/FeuilleParametresAffichage.h"
 
+#include "ui/Reglages.h"
 #include "ui/Texte.h"
 #include "ui_ParametresAffichage.h"
 
@@ -69,6 +70,7 @@ CFeuilleParametresAffichage::CFeuilleParametresAffichage(CParametresAffichage& p
     u.libelleBrillance->installEventFilter(this);
     u.libelleGrosNoeuds->installEventFilter(this);
 
+    m_feuille.m_bCourseSoleil = CourseSoleilAffichee();
     m_nPage = u.pages->currentIndex();
     Montrer(static_cast<EPage>(m_nPage));
     connect(u.pages, &QTabWidget::currentChanged, this, &CFeuilleParametresAffichage::PageChangee);
@@ -123,6 +125,7 @@ void CFeuilleParametresAffichage::Montrer(EPage page) {
         const CAffSoleil::CTampon& t = m_feuille.m_soleil;
         u.bSoleilProche->setChecked(t.bSoleilProche);
         u.bRayonProche->setChecked(t.bRayonProche);
+        u.bCourseSoleil->setChecked(m_feuille.m_bCourseSoleil);
         Afficher({u.strCibleX, u.strCibleY, u.strCibleZ}, t.strCible);
         FixerChamp(u.strDistance, t.strDistance);
         break;
@@ -163,6 +166,7 @@ CResultatValidation CFeuilleParametresAffichage::Lire(EPage page) {
         CAffSoleil::CTampon& t = m_feuille.m_soleil;
         t.bSoleilProche = u.bSoleilProche->isChecked();
         t.bRayonProche = u.bRayonProche->isChecked();
+        m_feuille.m_bCourseSoleil = u.bCourseSoleil->isChecked();
         ::Lire({u.strCibleX, u.strCibleY, u.strCibleZ}, t.strCible);
         t.strDistance = TexteChamp(u.strDistance);
         break;
@@ -199,6 +203,10 @@ void CFeuilleParametresAffichage::Valider() {
     if (r) {
         Refuser(*r);
         return;
+    }
+    // The sun's path is the program's setting, not the scene's.
+    if (m_feuille.Montree(CFeuilleParametres::kPageSoleil)) {
+        AfficherCourseSoleil(m_feuille.m_bCourseSoleil);
     }
     accept();
 }

@@ -2,6 +2,7 @@
 
 #include "document/VantrelDoc.h"
 #include "ui/DCQt.h"
+#include "ui/Reglages.h"
 #include "view/Camera.h"
 #include "view/Dessin.h"
 #include "view/Vue.h"
@@ -16,6 +17,7 @@ CDonneesSoleil DonneesSoleil(const CVantrelDoc& doc) {
     soleil.dAltitude = doc.m_positionSoleil.m_dAltitude;
     soleil.dLigneHorizon = doc.m_configurationGeographique.m_dLigneHorizon;
     soleil.bInitialise = doc.m_positionSoleil.m_bInitialise != 0;
+    soleil.bCourse = CourseSoleilAffichee();
     return soleil;
 }
 

@@ -22,6 +22,9 @@ inline constexpr CStylo g_styloQuadrillage{CCouleur(128, 128, 128)};
 inline constexpr CStylo g_styloRayon{CCouleur(255, 0, 0)};
 inline constexpr CBrosse g_brosseBlanche{CCouleur(255, 255, 255)};
 inline constexpr CBrosse g_brosseNoire{CCouleur(0, 0, 0)};
+// The sun's path and its hour marks.
+inline constexpr CStylo g_styloCourse{CCouleur(255, 176, 0)};
+inline constexpr CBrosse g_brosseCourse{CCouleur(255, 176, 0)};
 
 // Charts of the tool dialogs.
 inline constexpr CStylo g_styloNoir{CCouleur(0, 0, 0)};
@@ -34,3 +37,4 @@ inline constexpr CCouleur g_couleurBlanche{255, 255, 255};
 inline constexpr CCouleur g_couleurNoire{0, 0, 0};
 inline constexpr CCouleur g_couleurNord{92, 128, 255};
 inline constexpr CCouleur g_couleurSoleil{255, 0, 0};
+inline constexpr CCouleur g_couleurCourse{255, 176, 0};

@@ -127,6 +127,10 @@ public:
     CAffGeneral::CTampon m_general{};
     CAffQuadrillage::CTampon m_quadrillage{};
     CAffSoleil::CTampon m_soleil{};
+    // The page "Sun"'s option "Display the sun's path". It is no part of the
+    // scene file: the window layer keeps it in the program's settings, sets
+    // it before the sheet runs and takes it back after OK.
+    bool m_bCourseSoleil = false;
 
     // The page is about to be shown: true the first time, when its buffers
     // have just been filled.

@@ -3,6 +3,7 @@
 #include "document/VantrelDoc.h"
 #include "platform/DC.h"
 #include "view/Camera.h"
+#include "view/CourseSoleil.h"
 #include "view/Dessin.h"
 #include "view/DessinHeures.h"
 
@@ -52,6 +53,11 @@ void OnDraw(CDC* pDC, CVantrelDoc& doc, const CVecteur& nord, const CDonneesSole
     general.DessinerTriedreInformatif(pDC, client);
     general.DessinerDirectionNord(pDC, nord);
     if (soleil.bInitialise) {
+        if (soleil.bCourse) {
+            DessinerCourseSoleil(pDC, parametres.m_pageSoleil,
+                                 CourseSoleil(doc.m_configurationGeographique, doc.m_optionsCalcul,
+                                              doc.m_positionSoleil.m_nIndexDate));
+        }
         parametres.m_pageSoleil.Dessiner(pDC, soleil);
     }
 

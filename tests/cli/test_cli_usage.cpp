@@ -36,6 +36,7 @@ TEST_F(CliTest, BadUsageExitsWith1BeforeAnyFileIsTouched) {
         {"day-report", maison, "--date", "5", "--step", "60", "--export", sortie},
         {"day-report", absent, "--date", "5", "--step", "7", "--export", sortie},
         {"day-report", maison, "--step", "10", "--export", sortie},
+        {"day-report", absent, "--date", "5", "--chart", sortie},
         {"solar-info", absent},
         {"reversed", absent, "--azimuth", "10"},
         {"reversed", absent, "--azimuth", "0", "361"},
