@@ -33,6 +33,7 @@ std::string CommandeProblemeInverse(CContexte& contexte, const CArguments& argum
 std::string CommandeCalculsPratiques(CContexte& contexte, const CArguments& arguments);
 std::string CommandeEclairement(CContexte& contexte, const CArguments& arguments);
 std::string CommandeBilanJournalier(CContexte& contexte, const CArguments& arguments);
+std::string CommandeImporter(CContexte& contexte, const CArguments& arguments);
 
 // ----- Shared steps
 // Replaces the document with the scene file; a file error otherwise.
