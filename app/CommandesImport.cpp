@@ -39,6 +39,7 @@ void CCommandesModelisation::ImporterModele() {
     std::vector<CPolygoneModele> polygones;
     std::string strErreur;
     bool bLu = false;
+    bool bArrete = false;
     {
         QProgressDialog progression(QStringLiteral("Reading the model..."), QStringLiteral("Stop"),
                                     0, 100, &m_fenetre);
@@ -55,6 +56,10 @@ void CCommandesModelisation::ImporterModele() {
             return !progression.wasCanceled();
         });
         QApplication::restoreOverrideCursor();
+        bArrete = progression.wasCanceled();
+    }
+    if (bArrete) { // the user knows
+        return;
     }
     if (!bLu) {
         montrer(strErreur, EIcone::Stop);

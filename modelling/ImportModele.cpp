@@ -5,6 +5,7 @@
 #include "geometry/Face4.h"
 #include "platform/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -194,6 +195,8 @@ CVecteur CImportModele::VersScene(const CVecteur& p) const {
 std::optional<std::vector<std::unique_ptr<CFace>>>
 CImportModele::Convertir(const std::vector<CPolygoneModele>& polygones, CBilanImport& bilan,
                          int nFacesMax) const {
+    // A scene read from a file may hold more than the limit already.
+    const auto nMax = static_cast<std::size_t>(std::max(nFacesMax, 0));
     std::vector<std::unique_ptr<CFace>> faces;
     const auto ajouter = [&](std::unique_ptr<CFace> f, const std::string& strNom, int& nCompte) {
         if (!f) {
@@ -205,6 +208,9 @@ CImportModele::Convertir(const std::vector<CPolygoneModele>& polygones, CBilanIm
         ++nCompte;
     };
     for (const CPolygoneModele& polygone : polygones) {
+        if (faces.size() > nMax) {
+            return std::nullopt;
+        }
         CContour c;
         bool bHors = false;
         for (const CVecteur& p : polygone.points) {
@@ -237,11 +243,8 @@ CImportModele::Convertir(const std::vector<CPolygoneModele>& polygones, CBilanIm
         if (bReste) {
             ++bilan.nDegeneres;
         }
-        if (faces.size() > static_cast<std::size_t>(nFacesMax)) {
-            return std::nullopt;
-        }
     }
-    if (faces.size() > static_cast<std::size_t>(nFacesMax)) {
+    if (faces.size() > nMax) {
         return std::nullopt;
     }
     return faces;

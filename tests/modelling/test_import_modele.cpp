@@ -5,50 +5,38 @@
 
 namespace {
 
-using P = std::vector<CVecteur>;
-
-class ImportModele : public ModelisationTest {
-protected:
-    CImportModele m_import;
-};
-
-// Each polygon alone: the faces it gives ("q t d h": quadrilaterals,
-// triangles, degenerate, out of range) and their total area, which a
-// triangulation keeps.
-TEST_F(ImportModele, EachPolygonGivesTheFacesOfItsShape) {
+// Each polygon alone: the faces it gives (quadrilaterals, triangles,
+// degenerate, out of range) and their total area, which a triangulation keeps.
+TEST(ImportModele, EachPolygonGivesTheFacesOfItsShape) {
     const struct {
         const char* szCas;
-        P points;
+        std::vector<CVecteur> points;
         const char* szBilan;
         double dAire;
     } cas[] = {
-        {"planar convex quad", {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {0, 1, 0}}, "1 0 0 0", 2},
+        {"planar convex quad", {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {0, 1, 0}}, "1 0 0 0\n", 2},
         {"quad 0.1 out of plane",
          {{0, 0, 0}, {1, 0, 0}, {1, 1, 0.1}, {0, 1, 0}},
-         "0 2 0 0",
+         "0 2 0 0\n",
          0.5 + 0.5 * std::sqrt(1.02)},
-        {"concave quad", {{0, 0, 0}, {2, 0, 0}, {0.5, 0.5, 0}, {0, 2, 0}}, "0 2 0 0", 1},
-        {"L-shaped hexagon",
-         {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}},
-         "0 4 0 0",
-         3},
-        {"square with a repeated point and a midpoint",
+        {"concave quad", {{0, 0, 0}, {2, 0, 0}, {0.5, 0.5, 0}, {0, 2, 0}}, "0 2 0 0\n", 1},
+        {"L", {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}}, "0 4 0 0\n", 3},
+        {"square with a midpoint and a point repeated within 1 mm",
          {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {2, 2, 0}, {2, 2, 0.0001}, {0, 2, 0}},
-         "1 0 0 0",
+         "1 0 0 0\n",
          4},
-        {"collinear triangle", {{0, 0, 0}, {1, 0, 0}, {3, 0, 0}}, "0 0 1 0", 0},
-        {"a line", {{0, 0, 0}, {1, 0, 0}}, "0 0 1 0", 0},
-        {"beyond the coordinate range", {{0, 0, 0}, {2e6, 0, 0}, {0, 1, 0}}, "0 0 0 1", 0},
+        {"collinear triangle", {{0, 0, 0}, {1, 0, 0}, {3, 0, 0}}, "0 0 1 0\n", 0},
+        {"a line", {{0, 0, 0}, {1, 0, 0}}, "0 0 1 0\n", 0},
+        {"beyond the coordinate range", {{0, 0, 0}, {2e6, 0, 0}, {0, 1, 0}}, "0 0 0 1\n", 0},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.szCas);
         CBilanImport b;
-        const auto faces = m_import.Convertir({{"x", c.points}}, b);
+        const auto faces = CImportModele().Convertir({{"x", c.points}}, b);
         ASSERT_TRUE(faces.has_value());
-        char t[64];
-        std::snprintf(t, sizeof t, "%d %d %d %d", b.nQuadrilateres, b.nTriangles, b.nDegeneres,
-                      b.nHorsLimites);
-        EXPECT_EQ(std::string(t), c.szBilan);
+        EXPECT_EQ(
+            Ligne("%d %d %d %d", b.nQuadrilateres, b.nTriangles, b.nDegeneres, b.nHorsLimites),
+            c.szBilan);
         double dAire = 0;
         for (const auto& f : *faces) {
             dAire += f->Aire();
@@ -58,51 +46,49 @@ TEST_F(ImportModele, EachPolygonGivesTheFacesOfItsShape) {
     }
 }
 
-TEST_F(ImportModele, NamesScaleYUpAndTheFaceLimit) {
+TEST(ImportModele, NamesScaleYUpAndTheFaceLimit) {
     EXPECT_EQ(CImportModele::NomFace(""), "no name");
+    // "Façade\t中 nord → très longue, côté rue" in Windows-1252, cut to 30.
     EXPECT_EQ(CImportModele::NomFace("Fa\xC3\xA7"
-                                     "ade\t\xE4\xB8\xAD nord \xE2\x86\x92 tr\xC3\xA8s longue"),
+                                     "ade\t\xE4\xB8\xAD nord \xE2\x86\x92 tr\xC3\xA8s "
+                                     "longue, c\xC3\xB4t\xC3\xA9 rue"),
               "Fa\xE7"
-              "ade?? nord ? tr\xE8s longue");
-    EXPECT_EQ(CImportModele::NomFace(std::string(40, 'n')), std::string(30, 'n'));
-    NOTER(m_j, m_import.Valider({"0", false}), m_import.Valider({"2", true}));
-    NOTER(m_j, m_import.VersScene(CVecteur(1, 2, 3)));
+              "ade?? nord ? tr\xE8s longue, c");
+    CImportModele import;
+    CJournal j;
+    NOTER(j, import.Valider({"0", false}), import.Valider({"2", true}));
+    NOTER(j, import.VersScene(CVecteur(1, 2, 3)));
+    EXPECT_EQ(j.m_texte, "import.Valider({\"0\", false}), import.Valider({\"2\", true}) = "
+                         "field 0 \"Please enter a number between 0.0001 and 10000.\" none\n"
+                         "import.VersScene(CVecteur(1, 2, 3)) = (2, -6, 4)\n");
     CBilanImport b;
-    const P carre = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
-    EXPECT_FALSE(m_import.Convertir({{"", carre}, {"", carre}}, b, 1).has_value());
-    EXPECT_EQ(m_j.m_texte, "m_import.Valider({\"0\", false}), m_import.Valider({\"2\", true}) = "
-                           "field 0 \"Please enter a number between 0.0001 and 10000.\" none\n"
-                           "m_import.VersScene(CVecteur(1, 2, 3)) = (2, -6, 4)\n");
+    const std::vector<CVecteur> carre = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
+    EXPECT_FALSE(import.Convertir({{"", carre}, {"", carre}}, b, 1).has_value());
 }
 
 // The two fixtures read by the import library and appended to a document
-// that has a face already: the first imported face is selected.
-TEST_F(ImportModele, FixturesAreAppendedAndTheFirstImportedFaceSelected) {
+// that has a face already: the first imported face is selected. A model
+// without a usable face changes nothing.
+TEST_F(ModelisationTest, ModelsAreAppendedAndTheFirstImportedFaceSelected) {
+    CImportModele import;
     const std::pair<const char*, CImportModele::CTampon> fichiers[] = {{"box.obj", {"2", true}},
                                                                        {"tent.stl", {"1", false}}};
+    std::string strErreur;
+    CBilanImport b;
     for (const auto& [szFichier, tampon] : fichiers) {
         m_doc.NouveauDocument();
         Ajouter("already there");
         std::vector<CPolygoneModele> polygones;
-        std::string strErreur;
         ASSERT_TRUE(LireModele(std::string(VANTREL_TEST_DATA) + "/models/" + szFichier, polygones,
-                               strErreur))
-            << strErreur;
-        ASSERT_FALSE(m_import.Valider(tampon));
-        CBilanImport b;
-        ASSERT_TRUE(m_import.Importer(m_doc, polygones, b, strErreur)) << strErreur;
+                               strErreur));
+        ASSERT_FALSE(import.Valider(tampon));
+        ASSERT_TRUE(import.Importer(m_doc, polygones, b, strErreur)) << strErreur;
         Noter(std::string(szFichier) + ": " + CImportModele::Message(b));
     }
     ExpectGolden("modelling/import.txt", m_j.m_texte);
-    // Unreadable, or no face in it: nothing changes and the message says why.
-    std::vector<CPolygoneModele> polygones;
-    std::string strErreur;
-    EXPECT_FALSE(LireModele(std::string(VANTREL_TEST_DATA) + "/empty.vtl", polygones, strErreur));
-    EXPECT_TRUE(strErreur.starts_with("Cannot import \"")) << strErreur;
-    CBilanImport b;
-    EXPECT_FALSE(m_import.Importer(m_doc, {{"x", {{0, 0, 0}, {1, 0, 0}}}}, b, strErreur));
-    EXPECT_EQ(strErreur, "The model holds no face that can be imported. 1 polygon skipped (1 "
-                         "degenerate).");
+    EXPECT_FALSE(import.Importer(m_doc, {{"x", {{0, 0, 0}, {1, 0, 0}}}}, b, strErreur));
+    EXPECT_EQ(strErreur,
+              "The model holds no face that can be imported. 1 polygon skipped (1 degenerate).");
     EXPECT_EQ(g_nFaces, 5);
 }
 
