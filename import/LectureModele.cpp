@@ -45,6 +45,13 @@ CVecteur Transformer(const CMatrice& m, const aiVector3D& v) {
                     m[2][0] * x + m[2][1] * y + m[2][2] * z + m[2][3]);
 }
 
+// The glTF reader names an unnamed node "nodes[3]": its mesh's name says more.
+bool NomGenere(const aiString& nom) {
+    const std::string s = nom.C_Str();
+    return s.empty() || (s.starts_with("nodes[") && s.ends_with("]") && s.size() > 7 &&
+                         s.find_first_not_of("0123456789", 6) == s.size() - 1);
+}
+
 class CAvancement : public Assimp::ProgressHandler {
 public:
     explicit CAvancement(const FonctionAvancement& f) : m_avancement(f) {}
@@ -96,7 +103,7 @@ bool LireModele(const std::string& chemin, std::vector<CPolygoneModele>& polygon
             }
             const aiMesh* pMaillage = pScene->mMeshes[pNoeud->mMeshes[k]];
             const std::string strNom =
-                pNoeud->mName.length > 0 ? pNoeud->mName.C_Str() : pMaillage->mName.C_Str();
+                NomGenere(pNoeud->mName) ? pMaillage->mName.C_Str() : pNoeud->mName.C_Str();
             for (unsigned f = 0; f < pMaillage->mNumFaces; ++f) {
                 const aiFace& face = pMaillage->mFaces[f];
                 CPolygoneModele polygone{strNom, {}};
