@@ -129,6 +129,7 @@ void CCommandesModelisation::BrancherDialoguesModaux(Gestionnaires& gestionnaire
     gestionnaires[ID_COPIER_PROPRIETES] = [this] { CopierProprietes(); };
     gestionnaires[ID_OUVERTURES] = [this] { Ouvertures(); };
     gestionnaires[ID_GEOMETRIE_FACE] = [this] { GeometrieFace(); };
+    gestionnaires[ID_IMPORTER_MODELE] = [this] { ImporterModele(); };
 }
 
 void CCommandesModelisation::SelectionnerFace() {

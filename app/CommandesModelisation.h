@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandesEtude.h"
+#include "modelling/ImportModele.h"
 #include "view/Vue.h"
 
 #include <QPoint>
@@ -55,6 +56,8 @@ private:
     void CopierProprietes();
     void Ouvertures();
     void GeometrieFace();
+    // "Import a model..." (CommandesImport.cpp).
+    void ImporterModele();
 
     CMainFrame& m_fenetre;
     CVantrelDoc& m_doc;
@@ -64,4 +67,5 @@ private:
     QPointer<CFenetreTransformations> m_pTransformations;
     std::optional<QPoint> m_positionPointsPrincipaux;
     std::optional<QPoint> m_positionTransformations;
+    CImportModele m_importModele; // keeps its options for the whole run
 };

@@ -34,6 +34,7 @@ std::string CommandeCalculsPratiques(CContexte& contexte, const CArguments& argu
 std::string CommandeEclairement(CContexte& contexte, const CArguments& arguments);
 std::string CommandeBilanJournalier(CContexte& contexte, const CArguments& arguments);
 std::string CommandeHeuresSoleil(CContexte& contexte, const CArguments& arguments);
+std::string CommandeImporter(CContexte& contexte, const CArguments& arguments);
 
 // ----- Shared steps
 // Replaces the document with the scene file; a file error otherwise.

@@ -2,6 +2,7 @@
 #include "cli/Commandes.h"
 #include "document/OptionsCalcul.h"
 #include "lighting/HeuresSoleil.h"
+#include "modelling/ImportModele.h"
 #include "solar/ConfigurationGeographique.h"
 
 #include <CLI/CLI.hpp>
@@ -177,6 +178,19 @@ const std::vector<CCommandeCli>& CommandesCli() {
          "A file that the program wrote comes back byte for byte.",
          {{"IN", "", "the scene to read", true}, {"OUT", "", "the file to write", true}},
          CommandeReenregistrer},
+        {"import",
+         "import MODEL OUT [--scale S] [--z-up] [--json]",
+         "builds a scene from a model made with another program",
+         "Reads OBJ, STL, glTF and the other formats of the Assimp library. Each planar\n"
+         "convex quadrilateral becomes a quadrilateral face, every other polygon\n"
+         "triangles, named after their node or mesh; degenerate polygons are skipped\n"
+         "and counted.",
+         {{"MODEL", "", "the model file to read", true},
+          {"OUT", "", "the .vtl file to write", true},
+          {"--scale", "S", "metres per model unit, 0.0001 to 10000 (default 1)", false,
+           EValeur::Reel, CImportModele::kPlageEchelle.dMin, CImportModele::kPlageEchelle.dMax},
+          {"--z-up", "", "the model's Y axis points up: turn it to the scene's Z"}},
+         CommandeImporter},
     };
     return s_commandes;
 }

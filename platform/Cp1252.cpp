@@ -135,3 +135,19 @@ std::string Cp1252VersUtf8(const std::string& cp1252) {
     }
     return resultat;
 }
+
+std::string Utf8VersCp1252Approche(const std::string& utf8, std::size_t nMax) {
+    std::string resultat;
+    std::size_t i = 0;
+    while (i < utf8.size() && resultat.size() < nMax) {
+        const std::size_t nDebut = i;
+        const auto c = Decoder(utf8, i);
+        if (!c) {
+            i = nDebut + 1; // one '?' per bad byte
+        }
+        // Control characters (C0, DEL and C1) would break the one-line labels.
+        const int o = !c || *c < 0x20 || (*c >= 0x7F && *c <= 0x9F) ? -1 : Octet(*c);
+        resultat += o < 0 ? '?' : static_cast<char>(o);
+    }
+    return resultat;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -18,3 +19,8 @@ std::optional<std::string> Utf8VersCp1252(const std::string& utf8,
 // on, which Utf8VersCp1252 maps back, so any byte string survives the round
 // trip.
 std::string Cp1252VersUtf8(const std::string& cp1252);
+
+// UTF-8 to Windows-1252 for names taken from other programs' files: total,
+// every character the code page lacks, every bad byte and every control
+// character becomes '?', and the text stops after nMax characters.
+std::string Utf8VersCp1252Approche(const std::string& utf8, std::size_t nMax);

@@ -63,7 +63,7 @@ echo "== cpack -G DEB"
 deb=$(ls "$scratch"/deb/*.deb)
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "$(basename "$deb"): Depends: $depends"
-for library in libc6 libstdc++6; do
+for library in libc6 libstdc++6 libassimp5; do
     [[ $depends == *"$library"* ]] || fail "the package does not depend on $library"
 done
 if [ "${gui^^}" != OFF ]; then
