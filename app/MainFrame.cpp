@@ -273,7 +273,11 @@ void CMainFrame::MettreAJourCommandes() {
 void CMainFrame::Executer(int nId) {
     const auto it = m_gestionnaires.find(nId);
     if (it != m_gestionnaires.end()) {
+        const int nSelection = g_nFaceSelectionnee;
         it->second();
+        // Whatever the command changed, through any dialog, is one step of
+        // Undo; a cancelled or refused command changed nothing.
+        m_doc.MemoriserEtape(nSelection);
     }
     MettreAJourCommandes();
 }
