@@ -124,6 +124,7 @@ void CMainFrame::CreerActions() {
         {ID_BARRE_OUTILS, [this] { m_pBarreOutils->setHidden(!m_pBarreOutils->isHidden()); }},
         {ID_BARRE_ETAT, [this] { statusBar()->setHidden(!statusBar()->isHidden()); }},
         {ID_ORIENTATION_STANDARD, [this] { m_pVue->InitialiserVue(); }},
+        {ID_AJUSTER_SCENE, [this] { m_pVue->AjusterScene(); }},
         {ID_COORDONNEES, [this] { BasculerCoordonnees(m_doc); }},
         {ID_COTE_ETUDE, [this] { BasculerCoteEtude(m_doc); }},
         {ID_SUPPRIMER_FACE, [this] { m_doc.SupprimerFace(); }},
@@ -143,7 +144,13 @@ void CMainFrame::CreerActions() {
         if (c.cTouche != 0) {
             pAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (c.cTouche - 'A'))));
         } else if (const char* szTouche = RaccourciParticulier(c.nId)) {
-            pAction->setShortcut(QKeySequence(QString::fromLatin1(szTouche)));
+            const QKeySequence touche(QString::fromLatin1(szTouche));
+            pAction->setShortcut(touche);
+            // A bare letter belongs to the view: elsewhere it is typing.
+            if (touche[0].keyboardModifiers() == Qt::NoModifier) {
+                pAction->setShortcutContext(Qt::WidgetShortcut);
+                m_pVue->addAction(pAction);
+            }
         }
         pAction->setCheckable(c.pCochee != nullptr);
         pAction->setIcon(IconeCommande(c.nId));

@@ -84,3 +84,31 @@ TEST(Historique, KeepsTheNewestStatesWithinItsBound) {
         EXPECT_FALSE(h.EstEnregistre());
     }
 }
+
+// F in the view, the camera turned (the guide's picture: copy
+// build/dev/tests/app/artefacts/guide-fit.png into app/aide/): the same orientation, every main
+// point inside the view, which the house fills in one direction.
+TEST_F(FenetreTest, FitTheScenePutsEveryFaceInTheView) {
+    Montrer(QSize(1024, 720));
+    OuvrirMaison();
+    CVantrelView* pVue = m_fenetre.Vue();
+    VueDeTroisQuarts(pVue);
+    const CVecteur x = g_axes[0] * (1 / g_axes[0].Norme());
+    const double dAvant = g_dEchelle;
+    pVue->clearFocus(); // the letter is the view's alone
+    QTest::keyClick(&m_fenetre, Qt::Key_F);
+    EXPECT_EQ(g_dEchelle, dAvant);
+    pVue->setFocus();
+    QTest::keyClick(pVue, Qt::Key_F);
+    EXPECT_NEAR(x.Scalaire(g_axes[0] * (1 / g_axes[0].Norme())), 1, 1e-12);
+    QRect cadre;
+    for (const CFace* f : m_doc.Faces()) {
+        for (int i = 0; i < f->m_nPoints; ++i) {
+            const CPointEcran p = f->m_points[i].Projeter();
+            cadre |= QRect(p.x, p.y, 1, 1);
+        }
+    }
+    EXPECT_TRUE(pVue->rect().contains(cadre)) << cadre.x() << ' ' << cadre.right();
+    EXPECT_TRUE(cadre.width() > pVue->width() * 0.8 || cadre.height() > pVue->height() * 0.8);
+    GarderImage(m_fenetre.grab().toImage(), "guide-fit.png");
+}
