@@ -23,15 +23,17 @@ TEST_F(FenetreTest, UndoAndRedoGiveBackEveryKindOfChange) {
         {ID_PARAMETRES_AFFICHAGE, "strTitre=t;ok"},
         {ID_RECEPTEUR, nullptr},
         {ID_TRANSFORMATIONS, "bDupliquer;Translation;Validate >>;fermer"},
+        {ID_POINTS_PRINCIPAUX, "points1X=1.5;valider;fermer"},
         {ID_SUPPRIMER_FACE, nullptr}};
     std::vector<std::vector<std::uint8_t>> etats{m_doc.Ecrire()};
     std::vector<int> selections{g_nFaceSelectionnee};
     m_ui.m_script.m_fichiers.push_back(Temporaire("undo.vtl"));
     m_ui.m_script.m_reponses.push_back(EReponse::Oui);
     for (const auto& [nId, szGestes] : changements) {
-        if (nId == ID_TRANSFORMATIONS) {
+        if (nId == ID_TRANSFORMATIONS || nId == ID_POINTS_PRINCIPAUX) { // modeless
             Executer(nId);
-            QDialog* f = m_fenetre.Modelisation()->Fenetre(EFenetre::Transformations);
+            QDialog* f = m_fenetre.Modelisation()->Fenetre(
+                nId == ID_TRANSFORMATIONS ? EFenetre::Transformations : EFenetre::PointsPrincipaux);
             Gestes::Activer(f);
             Gestes::Jouer(f, szGestes);
         } else if (szGestes != nullptr) {
