@@ -68,6 +68,8 @@ CMainFrame::CMainFrame(CVantrelDoc& doc, CInteractionQt& interaction, QWidget* p
     }
     m_pVue = new CVantrelView(doc, this);
     setCentralWidget(m_pVue);
+    // The view's own keys work as soon as the window is active.
+    m_pVue->setFocus();
     m_pEtude = new CCommandesEtude(*this, doc, interaction);
     m_pModelisation = new CCommandesModelisation(*this, doc, interaction);
     CreerActions();
