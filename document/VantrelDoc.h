@@ -178,7 +178,6 @@ public:
     // the state last saved. False when there is no such step.
     bool Annuler();
     bool Retablir();
-    const CHistorique& Historique() const { return m_historique; }
 
     // State read by the command table's rules.
     CEtatCommandes EtatCommandes(bool bBarreOutils = true, bool bBarreEtat = true) const;
