@@ -48,6 +48,8 @@ void CCommandesModelisation::BrancherEditeurs(Gestionnaires& gestionnaires) {
     gestionnaires[ID_PARAMETRES_AFFICHAGE] = [this] { ParametresAffichage(); };
     gestionnaires[ID_POINTS_PRINCIPAUX] = [this] { BasculerPointsPrincipaux(); };
     gestionnaires[ID_TRANSFORMATIONS] = [this] { BasculerTransformations(); };
+    gestionnaires[ID_ANNULER] = [this] { m_doc.Annuler(); };
+    gestionnaires[ID_RETABLIR] = [this] { m_doc.Retablir(); };
 }
 
 QDialog* CCommandesModelisation::Fenetre(EFenetre fenetre) const {

@@ -37,7 +37,7 @@ public:
     void PointChoisi(const CVecteur& point) override;
 
 private:
-    // ----- The modeless editors and the view parameters
+    // ----- The modeless editors and the view parameters; Undo and Redo
     void BrancherEditeurs(Gestionnaires& gestionnaires);
     void ParametresAffichage();
     void BasculerPointsPrincipaux();

@@ -69,6 +69,8 @@ CMainFrame::CMainFrame(CVantrelDoc& doc, CInteractionQt& interaction, QWidget* p
     }
     m_pVue = new CVantrelView(doc, this);
     setCentralWidget(m_pVue);
+    // The view's own keys work as soon as the window is active.
+    m_pVue->setFocus();
     m_pEtude = new CCommandesEtude(*this, doc, interaction);
     m_pModelisation = new CCommandesModelisation(*this, doc, interaction);
     CreerActions();
@@ -125,6 +127,7 @@ void CMainFrame::CreerActions() {
         {ID_BARRE_OUTILS, [this] { m_pBarreOutils->setHidden(!m_pBarreOutils->isHidden()); }},
         {ID_BARRE_ETAT, [this] { statusBar()->setHidden(!statusBar()->isHidden()); }},
         {ID_ORIENTATION_STANDARD, [this] { m_pVue->InitialiserVue(); }},
+        {ID_AJUSTER_SCENE, [this] { m_pVue->AjusterScene(); }},
         {ID_COORDONNEES, [this] { BasculerCoordonnees(m_doc); }},
         {ID_COTE_ETUDE, [this] { BasculerCoteEtude(m_doc); }},
         {ID_SUPPRIMER_FACE, [this] { m_doc.SupprimerFace(); }},
@@ -145,7 +148,13 @@ void CMainFrame::CreerActions() {
         if (c.cTouche != 0) {
             pAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_A + (c.cTouche - 'A'))));
         } else if (const char* szTouche = RaccourciParticulier(c.nId)) {
-            pAction->setShortcut(QKeySequence(QString::fromLatin1(szTouche)));
+            const QKeySequence touche(QString::fromLatin1(szTouche));
+            pAction->setShortcut(touche);
+            // A bare letter belongs to the view: elsewhere it is typing.
+            if (touche[0].keyboardModifiers() == Qt::NoModifier) {
+                pAction->setShortcutContext(Qt::WidgetShortcut);
+                m_pVue->addAction(pAction);
+            }
         }
         pAction->setCheckable(c.pCochee != nullptr);
         pAction->setIcon(IconeCommande(c.nId));
@@ -275,7 +284,11 @@ void CMainFrame::MettreAJourCommandes() {
 void CMainFrame::Executer(int nId) {
     const auto it = m_gestionnaires.find(nId);
     if (it != m_gestionnaires.end()) {
+        const int nSelection = g_nFaceSelectionnee;
         it->second();
+        // Whatever the command changed, through any dialog, is one step of
+        // Undo; a cancelled or refused command changed nothing.
+        m_doc.MemoriserEtape(nSelection);
     }
     MettreAJourCommandes();
 }

@@ -4,6 +4,7 @@
 #include "document/Fichier.h"
 #include "geometry/FabriqueFace.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -17,6 +18,7 @@ CVantrelDoc::CVantrelDoc(CInteraction& interaction) : m_interaction(interaction)
     g_nFaces = 0;
     g_nFaceSelectionnee = 0;
     g_nFaceTestee = 0;
+    m_historique.Reinitialiser(Ecrire(), 0);
 }
 
 CVantrelDoc::~CVantrelDoc() {
@@ -92,6 +94,7 @@ void CVantrelDoc::NouveauDocument() {
     SupprimerContenu();
     SetModifiedFlag(false);
     m_strChemin.clear();
+    m_historique.Reinitialiser(Ecrire(), 0);
 }
 
 std::vector<std::uint8_t> CVantrelDoc::Ecrire() {
@@ -202,6 +205,8 @@ bool CVantrelDoc::Charger(const std::string& chemin, std::string& strErreur) {
     }
     m_strChemin = chemin;
     SetModifiedFlag(false);
+    // As the writer puts it: a file may hold a longer form of the same scene.
+    m_historique.Reinitialiser(Ecrire(), g_nFaceSelectionnee);
     return true;
 }
 
@@ -219,6 +224,43 @@ bool CVantrelDoc::Enregistrer(const std::string& chemin, std::string& strErreur,
     }
     m_strChemin = chemin;
     SetModifiedFlag(false);
+    m_historique.Memoriser(octets, g_nFaceSelectionnee, g_nFaceSelectionnee);
+    m_historique.MarquerEnregistre();
+    return true;
+}
+
+bool CVantrelDoc::MemoriserEtape(int nSelectionAvant) {
+    return m_historique.Memoriser(Ecrire(), g_nFaceSelectionnee, nSelectionAvant);
+}
+
+bool CVantrelDoc::Annuler() {
+    return Restaurer(true);
+}
+
+bool CVantrelDoc::Retablir() {
+    return Restaurer(false);
+}
+
+bool CVantrelDoc::Restaurer(bool bAnnuler) {
+    // The states are the writer's own bytes: the reader takes them back as
+    // it takes a file, without touching the path.
+    const std::vector<std::uint8_t>& depart = m_historique.Courant();
+    const std::optional<int> nSelection =
+        bAnnuler ? m_historique.Annuler() : m_historique.Retablir();
+    if (!nSelection) {
+        return false;
+    }
+    std::string strErreur;
+    if (!Lire(m_historique.Courant(), strErreur)) {
+        // Never written by this program; the scene must not be lost for it.
+        bAnnuler ? m_historique.Retablir() : m_historique.Annuler();
+        Lire(depart, strErreur);
+        RedessinerVues();
+        return false;
+    }
+    g_nFaceSelectionnee = std::clamp(*nSelection, 0, std::max(g_nFaces - 1, 0));
+    SetModifiedFlag(!m_historique.EstEnregistre());
+    RedessinerVues();
     return true;
 }
 
@@ -410,6 +452,8 @@ CEtatCommandes CVantrelDoc::EtatCommandes(bool bBarreOutils, bool bBarreEtat) co
     }
     e.bCoordonnees = m_parametresAffichage.m_pageGeneral.m_bCoordonnees != 0;
     e.bCoteEtude = m_parametresAffichage.m_pageGeneral.m_bCoteEtude != 0;
+    e.bAnnuler = m_historique.PeutAnnuler();
+    e.bRetablir = m_historique.PeutRetablir();
     e.bBarreOutils = bBarreOutils;
     e.bBarreEtat = bBarreEtat;
     return e;

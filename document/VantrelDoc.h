@@ -2,6 +2,7 @@
 
 #include "document/Commandes.h"
 #include "document/Fichier.h"
+#include "document/Historique.h"
 #include "document/OptionsCalcul.h"
 #include "document/Proprietes.h"
 #include "geometry/Face.h"
@@ -177,15 +178,28 @@ public:
     // The file of the document; empty until it is saved or opened.
     const std::string& Chemin() const { return m_strChemin; }
 
+    // ----- Undo
+    // After a command, whatever closed it: a document changed since the
+    // current step becomes the next one. nSelectionAvant: the selected face
+    // before the command. False when nothing changed.
+    bool MemoriserEtape(int nSelectionAvant);
+    // "Undo" and "Redo": the document takes the state of the step before or
+    // after, the file and the camera staying; unmodified exactly when that is
+    // the state last saved. False when there is no such step.
+    bool Annuler();
+    bool Retablir();
+
     // State read by the command table's rules.
     CEtatCommandes EtatCommandes(bool bBarreOutils = true, bool bBarreEtat = true) const;
 
 private:
     void SynchroniserCompte();
+    bool Restaurer(bool bAnnuler);
 
     CInteraction& m_interaction;
     bool m_bModifie = false;
     std::string m_strChemin;
+    CHistorique m_historique;
 };
 
 extern CVantrelDoc* g_pDoc;

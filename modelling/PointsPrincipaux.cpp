@@ -69,6 +69,8 @@ bool ValiderPoints(CVantrelDoc& doc, CFace& f, CTamponPoints& t) {
         t = AfficherPoints(f);
         doc.RedessinerVues();
         doc.SetModifiedFlag();
+        // Each validation in the open window is a step of its own.
+        doc.MemoriserEtape(g_nFaceSelectionnee);
         return true;
     }
     doc.Interaction().Message("The geometry proposed is not valid   ", "Impossible", EIcone::Stop,

@@ -124,6 +124,8 @@ bool CTransformations::Valider(const CTampon& t) {
     }
     m_doc.RedessinerVues();
     m_doc.SetModifiedFlag();
+    // Each validation in the open window is a step of its own.
+    m_doc.MemoriserEtape(g_nFaceSelectionnee);
     return true;
 }
 

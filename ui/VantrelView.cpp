@@ -3,6 +3,7 @@
 #include "document/VantrelDoc.h"
 #include "ui/DCQt.h"
 #include "ui/Reglages.h"
+#include "view/Ajustement.h"
 #include "view/Camera.h"
 #include "view/Dessin.h"
 #include "view/Vue.h"
@@ -40,6 +41,17 @@ void CVantrelView::InitialiserVue() {
         m_bInitialisationEnAttente = false;
     }
     update();
+}
+
+void CVantrelView::AjusterScene() {
+    // A reset still to come would undo the fit at the next repaint.
+    if (m_bInitialisationEnAttente) {
+        ::InitialiserVue(Client());
+        m_bInitialisationEnAttente = false;
+    }
+    if (::AjusterScene(m_doc, Client())) {
+        update();
+    }
 }
 
 void CVantrelView::paintEvent(QPaintEvent*) {

@@ -25,6 +25,8 @@ public:
     // new or opened document and by "Standard orientation", not on resize.
     void InitialiserVue();
     bool InitialisationEnAttente() const { return m_bInitialisationEnAttente; }
+    // "Fit the scene": every face in the client area, the orientation kept.
+    void AjusterScene();
     // Where the click selection reaches the modeless editors.
     CEditeursDocument& Editeurs() { return m_editeurs; }
 

@@ -30,7 +30,8 @@ TEST(Commandes, EnablingAndCheckMarksOverEveryFlagCombination) {
         for (int n = 0; n <= 3; ++n) {
             texte += ' ';
             for (int bits = 0; bits < 16; ++bits) {
-                CEtatCommandes e;
+                // A step to undo and one to redo: what the windows allow.
+                CEtatCommandes e{.bAnnuler = true, .bRetablir = true};
                 e.nFaces = n;
                 for (int k = 0; k < 4; ++k) {
                     e.*drapeaux[k] = (bits >> k) & 1;
