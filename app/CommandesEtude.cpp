@@ -147,29 +147,26 @@ void CCommandesEtude::Eclairement() {
     m_pEclairement->show();
 }
 
-void CCommandesEtude::BilanJournalier() {
+// The meshes live while the dialog is open. The hours that "Sun hours"
+// computed stay in the view, with their own copy of the node positions,
+// until the scene changes or the sun window opens.
+template <class TDialogue>
+void CCommandesEtude::SurMaillages() {
     if (!GenererSousFenetre(&m_fenetre, [this] { return m_doc.GenererMaillages(); })) {
         return;
     }
     {
-        CDialogueBilanJournalier dialogue(m_doc, m_interaction, &m_fenetre);
+        TDialogue dialogue(m_doc, m_interaction, &m_fenetre);
         dialogue.exec();
     }
     m_doc.DetruireMaillages();
     m_doc.RedessinerVues();
 }
 
-// The meshes live while the dialog is open; the hours it computed stay in
-// the view, with their own copy of the node positions, until the scene
-// changes or the sun window opens.
+void CCommandesEtude::BilanJournalier() {
+    SurMaillages<CDialogueBilanJournalier>();
+}
+
 void CCommandesEtude::HeuresSoleil() {
-    if (!GenererSousFenetre(&m_fenetre, [this] { return m_doc.GenererMaillages(); })) {
-        return;
-    }
-    {
-        CDialogueHeuresSoleil dialogue(m_doc, m_interaction, &m_fenetre);
-        dialogue.exec();
-    }
-    m_doc.DetruireMaillages();
-    m_doc.RedessinerVues();
+    SurMaillages<CDialogueHeuresSoleil>();
 }

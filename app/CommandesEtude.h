@@ -49,6 +49,9 @@ private:
     void Eclairement();
     void BilanJournalier();
     void HeuresSoleil();
+    // Runs a modal computation dialog on freshly built meshes.
+    template <class TDialogue>
+    void SurMaillages();
     // Places a tool window at the top right of the view, below `pAuDessus`
     // when given.
     void Placer(QWidget* pOutil, const QWidget* pAuDessus) const;
