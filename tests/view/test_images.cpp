@@ -8,7 +8,8 @@
 #include "view/ParametresAffichage.h"
 
 #include <cmath>
-#include <regex>
+#include <cstdio>
+#include <sstream>
 
 TEST(Images, DayReportChartInSvgHasTheRecordedLinesAndTexts) {
     std::vector<CPointBilan> points;
@@ -20,23 +21,26 @@ TEST(Images, DayReportChartInSvgHasTheRecordedLinesAndTexts) {
     DessinerGraphiqueBilan(&dc, points, 30);
     const std::string svg = SvgDessin(g_cadreGraphiqueBilan, g_couleurFondGraphique,
                                       [&](CDC* pDC) { DessinerGraphiqueBilan(pDC, points, 30); });
-    const auto chercher = [&svg](const char* szMotif) {
-        const std::regex motif(szMotif);
-        return std::vector<std::smatch>(std::sregex_iterator(svg.begin(), svg.end(), motif), {});
-    };
+    // One element a line: the segments with their pens, and the texts.
     std::vector<CDCEnregistreur::CSegment> lignes;
-    for (const std::smatch& m : chercher("<line x1=\"(-?\\d+)\" y1=\"(-?\\d+)\" x2=\"(-?\\d+)\" "
-                                         "y2=\"(-?\\d+)\" stroke=\"#(..)(..)(..)\" "
-                                         "stroke-width=\"(\\d)\"")) {
-        const auto n = [&](int i) { return std::stoi(m[i].str(), nullptr, i < 5 ? 10 : 16); };
-        lignes.push_back({{n(1), n(2)}, {n(3), n(4)}, CStylo{CCouleur(n(5), n(6), n(7)), n(8)}});
+    std::vector<std::string> textes;
+    std::istringstream flux(svg);
+    for (std::string l; std::getline(flux, l);) {
+        int v[5];
+        unsigned c[3];
+        if (std::sscanf(l.c_str(),
+                        "<line x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\" stroke=\"#%2x%2x%2x\" "
+                        "stroke-width=\"%d\"",
+                        &v[0], &v[1], &v[2], &v[3], &c[0], &c[1], &c[2], &v[4]) == 8) {
+            lignes.push_back(
+                {{v[0], v[1]}, {v[2], v[3]}, CStylo{CCouleur(c[0], c[1], c[2]), v[4]}});
+        } else if (l.starts_with("<text") && l.ends_with("</text>")) {
+            const std::size_t debut = l.find('>') + 1;
+            textes.push_back(l.substr(debut, l.size() - 7 - debut));
+        }
     }
     ASSERT_GT(dc.Segments().size(), 3u * 48);
     EXPECT_EQ(lignes, dc.Segments());
-    std::vector<std::string> textes;
-    for (const std::smatch& m : chercher("<text[^>]*>([^<]*)</text>")) {
-        textes.push_back(m[1]);
-    }
     EXPECT_EQ(textes, dc.Textes());
     EXPECT_NE(svg.find("width=\"468\" height=\"372\" viewBox=\"112 0 468 372\""), svg.npos);
 }
