@@ -3,6 +3,8 @@
 #include "geometry/Arrondi.h"
 #include "geometry/Face.h"
 
+#include <algorithm>
+
 std::vector<CFace*> Occultants(const std::vector<CFace*>& faces, const CFace* pRecepteur) {
     std::vector<CFace*> occultants;
     for (CFace* f : faces) {
@@ -25,10 +27,16 @@ void CEclairementRecepteurs::CalculerEclairement(const std::vector<CFace*>& face
         CalculerEclairementSimple(faces, soleil);
         return;
     }
-    // Every face may shade: all are prepared before any node is shaded.
-    for (CFace* f : faces) {
-        f->CalculerEclairementDirect(soleil.direction, soleil.dAltitude, soleil.dLigneHorizon);
-    }
+    // Every face may shade: all are prepared before any node is shaded. Each
+    // face's preparation touches only that face.
+    constexpr int kParTache = 256;
+    const auto n = static_cast<int>(faces.size());
+    m_moteur.Executer((n + kParTache - 1) / kParTache, [&](int t) {
+        for (int k = t * kParTache; k < std::min(n, (t + 1) * kParTache); ++k) {
+            faces[static_cast<std::size_t>(k)]->CalculerEclairementDirect(
+                soleil.direction, soleil.dAltitude, soleil.dLigneHorizon);
+        }
+    });
     m_moteur.Ombrer(faces, soleil.direction);
     Agreger(faces);
 }

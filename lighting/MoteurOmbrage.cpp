@@ -81,8 +81,10 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
     const double dDiametre = 2 * std::sqrt(3.0) * (dEchelle + 1);
     m_dEchelle = dEchelle;
 
+    // Which faces shade, and where their usable openings go; then each is
+    // worked out on its own.
     m_occultants.clear();
-    m_ouvertures.clear();
+    int nOuvertures = 0;
     for (std::size_t i = 0; i < faces.size(); ++i) {
         CFace* f = faces[i];
         if (f->m_repere[0].m_fValeur == 0 || f->m_dTransmission == 1.0) {
@@ -91,87 +93,103 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
         COccultant o{};
         o.pFace = f;
         o.nIndice = static_cast<int>(i);
-        o.nType = f->TypeFace();
-        const CVecteur& p0 = f->m_points[0];
-        o.p0[0] = p0.m_x;
-        o.p0[1] = p0.m_y;
-        o.p0[2] = p0.m_z;
-        for (int l = 0; l < 3; ++l) {
-            o.r[l][0] = f->m_repere[l].m_x;
-            o.r[l][1] = f->m_repere[l].m_y;
-            o.r[l][2] = f->m_repere[l].m_z;
-        }
-        o.k1 = f->m_repere[1].m_fValeur;
-        o.k2 = f->m_repere[2].m_fValeur;
-        o.dTransmission = f->m_dTransmission;
-        o.bOuvertures = !f->m_ouvertures.m_faces.empty();
-        o.bVersSoleil = f->m_normale.Scalaire(dir) > 0;
-        // Openings whose ray test is usable along the sun: the others never
-        // let the light through.
-        o.nDebutOuvertures = static_cast<int>(m_ouvertures.size());
+        o.nDebutOuvertures = nOuvertures;
         for (CFace* w : f->m_ouvertures.m_faces) {
-            if (w->m_repere[0].m_fValeur == 0) {
-                continue;
-            }
-            COuverture ouverture{};
-            ouverture.nType = w->TypeFace();
-            ouverture.p0[0] = w->m_points[0].m_x;
-            ouverture.p0[1] = w->m_points[0].m_y;
-            ouverture.p0[2] = w->m_points[0].m_z;
-            for (int l = 0; l < 2; ++l) {
-                ouverture.r[l][0] = w->m_repere[l].m_x;
-                ouverture.r[l][1] = w->m_repere[l].m_y;
-                ouverture.r[l][2] = w->m_repere[l].m_z;
-            }
-            ouverture.k1 = w->m_repere[1].m_fValeur;
-            ouverture.k2 = w->m_repere[2].m_fValeur;
-            m_ouvertures.push_back(ouverture);
+            nOuvertures += w->m_repere[0].m_fValeur != 0;
         }
-        o.nFinOuvertures = static_cast<int>(m_ouvertures.size());
-
-        double dA = 1;
-        double dB = 1;
-        BornesRegion(o.nType, o.k1, o.k2, dA, dB);
-        o.bBorne = false;
-        if (std::isfinite(dA) && std::isfinite(dB) && dA < 1e6 && dB < 1e6) {
-            const CVecteur e0 = f->m_points[1] - p0;
-            const CVecteur l = f->m_points[f->IndexDernier()] - p0;
-            const double n0 = e0.Norme();
-            const double nl = l.Norme();
-            const double det = std::fabs(static_cast<double>(f->m_repere[0].m_fValeur)) * 0.999;
-            // Worst rounding of a and b in the ray test, in their own units:
-            // the rows' errors (the determinant's cancellation included) and
-            // the dot products', over the largest distance, with a wide safety.
-            const double erreurLignes = (n0 + nl) * (1 + n0 * nl / det) / det;
-            const double mu = 1000 * 16 * kEpsilon * dDiametre *
-                                  (Norme3(o.r[0]) + Norme3(o.r[1]) + erreurLignes) +
-                              1e-9 * (1 + dA + dB);
-            if (std::isfinite(mu) && mu < 0.1) {
-                const double aa[2] = {-mu, dA + mu};
-                const double bb[2] = {-mu, dB + mu};
-                o.sMin = o.tMin = kInfini;
-                o.sMax = o.tMax = -kInfini;
-                for (double a : aa) {
-                    for (double b : bb) {
-                        const CVecteur c = p0 + e0 * a + l * b;
-                        const double s = c.Scalaire(m_e1);
-                        const double t = c.Scalaire(m_e2);
-                        o.sMin = std::min(o.sMin, s);
-                        o.sMax = std::max(o.sMax, s);
-                        o.tMin = std::min(o.tMin, t);
-                        o.tMax = std::max(o.tMax, t);
-                    }
-                }
-                // Rounding of the projections themselves.
-                const double w = 1e-9 * (dEchelle + 1 + (dA + dB + 1) * (n0 + nl));
-                o.sMin -= w;
-                o.tMin -= w;
-                o.sMax += w;
-                o.tMax += w;
-                o.bBorne = std::isfinite(o.sMin + o.sMax + o.tMin + o.tMax);
-            }
-        }
+        o.nFinOuvertures = nOuvertures;
         m_occultants.push_back(o);
+    }
+    m_ouvertures.resize(static_cast<std::size_t>(nOuvertures));
+    constexpr int kParTache = 256;
+    const auto n = static_cast<int>(m_occultants.size());
+    m_pool.Executer((n + kParTache - 1) / kParTache, [&](int t) {
+        for (int k = t * kParTache; k < std::min(n, (t + 1) * kParTache); ++k) {
+            PreparerOccultant(m_occultants[static_cast<std::size_t>(k)], dir, dDiametre);
+        }
+    });
+}
+
+void CMoteurOmbrage::PreparerOccultant(COccultant& o, const CVecteur& dir, double dDiametre) {
+    const CFace* f = o.pFace;
+    const double dEchelle = m_dEchelle;
+    o.nType = f->TypeFace();
+    const CVecteur& p0 = f->m_points[0];
+    o.p0[0] = p0.m_x;
+    o.p0[1] = p0.m_y;
+    o.p0[2] = p0.m_z;
+    for (int l = 0; l < 3; ++l) {
+        o.r[l][0] = f->m_repere[l].m_x;
+        o.r[l][1] = f->m_repere[l].m_y;
+        o.r[l][2] = f->m_repere[l].m_z;
+    }
+    o.k1 = f->m_repere[1].m_fValeur;
+    o.k2 = f->m_repere[2].m_fValeur;
+    o.dTransmission = f->m_dTransmission;
+    o.bOuvertures = !f->m_ouvertures.m_faces.empty();
+    o.bVersSoleil = f->m_normale.Scalaire(dir) > 0;
+    // Openings whose ray test is usable along the sun: the others never
+    // let the light through.
+    int q = o.nDebutOuvertures;
+    for (const CFace* w : f->m_ouvertures.m_faces) {
+        if (w->m_repere[0].m_fValeur == 0) {
+            continue;
+        }
+        COuverture& ouverture = m_ouvertures[static_cast<std::size_t>(q++)];
+        ouverture.nType = w->TypeFace();
+        ouverture.p0[0] = w->m_points[0].m_x;
+        ouverture.p0[1] = w->m_points[0].m_y;
+        ouverture.p0[2] = w->m_points[0].m_z;
+        for (int l = 0; l < 2; ++l) {
+            ouverture.r[l][0] = w->m_repere[l].m_x;
+            ouverture.r[l][1] = w->m_repere[l].m_y;
+            ouverture.r[l][2] = w->m_repere[l].m_z;
+        }
+        ouverture.k1 = w->m_repere[1].m_fValeur;
+        ouverture.k2 = w->m_repere[2].m_fValeur;
+    }
+
+    double dA = 1;
+    double dB = 1;
+    BornesRegion(o.nType, o.k1, o.k2, dA, dB);
+    o.bBorne = false;
+    if (std::isfinite(dA) && std::isfinite(dB) && dA < 1e6 && dB < 1e6) {
+        const CVecteur e0 = f->m_points[1] - p0;
+        const CVecteur l = f->m_points[f->IndexDernier()] - p0;
+        const double n0 = e0.Norme();
+        const double nl = l.Norme();
+        const double det = std::fabs(static_cast<double>(f->m_repere[0].m_fValeur)) * 0.999;
+        // Worst rounding of a and b in the ray test, in their own units:
+        // the rows' errors (the determinant's cancellation included) and
+        // the dot products', over the largest distance, with a wide safety.
+        const double erreurLignes = (n0 + nl) * (1 + n0 * nl / det) / det;
+        const double mu =
+            1000 * 16 * kEpsilon * dDiametre * (Norme3(o.r[0]) + Norme3(o.r[1]) + erreurLignes) +
+            1e-9 * (1 + dA + dB);
+        if (std::isfinite(mu) && mu < 0.1) {
+            const double aa[2] = {-mu, dA + mu};
+            const double bb[2] = {-mu, dB + mu};
+            o.sMin = o.tMin = kInfini;
+            o.sMax = o.tMax = -kInfini;
+            for (double a : aa) {
+                for (double b : bb) {
+                    const CVecteur c = p0 + e0 * a + l * b;
+                    const double s = c.Scalaire(m_e1);
+                    const double t = c.Scalaire(m_e2);
+                    o.sMin = std::min(o.sMin, s);
+                    o.sMax = std::max(o.sMax, s);
+                    o.tMin = std::min(o.tMin, t);
+                    o.tMax = std::max(o.tMax, t);
+                }
+            }
+            // Rounding of the projections themselves.
+            const double w = 1e-9 * (dEchelle + 1 + (dA + dB + 1) * (n0 + nl));
+            o.sMin -= w;
+            o.tMin -= w;
+            o.sMax += w;
+            o.tMax += w;
+            o.bBorne = std::isfinite(o.sMin + o.sMax + o.tMin + o.tMax);
+        }
     }
 }
 
@@ -1112,41 +1130,19 @@ void CMoteurOmbrage::Candidats(CRecepteur& r) {
 }
 
 void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
-    // The slices after the first were prepared apart: their indices move on
-    // by what comes before them.
+    // The pairs stay where their slice prepared them: the receiver lists
+    // them in the candidates' order.
+    r.ordre.clear();
     for (int n = nTranche0; n < nTranche1; ++n) {
         const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
-        if (tranche.nTampon < 0) {
-            continue;
+        const CTampon& t = tranche.nTampon < 0
+                               ? static_cast<const CTampon&>(r)
+                               : m_tampons[static_cast<std::size_t>(tranche.nTampon)];
+        for (const CPaire& p : t.paires) {
+            r.ordre.push_back({&t, &p});
         }
-        const CTampon& t = m_tampons[static_cast<std::size_t>(tranche.nTampon)];
-        const auto dc = static_cast<int>(r.contraintes.size());
-        const auto dl = static_cast<int>(r.limites.size());
-        const auto dw = static_cast<int>(r.regionsOuvertures.size());
-        auto deplacer = [dc, dl](CRegion& region) {
-            region.nDebut += dc;
-            region.nFin += dc;
-            region.nLimites += dl;
-            region.nLimitesExt += dl;
-            region.nLimitesFin += dl;
-        };
-        for (CPaire p : t.paires) {
-            deplacer(p.region);
-            p.nDebutOuvertures += dw;
-            p.nFinOuvertures += dw;
-            r.paires.push_back(p);
-        }
-        for (CRegion region : t.regionsOuvertures) {
-            deplacer(region);
-            r.regionsOuvertures.push_back(region);
-        }
-        for (CLimite l : t.limites) {
-            l.nContrainte += dc;
-            r.limites.push_back(l);
-        }
-        r.contraintes.insert(r.contraintes.end(), t.contraintes.begin(), t.contraintes.end());
     }
-    if (r.paires.empty()) {
+    if (r.ordre.empty()) {
         return;
     }
     const CReseauNoeuds& g = r.reseau;
@@ -1161,34 +1157,36 @@ void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
     // others find their rows already stopped.
     const float x0 = static_cast<float>(r.pFace->m_dEclairementDirect);
     r.bOpaquesDabord = x0 > 0 && std::isfinite(x0);
-    for (const CPaire& p : r.paires) {
-        const double t = m_occultants[static_cast<std::size_t>(p.nOccultant)].dTransmission;
+    for (const CRefPaire& ref : r.ordre) {
+        const double t =
+            m_occultants[static_cast<std::size_t>(ref.pPaire->nOccultant)].dTransmission;
         r.bOpaquesDabord = r.bOpaquesDabord && ((t > 0 && t <= 1) || (t == 0 && !std::signbit(t)));
     }
     if (r.bOpaquesDabord) {
         // A stable sort on three ranks: counted, then placed.
-        auto rang = [this](const CPaire& p) {
-            const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
+        auto rang = [this](const CRefPaire& ref) {
+            const COccultant& o = m_occultants[static_cast<std::size_t>(ref.pPaire->nOccultant)];
             return o.dTransmission != 0 ? 2 : o.bVersSoleil ? 0 : 1;
         };
         int debuts[4] = {0, 0, 0, 0};
-        for (const CPaire& p : r.paires) {
-            ++debuts[rang(p) + 1];
+        for (const CRefPaire& ref : r.ordre) {
+            ++debuts[rang(ref) + 1];
         }
         debuts[2] += debuts[1];
-        thread_local std::vector<CPaire> tries;
-        tries.resize(r.paires.size());
-        for (const CPaire& p : r.paires) {
-            tries[static_cast<std::size_t>(debuts[rang(p)]++)] = p;
+        thread_local std::vector<CRefPaire> tries;
+        tries.resize(r.ordre.size());
+        for (const CRefPaire& ref : r.ordre) {
+            tries[static_cast<std::size_t>(debuts[rang(ref)]++)] = ref;
         }
-        r.paires.swap(tries);
+        r.ordre.swap(tries);
     }
     if (!g.m_bValide) {
         return;
     }
     // Each block walks only the pairs whose rows meet it (document order kept).
     r.debutsPairesBlocs.assign(static_cast<std::size_t>(r.nBlocs) + 1, 0);
-    for (const CPaire& p : r.paires) {
+    for (const CRefPaire& ref : r.ordre) {
+        const CPaire& p = *ref.pPaire;
         const int b0 = r.blocDeLigne[static_cast<std::size_t>(p.iDebut - g.m_iMin)];
         const int b1 = r.blocDeLigne[static_cast<std::size_t>(p.iFin - g.m_iMin)];
         for (int b = b0; b <= b1; ++b) {
@@ -1201,8 +1199,8 @@ void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
     }
     r.pairesBlocs.resize(static_cast<std::size_t>(r.debutsPairesBlocs.back()));
     std::vector<int> positions(r.debutsPairesBlocs.begin(), r.debutsPairesBlocs.end() - 1);
-    for (std::size_t n = 0; n < r.paires.size(); ++n) {
-        const CPaire& p = r.paires[n];
+    for (std::size_t n = 0; n < r.ordre.size(); ++n) {
+        const CPaire& p = *r.ordre[n].pPaire;
         const int b0 = r.blocDeLigne[static_cast<std::size_t>(p.iDebut - g.m_iMin)];
         const int b1 = r.blocDeLigne[static_cast<std::size_t>(p.iFin - g.m_iMin)];
         for (int b = b0; b <= b1; ++b) {
@@ -1389,14 +1387,15 @@ void CMoteurOmbrage::OmbrerLigneSimple(CRecepteur& r, const CPaire& p, int i, fl
     }
 }
 
-void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
-                                 CVivants& vivants, int e0, int e1, int n0, int n1) {
+void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& p, int i,
+                                 float* valeurs, CBloc& bloc, CVivants& vivants, int e0, int e1,
+                                 int n0, int n1) {
     const CReseauNoeuds& g = r.reseau;
     const int s0 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin)];
     const int s1 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin + 1)];
     const CSegmentReseau* segments = g.m_segments.data();
     const double di = i;
-    const CLimite* limites = r.limites.data();
+    const CLimite* limites = t.limites.data();
     bool bInterieur = n0 <= n1;
 
     // Openings: outer spans (the ray may pass) and inner spans (it passes).
@@ -1410,16 +1409,16 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* v
     int m = 0;
     for (int q = 0; q < nOuvertures; ++q) {
         const CRegion& region =
-            r.regionsOuvertures[static_cast<std::size_t>(p.nDebutOuvertures + q)];
+            t.regionsOuvertures[static_cast<std::size_t>(p.nDebutOuvertures + q)];
         int a0 = e0, a1 = e1;
-        if (!Borner(limites + region.nLimites, limites + region.nLimitesExt, r.contraintes, di,
+        if (!Borner(limites + region.nLimites, limites + region.nLimitesExt, t.contraintes, di,
                     true, a0, a1)) {
             continue;
         }
         int b0 = a0, b1 = a1;
         const bool bInt =
             region.bInterieur && Borner(limites + region.nLimitesExt, limites + region.nLimitesFin,
-                                        r.contraintes, di, false, b0, b1);
+                                        t.contraintes, di, false, b0, b1);
         oe0[m] = a0;
         oe1[m] = a1;
         on0[m] = bInt ? b0 : 1;
@@ -1558,17 +1557,18 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     float* valeurs = m.m_valeurs.data();
     const double dDirect = r.pFace->m_dEclairementDirect;
     std::fill(valeurs + bloc.kDebut, valeurs + bloc.kFin, static_cast<float>(dDirect));
-    if (dDirect == 0 || r.paires.empty()) {
+    if (dDirect == 0 || r.ordre.empty()) {
         return;
     }
     if (!r.reseau.m_bValide) {
         for (int k = bloc.kDebut; k < bloc.kFin; ++k) {
             float valeur = valeurs[k];
-            for (const CPaire& p : r.paires) {
+            for (const CRefPaire& ref : r.ordre) {
                 if (valeur <= 0) {
                     break;
                 }
-                const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
+                const COccultant& o =
+                    m_occultants[static_cast<std::size_t>(ref.pPaire->nOccultant)];
                 ++bloc.nTests;
                 if (Intercepte(o, m, k)) {
                     valeur = static_cast<float>(o.dTransmission * valeur);
@@ -1606,15 +1606,17 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     const int b = r.blocDeLigne[static_cast<std::size_t>(bloc.iDebut - g.m_iMin)];
     int e0[kLignesParBloc], e1[kLignesParBloc], n0[kLignesParBloc], n1[kLignesParBloc];
     double d0[kLignesParBloc], d1[kLignesParBloc];
-    const CLimite* limites = r.limites.data();
     const int qDebut = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
     const int qFin = r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1];
     for (int q = qDebut; q < qFin; ++q) {
         if ((q - qDebut) % 16 == 0 && vivants.Vide()) {
             break;
         }
-        const CPaire& p =
-            r.paires[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
+        const CRefPaire& ref =
+            r.ordre[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
+        const CPaire& p = *ref.pPaire;
+        const CTampon& t = *ref.pTampon;
+        const CLimite* limites = t.limites.data();
         const int i0 = std::max(p.iDebut, bloc.iDebut);
         const int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
         // The columns the pair can reach on these rows; nothing to work out
@@ -1633,7 +1635,7 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
         if (!bUtile) {
             continue;
         }
-        BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, r.contraintes, i0,
+        BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, t.contraintes, i0,
                      n, true, e0, e1, d0, d1);
         bUtile = false;
         for (int k = 0; k < n; ++k) {
@@ -1651,7 +1653,7 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
         }
         if (p.region.bInterieur) {
             BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
-                         r.contraintes, i0, n, false, n0, n1, d0, d1);
+                         t.contraintes, i0, n, false, n0, n1, d0, d1);
         }
         const bool bSimple = p.nFinOuvertures == p.nDebutOuvertures;
         for (int k = 0; k < n; ++k) {
@@ -1661,7 +1663,7 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
             if (bSimple) {
                 OmbrerLigneSimple(r, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
             } else {
-                OmbrerLigne(r, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
+                OmbrerLigne(r, t, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
             }
         }
     }

@@ -5,6 +5,7 @@
 #include "lighting/ReseauNoeuds.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -50,6 +51,9 @@ public:
     // Otherwise each call checks the grids against the nodes (a cheap pass)
     // and reads again those that changed.
     void FigerMaillages(bool bFiges);
+
+    // f(0) .. f(n - 1) on the engine's threads (the faces' own preparation).
+    void Executer(int n, const std::function<void(int)>& f) { m_pool.Executer(n, f); }
 
     // Of the last call (benchmarks, tests): nodes given the exact ray test
     // of one occluder, and nodes shaded by a span without a test.
@@ -123,11 +127,17 @@ private:
         std::vector<CLimite> limites;
         std::vector<CRegion> regionsOuvertures;
     };
+    // A prepared pair, where its slice left it.
+    struct CRefPaire {
+        const CTampon* pTampon;
+        const CPaire* pPaire;
+    };
     struct CRecepteur : CTampon {
         CFace* pFace = nullptr;
         int nIndice = 0;
         CReseauNoeuds reseau;
         std::vector<int> candidats;
+        std::vector<CRefPaire> ordre; // its pairs, in the order they are walked
         // The opaque occluders are walked first (and a span of nodes behind
         // one is set to +0 at once).
         bool bOpaquesDabord = false;
@@ -159,6 +169,7 @@ private:
     };
 
     void Preparer(const std::vector<CFace*>& faces, const CVecteur& dir);
+    void PreparerOccultant(COccultant& o, const CVecteur& dir, double dDiametre);
     void ConstruireGrille();
     void Analyser(const std::vector<CFace*>& faces);
     void Candidats(CRecepteur& r);
@@ -171,8 +182,8 @@ private:
     // for an occluder without openings, the second for any.
     void OmbrerLigneSimple(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
                            CVivants& vivants, int e0, int e1, int n0, int n1);
-    void OmbrerLigne(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
-                     CVivants& vivants, int e0, int e1, int n0, int n1);
+    void OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& p, int i, float* valeurs,
+                     CBloc& bloc, CVivants& vivants, int e0, int e1, int n0, int n1);
     bool Intercepte(const COccultant& o, const CMaillage& m, int k) const;
     // The exact test of node k (row i, column j); a node brought to 0 stops.
     void TesterNoeud(const COccultant& o, const CMaillage& m, float* valeurs, CBloc& bloc,
