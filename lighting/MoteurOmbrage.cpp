@@ -210,75 +210,116 @@ void CMoteurOmbrage::ConstruireGrille() {
             ++nBornes;
         }
     }
-    if (nBornes > 0) {
-        const double largeur = std::max(sMax - sMin, 1e-9);
-        const double hauteur = std::max(tMax - tMin, 1e-9);
-        // About four cells per occluder, at most 1024 on a side.
-        const double cible = std::sqrt(largeur * hauteur / (4.0 * nBornes));
-        m_dCellule = std::max({cible, largeur / 1024, hauteur / 1024});
-        m_nColonnes = std::max(1, static_cast<int>(std::ceil(largeur / m_dCellule)));
-        m_nLignes = std::max(1, static_cast<int>(std::ceil(hauteur / m_dCellule)));
-        m_nColonnes = std::min(m_nColonnes, 1024);
-        m_nLignes = std::min(m_nLignes, 1024);
-        m_s0 = sMin;
-        m_t0 = tMin;
+    if (nBornes == 0) {
+        return;
     }
+    const double largeur = std::max(sMax - sMin, 1e-9);
+    const double hauteur = std::max(tMax - tMin, 1e-9);
+    // The grid serves only receivers whose projection covers a small part of
+    // the occluders' (see Candidats): without one, every receiver takes all.
+    bool bUtile = false;
+    for (const auto& r : m_recepteurs) {
+        if (r->reseau.m_nNoeuds == 0 || r->pFace->m_dEclairementDirect == 0) {
+            continue;
+        }
+        double s0, s1, t0, t1;
+        BoiteRecepteur(*r, s0, s1, t0, t1);
+        const double ds = std::min(s1, sMax) - std::max(s0, sMin);
+        const double dt = std::min(t1, tMax) - std::max(t0, tMin);
+        bUtile = bUtile || !(ds * dt * 8 > largeur * hauteur);
+    }
+    if (!bUtile) {
+        return;
+    }
+    // About four cells per occluder, at most 1024 on a side.
+    const double cible = std::sqrt(largeur * hauteur / (4.0 * nBornes));
+    m_dCellule = std::max({cible, largeur / 1024, hauteur / 1024});
+    m_nColonnes = std::min(1024, std::max(1, static_cast<int>(std::ceil(largeur / m_dCellule))));
+    m_nLignes = std::min(1024, std::max(1, static_cast<int>(std::ceil(hauteur / m_dCellule))));
+    m_s0 = sMin;
+    m_t0 = tMin;
     const long long nCellules = static_cast<long long>(m_nColonnes) * m_nLignes;
 
-    // Count, then fill, the cells each bounded occluder meets; one that meets
-    // most of the grid is simply tested everywhere.
-    std::vector<int>& comptes = m_comptes;
-    std::vector<char>& partout = m_partout;
-    comptes.assign(static_cast<std::size_t>(nCellules) + 1, 0);
-    partout.assign(m_occultants.size(), 0);
-    auto etendue = [&](const COccultant& o, int& i0, int& i1, int& j0, int& j1) {
-        i0 = std::clamp(static_cast<int>((o.sMin - m_s0) / m_dCellule), 0, m_nColonnes - 1);
-        i1 = std::clamp(static_cast<int>((o.sMax - m_s0) / m_dCellule), 0, m_nColonnes - 1);
-        j0 = std::clamp(static_cast<int>((o.tMin - m_t0) / m_dCellule), 0, m_nLignes - 1);
-        j1 = std::clamp(static_cast<int>((o.tMax - m_t0) / m_dCellule), 0, m_nLignes - 1);
+    // Each bounded occluder's cells; one that meets most of the grid is
+    // simply tested everywhere.
+    const auto nOccultants = static_cast<int>(m_occultants.size());
+    m_etendues.resize(m_occultants.size());
+    constexpr int kParTache = 512;
+    m_pool.Executer((nOccultants + kParTache - 1) / kParTache, [&](int t) {
+        for (int k = t * kParTache; k < std::min(nOccultants, (t + 1) * kParTache); ++k) {
+            const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
+            CEtendue& e = m_etendues[static_cast<std::size_t>(k)];
+            e.bPartout = !o.bBorne;
+            if (e.bPartout) {
+                continue;
+            }
+            e.i0 = std::clamp(static_cast<int>((o.sMin - m_s0) / m_dCellule), 0, m_nColonnes - 1);
+            e.i1 = std::clamp(static_cast<int>((o.sMax - m_s0) / m_dCellule), 0, m_nColonnes - 1);
+            e.j0 = std::clamp(static_cast<int>((o.tMin - m_t0) / m_dCellule), 0, m_nLignes - 1);
+            e.j1 = std::clamp(static_cast<int>((o.tMax - m_t0) / m_dCellule), 0, m_nLignes - 1);
+            const long long n = static_cast<long long>(e.i1 - e.i0 + 1) * (e.j1 - e.j0 + 1);
+            e.bPartout = n * 2 > nCellules && nCellules > 16;
+        }
+    });
+    for (int k = 0; k < nOccultants; ++k) {
+        if (m_etendues[static_cast<std::size_t>(k)].bPartout) {
+            m_toujours.push_back(k);
+        }
+    }
+    // Counted, then filled, by bands of grid rows: each task writes only its
+    // own cells, taking the occluders in order.
+    const int nBandes = std::min(m_nLignes, 2 * m_pool.NombreThreads());
+    auto parBandes = [&](auto f) {
+        m_pool.Executer(nBandes, [&](int b) {
+            const int j0 = static_cast<int>(static_cast<long long>(m_nLignes) * b / nBandes);
+            const int j1 = static_cast<int>(static_cast<long long>(m_nLignes) * (b + 1) / nBandes);
+            for (int k = 0; k < nOccultants; ++k) {
+                const CEtendue& e = m_etendues[static_cast<std::size_t>(k)];
+                if (e.bPartout) {
+                    continue;
+                }
+                for (int j = std::max(e.j0, j0); j <= std::min(e.j1, j1 - 1); ++j) {
+                    for (int i = e.i0; i <= e.i1; ++i) {
+                        f(static_cast<std::size_t>(j * m_nColonnes + i), k);
+                    }
+                }
+            }
+        });
     };
-    for (std::size_t k = 0; k < m_occultants.size(); ++k) {
-        const COccultant& o = m_occultants[k];
-        if (!o.bBorne) {
-            partout[k] = 1;
-            continue;
-        }
-        int i0, i1, j0, j1;
-        etendue(o, i0, i1, j0, j1);
-        const long long n = static_cast<long long>(i1 - i0 + 1) * (j1 - j0 + 1);
-        if (n * 2 > nCellules && nCellules > 16) {
-            partout[k] = 1;
-            continue;
-        }
-        for (int j = j0; j <= j1; ++j) {
-            for (int i = i0; i <= i1; ++i) {
-                ++comptes[static_cast<std::size_t>(j * m_nColonnes + i)];
-            }
-        }
-    }
+    std::vector<int>& comptes = m_comptes;
+    comptes.assign(static_cast<std::size_t>(nCellules), 0);
+    parBandes([&](std::size_t c, int) { ++comptes[c]; });
     m_debuts.assign(static_cast<std::size_t>(nCellules) + 1, 0);
-    for (long long c = 0; c < nCellules; ++c) {
-        m_debuts[static_cast<std::size_t>(c + 1)] =
-            m_debuts[static_cast<std::size_t>(c)] + comptes[static_cast<std::size_t>(c)];
+    for (std::size_t c = 0; c < static_cast<std::size_t>(nCellules); ++c) {
+        m_debuts[c + 1] = m_debuts[c] + comptes[c];
     }
-    m_listes.assign(static_cast<std::size_t>(m_debuts.back()), 0);
-    std::vector<int>& positions = m_positions;
-    positions.assign(m_debuts.begin(), m_debuts.end() - 1);
-    for (std::size_t k = 0; k < m_occultants.size(); ++k) {
-        if (partout[k]) {
-            m_toujours.push_back(static_cast<int>(k));
-            continue;
-        }
-        int i0, i1, j0, j1;
-        etendue(m_occultants[k], i0, i1, j0, j1);
-        for (int j = j0; j <= j1; ++j) {
-            for (int i = i0; i <= i1; ++i) {
-                m_listes[static_cast<std::size_t>(
-                    positions[static_cast<std::size_t>(j * m_nColonnes + i)]++)] =
-                    static_cast<int>(k);
-            }
-        }
+    m_listes.resize(static_cast<std::size_t>(m_debuts.back()));
+    std::copy(m_debuts.begin(), m_debuts.end() - 1, comptes.begin()); // next free place
+    parBandes([&](std::size_t c, int k) { m_listes[static_cast<std::size_t>(comptes[c]++)] = k; });
+}
+
+void CMoteurOmbrage::BoiteRecepteur(const CRecepteur& r, double& sMin, double& sMax, double& tMin,
+                                    double& tMax) const {
+    // The nodes' projections on the plane across the sun lie within the
+    // projections of their box's corners, widened for rounding.
+    const CReseauNoeuds& g = r.reseau;
+    sMin = tMin = kInfini;
+    sMax = tMax = -kInfini;
+    for (int n = 0; n < 8; ++n) {
+        const CVecteur q(n & 1 ? g.m_max[0] : g.m_min[0], n & 2 ? g.m_max[1] : g.m_min[1],
+                         n & 4 ? g.m_max[2] : g.m_min[2]);
+        const double s = q.Scalaire(m_e1);
+        const double t = q.Scalaire(m_e2);
+        sMin = std::min(sMin, s);
+        sMax = std::max(sMax, s);
+        tMin = std::min(tMin, t);
+        tMax = std::max(tMax, t);
     }
+    const double w = 1e-9 * (m_dEchelle + 1);
+    sMin -= w;
+    tMin -= w;
+    sMax += w;
+    tMax += w;
 }
 
 namespace {
@@ -1066,24 +1107,8 @@ void CMoteurOmbrage::Candidats(CRecepteur& r) {
     if (g.m_nNoeuds == 0 || r.pFace->m_dEclairementDirect == 0 || m_occultants.empty()) {
         return;
     }
-    // The nodes' projections on the plane across the sun lie within the
-    // projections of their box's corners, widened for rounding.
-    double sMin = kInfini, sMax = -kInfini, tMin = kInfini, tMax = -kInfini;
-    for (int n = 0; n < 8; ++n) {
-        const CVecteur q(n & 1 ? g.m_max[0] : g.m_min[0], n & 2 ? g.m_max[1] : g.m_min[1],
-                         n & 4 ? g.m_max[2] : g.m_min[2]);
-        const double s = q.Scalaire(m_e1);
-        const double t = q.Scalaire(m_e2);
-        sMin = std::min(sMin, s);
-        sMax = std::max(sMax, s);
-        tMin = std::min(tMin, t);
-        tMax = std::max(tMax, t);
-    }
-    const double w = 1e-9 * (m_dEchelle + 1);
-    sMin -= w;
-    tMin -= w;
-    sMax += w;
-    tMax += w;
+    double sMin, sMax, tMin, tMax;
+    BoiteRecepteur(r, sMin, sMax, tMin, tMax);
 
     std::vector<int>& candidats = r.candidats;
     const long long nCellules = static_cast<long long>(m_nColonnes) * m_nLignes;

@@ -171,6 +171,9 @@ private:
     void Preparer(const std::vector<CFace*>& faces, const CVecteur& dir);
     void PreparerOccultant(COccultant& o, const CVecteur& dir, double dDiametre);
     void ConstruireGrille();
+    // Bounds of a receiver's nodes' projections on the plane across the sun.
+    void BoiteRecepteur(const CRecepteur& r, double& sMin, double& sMax, double& tMin,
+                        double& tMax) const;
     void Analyser(const std::vector<CFace*>& faces);
     void Candidats(CRecepteur& r);
     void Assembler(CRecepteur& r, int nTranche0, int nTranche1);
@@ -212,8 +215,12 @@ private:
     std::vector<int> m_debuts;
     std::vector<int> m_listes;
     std::vector<int> m_comptes;
-    std::vector<char> m_partout;
-    std::vector<int> m_positions;
+    // Cells of each occluder, or none when it is tested everywhere.
+    struct CEtendue {
+        int i0, i1, j0, j1;
+        bool bPartout;
+    };
+    std::vector<CEtendue> m_etendues;
     long long m_nTests = 0;
     long long m_nDecides = 0;
 };
