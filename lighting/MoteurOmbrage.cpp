@@ -517,6 +517,19 @@ inline void Evaluer(const CContrainte& g, double i, double j, double& lo, double
     hi = val + e;
 }
 
+// Certain bounds of g's minimum and maximum over the grid box. Its extremes
+// are at the corners picked by the signs of gu and gv, and the rounded
+// products keep that order: the corners' Evaluer bounds.
+inline void Extremes(const CContrainte& g, const CReseauNoeuds& r, double& lo, double& hi) {
+    const double iBas = g.gu >= 0 ? r.m_iMin : r.m_iMax;
+    const double iHaut = g.gu >= 0 ? r.m_iMax : r.m_iMin;
+    const double jBas = g.gv >= 0 ? r.m_jMin : r.m_jMax;
+    const double jHaut = g.gv >= 0 ? r.m_jMax : r.m_jMin;
+    double x;
+    Evaluer(g, iBas, jBas, lo, x);
+    Evaluer(g, iHaut, jHaut, x, hi);
+}
+
 // Drops the constraints from nDebut on that hold on the whole grid box
 // (an affine function takes its extremes at the corners); false when one
 // fails on the whole box: the region misses every node.
@@ -528,16 +541,8 @@ bool Elaguer(std::vector<CContrainte>& v, std::size_t nDebut, const CReseauNoeud
             std::isnan(c.hInt) || std::isnan(c.hExt)) {
             return true; // left to the node tests (see PreparerPaire)
         }
-        double loMin = kInfini;
-        double hiMax = -kInfini;
-        for (const int i : {g.m_iMin, g.m_iMax}) {
-            for (const int j : {g.m_jMin, g.m_jMax}) {
-                double lo, hi;
-                Evaluer(c, i, j, lo, hi);
-                loMin = std::min(loMin, lo);
-                hiMax = std::max(hiMax, hi);
-            }
-        }
+        double loMin, hiMax;
+        Extremes(c, g, loMin, hiMax);
         if (loMin > c.hExt) {
             return false;
         }
@@ -953,14 +958,8 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
         t.contraintes.pop_back();
         if (std::isfinite(k.g0) && std::isfinite(k.gu) && std::isfinite(k.gv) &&
             std::isfinite(k.hExt)) {
-            double loMin = kInfini;
-            for (const int i : {g.m_iMin, g.m_iMax}) {
-                for (const int j : {g.m_jMin, g.m_jMax}) {
-                    double lo, hi;
-                    Evaluer(k, i, j, lo, hi);
-                    loMin = std::min(loMin, lo);
-                }
-            }
+            double loMin, hiMax;
+            Extremes(k, g, loMin, hiMax);
             if (loMin > k.hExt) {
                 return false;
             }
@@ -1031,36 +1030,6 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
     // The same across the columns, eliminating i.
     p.jDebut = g.m_jMin;
     p.jFin = g.m_jMax;
-    const double jMax = std::max(std::abs(g.m_jMin), std::abs(g.m_jMax));
-    for (std::size_t n = nDebut; n < t.contraintes.size(); ++n) {
-        const CContrainte& kp = t.contraintes[n];
-        if (!(kp.gu > 0 && kp.hExt < kInfini)) {
-            continue;
-        }
-        for (std::size_t m = nDebut; m < t.contraintes.size(); ++m) {
-            const CContrainte& kq = t.contraintes[m];
-            if (!(kq.gu < 0 && kq.hExt < kInfini)) {
-                continue;
-            }
-            const double l = -kq.gu;
-            const double mu = kp.gu;
-            const double k0 = l * kp.g0 + mu * kq.g0;
-            const double kv = l * kp.gv + mu * kq.gv;
-            const double h = l * kp.hExt + mu * kq.hExt;
-            const double e = 2.02 * kU *
-                             (std::fabs(l * kp.g0) + std::fabs(mu * kq.g0) +
-                              jMax * (std::fabs(l * kp.gv) + std::fabs(mu * kq.gv)) +
-                              std::fabs(l * kp.hExt) + std::fabs(mu * kq.hExt));
-            int lo, hi;
-            Resoudre(k0, 0.0, kv, h + e, false, p.jDebut, p.jFin, lo, hi);
-            p.jDebut = lo;
-            p.jFin = hi;
-            if (lo > hi) {
-                annuler();
-                return false;
-            }
-        }
-    }
     p.region = {static_cast<int>(nDebut), static_cast<int>(t.contraintes.size()), bInterieur};
 
     p.nDebutOuvertures = static_cast<int>(nDebutOuvertures);
