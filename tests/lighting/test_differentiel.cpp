@@ -139,9 +139,9 @@ TEST(Differentiel, FastShadingIsBitForBitThePlainOne) {
         rapide.FigerMaillages(graine % 2 == 0);
         for (int n = 0; n < 20; ++n) {
             if (graine % 3 == 0 && n == (graine % 2 == 0 ? 0 : 10)) {
-                // A node moved off its grid (between two computations when
-                // the meshes are not frozen): that receiver is then tested
-                // node by node.
+                // A node moved by a hair (between two computations when the
+                // meshes are not frozen): its grid is read again, the gap
+                // taken into its bounds.
                 for (CFace* f : faces) {
                     if (f->m_pNoeuds && f->m_pNoeuds->Taille() > 1) {
                         f->m_pNoeuds->m_x[1] += 1e-4;
@@ -194,6 +194,41 @@ TEST(Differentiel, FastShadingIsBitForBitThePlainOne) {
     // nodes were shaded without one (small random faces have wide borders).
     EXPECT_LT(nTests, nPaires / 2) << nTests << " of " << nPaires;
     EXPECT_GT(nDecides, nTests / 2) << nDecides << " decided, " << nTests << " tested";
+}
+
+// A receiver whose nodes left their grid is shaded node by node: under a
+// roof that covers it all, every node, the last one included, is shaded.
+TEST(Differentiel, NodesOffTheirGridAreShadedOneByOne) {
+    CInteractionScriptee ui;
+    auto sol = Face("CFace4",
+                    {CVecteur(0, 0, 0), CVecteur(2, 0, 0), CVecteur(2, 2, 0), CVecteur(0, 2, 0)});
+    auto toit = Face(
+        "CFace4", {CVecteur(-2, -2, 3), CVecteur(4, -2, 3), CVecteur(4, 4, 3), CVecteur(-2, 4, 3)});
+    sol->m_proprietes.m_bRecepteur = 1;
+    sol->m_proprietes.m_dAbsorptivite = 80;
+    toit->m_proprietes.m_dTransmittivite = 40;
+    std::vector<CFace*> faces = {sol.get(), toit.get()};
+    ASSERT_TRUE(CGenerationMaillage().GenererMaillages(faces, 1000, ui));
+    std::vector<float>& v = sol->m_pNoeuds->m_valeurs;
+    ASSERT_GT(v.size(), 50u);
+    sol->m_pNoeuds->m_x[1] += 0.01; // a quarter of a step
+    CSoleilCalcul soleil;
+    soleil.direction = CVecteur(0.1, 0.2, 1) / CVecteur(0.1, 0.2, 1).Norme();
+    soleil.dAltitude = 77;
+    soleil.dLigneHorizon = 0;
+    CEclairementRecepteurs simple;
+    CEclairementRecepteurs rapide;
+    simple.CalculerEclairementSimple(faces, soleil);
+    const std::vector<float> attendu = v;
+    const double dMoyenne = sol->m_dEclairement;
+    std::fill(v.begin(), v.end(), -7.0f);
+    rapide.CalculerEclairement(faces, soleil);
+    EXPECT_EQ(std::memcmp(v.data(), attendu.data(), v.size() * sizeof(float)), 0);
+    EXPECT_EQ(sol->m_dEclairement, dMoyenne);
+    EXPECT_EQ(rapide.TestsEffectues(), static_cast<long long>(v.size()));
+    for (const float x : v) {
+        ASSERT_EQ(x, static_cast<float>(0.4 * static_cast<float>(sol->m_dEclairementDirect)));
+    }
 }
 
 } // namespace
