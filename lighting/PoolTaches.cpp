@@ -1,5 +1,23 @@
 #include "lighting/PoolTaches.h"
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
+namespace {
+
+constexpr int kAttenteActive = 4000; // a few tens of microseconds
+
+void Pause() {
+#if defined(__x86_64__) || defined(__i386__)
+    _mm_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
+} // namespace
+
 CPoolTaches::CPoolTaches(int nThreads) {
     if (nThreads <= 0) {
         nThreads = static_cast<int>(std::thread::hardware_concurrency());
@@ -33,6 +51,13 @@ void CPoolTaches::Prendre() {
 void CPoolTaches::Travailler() {
     unsigned nVue = 0;
     for (;;) {
+        // Tasks come in quick series (the phases of one sun): a worker that
+        // waits a few microseconds awake starts the next one without the
+        // cost of being woken.
+        for (int n = 0; n < kAttenteActive && m_nGeneration.load() == nVue && !m_bArret.load();
+             ++n) {
+            Pause();
+        }
         {
             std::unique_lock verrou(m_mutex);
             m_cvTravail.wait(verrou, [&] { return m_bArret || m_nGeneration != nVue; });
@@ -72,6 +97,9 @@ void CPoolTaches::Executer(int n, const std::function<void(int)>& f) {
     }
     m_cvTravail.notify_all();
     Prendre();
+    for (int n = 0; n < kAttenteActive && m_nActifs.load() != 0; ++n) {
+        Pause();
+    }
     std::unique_lock verrou(m_mutex);
     // Every worker that joined this task must have left it before f dies.
     m_cvFin.wait(verrou, [&] { return m_nActifs == 0; });

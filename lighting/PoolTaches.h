@@ -32,7 +32,7 @@ private:
     const std::function<void(int)>* m_pTache = nullptr;
     int m_nTaches = 0;
     std::atomic<int> m_nSuivante{0};
-    int m_nActifs = 0;
-    unsigned m_nGeneration = 0;
-    bool m_bArret = false;
+    std::atomic<int> m_nActifs{0};
+    std::atomic<unsigned> m_nGeneration{0};
+    std::atomic<bool> m_bArret{false};
 };
