@@ -53,6 +53,12 @@ void BornesRegion(int nType, float k1, float k2, double& dA, double& dB) {
     }
 }
 
+// Whether a face can shade at all: its ray test is usable along the sun and
+// it does not let all the light through.
+bool Ombrage(const CFace& f) {
+    return f.m_repere[0].m_fValeur != 0 && f.m_dTransmission != 1.0;
+}
+
 double Norme3(const double v[3]) {
     return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
 }
@@ -67,45 +73,78 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
     m_e2 = dir.Vectoriel(m_e1);
     m_e2 = m_e2 / m_e2.Norme();
 
-    // Scale of the scene: every coordinate of the faces and the nodes.
-    double dEchelle = 0;
-    for (CFace* f : faces) {
-        for (const auto& p : f->m_points) {
-            dEchelle = std::max({dEchelle, std::fabs(p.m_x), std::fabs(p.m_y), std::fabs(p.m_z)});
-        }
-        if (f->m_pNoeuds) {
-            dEchelle = std::max(dEchelle, f->m_pNoeuds->m_dCoordonneeMax);
-        }
-    }
-    // Largest distance between a node and an occluder's origin.
-    const double dDiametre = 2 * std::sqrt(3.0) * (dEchelle + 1);
-    m_dEchelle = dEchelle;
-
-    // Which faces shade, and where their usable openings go; then each is
-    // worked out on its own.
-    m_occultants.clear();
-    int nOuvertures = 0;
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        CFace* f = faces[i];
-        if (f->m_repere[0].m_fValeur == 0 || f->m_dTransmission == 1.0) {
-            continue; // can never shade
-        }
-        COccultant o{};
-        o.pFace = f;
-        o.nIndice = static_cast<int>(i);
-        o.nDebutOuvertures = nOuvertures;
-        for (CFace* w : f->m_ouvertures.m_faces) {
-            nOuvertures += w->m_repere[0].m_fValeur != 0;
-        }
-        o.nFinOuvertures = nOuvertures;
-        m_occultants.push_back(o);
-    }
-    m_ouvertures.resize(static_cast<std::size_t>(nOuvertures));
+    // By slices of faces on every thread: each slice counts its occluders
+    // and their usable openings, and the scene's scale (every coordinate of
+    // the faces and the nodes) unless it holds for a frozen series, whose
+    // faces do not change; then the counts place them.
     constexpr int kParTache = 256;
-    const auto n = static_cast<int>(m_occultants.size());
-    m_pool.Executer((n + kParTache - 1) / kParTache, [&](int t) {
-        for (int k = t * kParTache; k < std::min(n, (t + 1) * kParTache); ++k) {
-            PreparerOccultant(m_occultants[static_cast<std::size_t>(k)], dir, dDiametre);
+    const auto nFaces = static_cast<int>(faces.size());
+    const int nTranches = (nFaces + kParTache - 1) / kParTache;
+    const bool bEchelle = !m_bEchelleValide;
+    m_comptesTranches.assign(static_cast<std::size_t>(nTranches) * 2 + 2, 0);
+    m_echellesTranches.assign(static_cast<std::size_t>(nTranches), 0.0);
+    m_pool.Executer(nTranches, [&](int t) {
+        double dEchelle = 0;
+        int nOccultants = 0;
+        int nOuvertures = 0;
+        for (int k = t * kParTache; k < std::min(nFaces, (t + 1) * kParTache); ++k) {
+            const CFace* f = faces[static_cast<std::size_t>(k)];
+            if (bEchelle) {
+                for (const auto& p : f->m_points) {
+                    dEchelle =
+                        std::max({dEchelle, std::fabs(p.m_x), std::fabs(p.m_y), std::fabs(p.m_z)});
+                }
+                if (f->m_pNoeuds) {
+                    dEchelle = std::max(dEchelle, f->m_pNoeuds->m_dCoordonneeMax);
+                }
+            }
+            if (Ombrage(*f)) {
+                ++nOccultants;
+                for (const CFace* w : f->m_ouvertures.m_faces) {
+                    nOuvertures += w->m_repere[0].m_fValeur != 0;
+                }
+            }
+        }
+        m_echellesTranches[static_cast<std::size_t>(t)] = dEchelle;
+        m_comptesTranches[static_cast<std::size_t>(2 * t + 2)] = nOccultants;
+        m_comptesTranches[static_cast<std::size_t>(2 * t + 3)] = nOuvertures;
+    });
+    if (bEchelle) {
+        m_dEchelle = 0;
+        for (const double d : m_echellesTranches) {
+            m_dEchelle = std::max(m_dEchelle, d);
+        }
+        m_bEchelleValide = true;
+    }
+    // Where each slice's occluders and openings start.
+    for (int t = 0; t < nTranches; ++t) {
+        m_comptesTranches[static_cast<std::size_t>(2 * t + 2)] +=
+            m_comptesTranches[static_cast<std::size_t>(2 * t)];
+        m_comptesTranches[static_cast<std::size_t>(2 * t + 3)] +=
+            m_comptesTranches[static_cast<std::size_t>(2 * t + 1)];
+    }
+    m_occultants.resize(static_cast<std::size_t>(m_comptesTranches[2 * nTranches]));
+    m_ouvertures.resize(static_cast<std::size_t>(m_comptesTranches[2 * nTranches + 1]));
+    // Largest distance between a node and an occluder's origin.
+    const double dDiametre = 2 * std::sqrt(3.0) * (m_dEchelle + 1);
+    m_pool.Executer(nTranches, [&](int t) {
+        int nOccultant = m_comptesTranches[static_cast<std::size_t>(2 * t)];
+        int nOuverture = m_comptesTranches[static_cast<std::size_t>(2 * t + 1)];
+        for (int k = t * kParTache; k < std::min(nFaces, (t + 1) * kParTache); ++k) {
+            CFace* f = faces[static_cast<std::size_t>(k)];
+            if (!Ombrage(*f)) {
+                continue;
+            }
+            COccultant& o = m_occultants[static_cast<std::size_t>(nOccultant++)];
+            o = COccultant{};
+            o.pFace = f;
+            o.nIndice = k;
+            o.nDebutOuvertures = nOuverture;
+            for (const CFace* w : f->m_ouvertures.m_faces) {
+                nOuverture += w->m_repere[0].m_fValeur != 0;
+            }
+            o.nFinOuvertures = nOuverture;
+            PreparerOccultant(o, dir, dDiametre);
         }
     });
 }
@@ -1737,6 +1776,8 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
     if (bAnalyser) {
         Analyser(faces);
     }
+    // Outside a frozen series, or at its start, the faces may have changed.
+    m_bEchelleValide = m_bEchelleValide && m_bFiges && !m_bAVerifier;
     m_bAVerifier = false;
 
     // With no receiver lit (a night sample) no occluder matters.

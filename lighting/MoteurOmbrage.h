@@ -206,6 +206,9 @@ private:
     std::vector<COuverture> m_ouvertures;
     std::vector<int> m_toujours; // occluders that are never skipped
     double m_dEchelle = 0;
+    bool m_bEchelleValide = false;
+    std::vector<int> m_comptesTranches; // Preparer's, by slice of faces
+    std::vector<double> m_echellesTranches;
     // Plane across the sun.
     CVecteur m_e1, m_e2;
     // Grid over that plane: cell (i, j) lists occluders (indices into
