@@ -492,6 +492,13 @@ bool ContraintesRegion(int nType, float k1f, float k2f, const CAffine& a, const 
         const double k1 = k1f;
         const double k2 = k2f;
         const double w = 1e-9 * (1 + dA + dB) * (1 + std::fabs(k1) + std::fabs(k2));
+        if (k1 == 0 && k2 == 0) {
+            // A parallelogram (A = B = 1): each edge is its box side, one
+            // constraint with the edge's inner bound and the box's outer one.
+            Ajouter(v, 1, 0, 0, 1, sa, sa + w, a, b, c);
+            Ajouter(v, 0, 1, 0, 1, sb, sb + w, a, b, c);
+            return true;
+        }
         Ajouter(v, 1, 0, 0, dA, kInfini, sa + w, a, b, c);
         Ajouter(v, 0, 1, 0, dB, kInfini, sb + w, a, b, c);
         const double m1 = sa + std::fabs(k1) * sb;

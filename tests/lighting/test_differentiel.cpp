@@ -45,9 +45,10 @@ public:
         f->m_points[0] = p0;
         f->m_points[1] = p0 + e;
         f->m_points[2] = p0 + g;
-        if (type == 4) { // convex, concave or slightly warped
-            const double s = Uniforme(0.3, 1.7);
-            const double t = Uniforme(0.3, 1.7);
+        if (type == 4) { // a parallelogram, convex, concave or slightly warped
+            const bool bParallelogramme = Entier(0, 3) == 0;
+            const double s = bParallelogramme ? 1 : Uniforme(0.3, 1.7);
+            const double t = bParallelogramme ? 1 : Uniforme(0.3, 1.7);
             f->m_points[3] = p0 + g;
             f->m_points[2] = p0 + e * s + g * t + (Entier(0, 5) == 0 ? Vecteur(0.05) : CVecteur());
         }
