@@ -53,6 +53,22 @@ void BornesRegion(int nType, float k1, float k2, double& dA, double& dB) {
     }
 }
 
+// A face's ray test as the engine reads it: its origin, the first N rows of
+// its matrix, and its shape's k1 and k2.
+template <int N>
+void LireTest(const CFace& f, double (&p0)[3], double (&r)[N][3], float& k1, float& k2) {
+    p0[0] = f.m_points[0].m_x;
+    p0[1] = f.m_points[0].m_y;
+    p0[2] = f.m_points[0].m_z;
+    for (int l = 0; l < N; ++l) {
+        r[l][0] = f.m_repere[l].m_x;
+        r[l][1] = f.m_repere[l].m_y;
+        r[l][2] = f.m_repere[l].m_z;
+    }
+    k1 = f.m_repere[1].m_fValeur;
+    k2 = f.m_repere[2].m_fValeur;
+}
+
 // Whether a face can shade at all: its ray test is usable along the sun and
 // it does not let all the light through.
 bool Ombrage(const CFace& f) {
@@ -154,16 +170,7 @@ void CMoteurOmbrage::PreparerOccultant(COccultant& o, const CVecteur& dir, doubl
     const double dEchelle = m_dEchelle;
     o.nType = f->TypeFace();
     const CVecteur& p0 = f->m_points[0];
-    o.p0[0] = p0.m_x;
-    o.p0[1] = p0.m_y;
-    o.p0[2] = p0.m_z;
-    for (int l = 0; l < 3; ++l) {
-        o.r[l][0] = f->m_repere[l].m_x;
-        o.r[l][1] = f->m_repere[l].m_y;
-        o.r[l][2] = f->m_repere[l].m_z;
-    }
-    o.k1 = f->m_repere[1].m_fValeur;
-    o.k2 = f->m_repere[2].m_fValeur;
+    LireTest(*f, o.p0, o.r, o.k1, o.k2);
     o.dTransmission = f->m_dTransmission;
     o.bOuvertures = !f->m_ouvertures.m_faces.empty();
     o.bVersSoleil = f->m_normale.Scalaire(dir) > 0;
@@ -176,16 +183,7 @@ void CMoteurOmbrage::PreparerOccultant(COccultant& o, const CVecteur& dir, doubl
         }
         COuverture& ouverture = m_ouvertures[static_cast<std::size_t>(q++)];
         ouverture.nType = w->TypeFace();
-        ouverture.p0[0] = w->m_points[0].m_x;
-        ouverture.p0[1] = w->m_points[0].m_y;
-        ouverture.p0[2] = w->m_points[0].m_z;
-        for (int l = 0; l < 2; ++l) {
-            ouverture.r[l][0] = w->m_repere[l].m_x;
-            ouverture.r[l][1] = w->m_repere[l].m_y;
-            ouverture.r[l][2] = w->m_repere[l].m_z;
-        }
-        ouverture.k1 = w->m_repere[1].m_fValeur;
-        ouverture.k2 = w->m_repere[2].m_fValeur;
+        LireTest(*w, ouverture.p0, ouverture.r, ouverture.k1, ouverture.k2);
     }
 
     double dA = 1;
@@ -1073,9 +1071,6 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
             }
         }
     }
-    // The same across the columns, eliminating i.
-    p.jDebut = g.m_jMin;
-    p.jFin = g.m_jMax;
     p.region = {static_cast<int>(nDebut), static_cast<int>(t.contraintes.size()), bInterieur};
 
     p.nDebutOuvertures = static_cast<int>(nDebutOuvertures);
@@ -1661,8 +1656,8 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
         const int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
         // The columns the pair can reach on these rows; nothing to work out
         // when no walk goes on there.
-        int jLo = p.jDebut;
-        int jHi = p.jFin;
+        int jLo = g.m_jMin;
+        int jHi = g.m_jMax;
         ColonnesLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, i0, i0 + n - 1,
                        jLo, jHi);
         bool bUtile = false;

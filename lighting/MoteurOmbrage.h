@@ -115,7 +115,6 @@ private:
     struct CPaire {
         int nOccultant;
         int iDebut, iFin; // rows that may be shaded
-        int jDebut, jFin; // and the columns
         CRegion region;
         int nDebutOuvertures, nFinOuvertures; // regions in m_regionsOuvertures
     };
