@@ -1139,16 +1139,28 @@ void CMoteurOmbrage::Candidats(CRecepteur& r) {
             candidats.push_back(static_cast<int>(k));
         }
     } else {
-        candidats.assign(m_toujours.begin(), m_toujours.end());
+        // One bit per occluder met, read back in order: sorted, each once.
+        thread_local std::vector<std::uint64_t> marques;
+        marques.assign((m_occultants.size() + 63) / 64, 0);
+        auto marquer = [&](int k) {
+            marques[static_cast<std::size_t>(k) >> 6] |= 1ULL << (k & 63);
+        };
+        for (const int k : m_toujours) {
+            marquer(k);
+        }
         for (int j = j0; j <= j1; ++j) {
             for (int i = i0; i <= i1; ++i) {
                 const auto c = static_cast<std::size_t>(j * m_nColonnes + i);
-                candidats.insert(candidats.end(), m_listes.begin() + m_debuts[c],
-                                 m_listes.begin() + m_debuts[c + 1]);
+                for (int n = m_debuts[c]; n < m_debuts[c + 1]; ++n) {
+                    marquer(m_listes[static_cast<std::size_t>(n)]);
+                }
             }
         }
-        std::sort(candidats.begin(), candidats.end());
-        candidats.erase(std::unique(candidats.begin(), candidats.end()), candidats.end());
+        for (std::size_t w = 0; w < marques.size(); ++w) {
+            for (std::uint64_t m = marques[w]; m != 0; m &= m - 1) {
+                candidats.push_back(static_cast<int>(w * 64) + std::countr_zero(m));
+            }
+        }
     }
     std::size_t nGardes = 0;
     for (const int k : candidats) {
