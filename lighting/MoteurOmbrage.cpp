@@ -1852,8 +1852,15 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
                   m_premieresTranches[static_cast<std::size_t>(r)],
                   m_premieresTranches[static_cast<std::size_t>(r) + 1]);
     });
-    m_pool.Executer(static_cast<int>(m_blocs.size()),
-                    [this](int b) { OmbrerBloc(m_blocs[static_cast<std::size_t>(b)]); });
+    // Neighbouring blocks of a receiver meet mostly the same pairs: a task
+    // takes a few in a row, so that their pairs stay in its core's cache.
+    constexpr int kBlocsParTache = 4;
+    const auto nBlocs = static_cast<int>(m_blocs.size());
+    m_pool.Executer((nBlocs + kBlocsParTache - 1) / kBlocsParTache, [&](int t) {
+        for (int b = t * kBlocsParTache; b < std::min(nBlocs, (t + 1) * kBlocsParTache); ++b) {
+            OmbrerBloc(m_blocs[static_cast<std::size_t>(b)]);
+        }
+    });
     m_pool.Executer(nRecepteurs,
                     [this](int r) { Moyenne(*m_recepteurs[static_cast<std::size_t>(r)]); });
 
