@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kAttenteActive = 4000; // a few tens of microseconds
+constexpr int kAttenteActive = 4000; // about a tenth of a millisecond
 
 void Pause() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -52,7 +52,7 @@ void CPoolTaches::Travailler() {
     unsigned nVue = 0;
     for (;;) {
         // Tasks come in quick series (the phases of one sun): a worker that
-        // waits a few microseconds awake starts the next one without the
+        // waits a moment awake starts the next one without the
         // cost of being woken.
         for (int n = 0; n < kAttenteActive && m_nGeneration.load() == nVue && !m_bArret.load();
              ++n) {
