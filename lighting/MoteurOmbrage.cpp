@@ -1777,13 +1777,36 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
         // The meshes may have changed since the last call (outside a day
         // report, or before its first sample): each grid is checked
         // against its nodes.
-        std::vector<char> bValides(m_recepteurs.size(), 0);
-        m_pool.Executer(static_cast<int>(m_recepteurs.size()), [&](int r) {
-            const CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(r)];
-            bValides[static_cast<std::size_t>(r)] =
+        // A large grid is checked in pieces of rows, on every thread.
+        struct CVerification {
+            int nRecepteur;
+            std::size_t s0, s1; // its segments
+        };
+        std::vector<CVerification> pieces;
+        for (std::size_t r = 0; r < m_recepteurs.size(); ++r) {
+            const CReseauNoeuds& g = m_recepteurs[r]->reseau;
+            std::size_t s0 = 0;
+            int nNoeuds = 0;
+            for (std::size_t s = 0; s < g.m_segments.size(); ++s) {
+                nNoeuds += g.m_segments[s].n;
+                if (nNoeuds >= kNoeudsParBloc || s + 1 == g.m_segments.size()) {
+                    pieces.push_back({static_cast<int>(r), s0, s + 1});
+                    s0 = s + 1;
+                    nNoeuds = 0;
+                }
+            }
+            if (g.m_segments.empty()) {
+                pieces.push_back({static_cast<int>(r), 0, 0});
+            }
+        }
+        std::vector<char> bValides(pieces.size(), 0);
+        m_pool.Executer(static_cast<int>(pieces.size()), [&](int n) {
+            const CVerification& v = pieces[static_cast<std::size_t>(n)];
+            const CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(v.nRecepteur)];
+            bValides[static_cast<std::size_t>(n)] =
                 recepteur.reseau.m_nNoeuds == 0
                     ? !recepteur.pFace->m_pNoeuds || recepteur.pFace->m_pNoeuds->Taille() == 0
-                    : recepteur.reseau.Verifier(*recepteur.pFace);
+                    : recepteur.reseau.Verifier(*recepteur.pFace, v.s0, v.s1);
         });
         bAnalyser = std::find(bValides.begin(), bValides.end(), 0) != bValides.end();
     }

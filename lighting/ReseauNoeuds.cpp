@@ -145,7 +145,7 @@ void CReseauNoeuds::Analyser(const CFace& f) {
     m_bValide = true;
 }
 
-bool CReseauNoeuds::Verifier(const CFace& f) const {
+bool CReseauNoeuds::Verifier(const CFace& f, std::size_t s0, std::size_t s1) const {
     const CMaillage* m = f.m_pNoeuds.get();
     if (!m_bValide || !m || m->Taille() != m_nNoeuds) {
         return false;
@@ -153,7 +153,8 @@ bool CReseauNoeuds::Verifier(const CFace& f) const {
     // The distance is formed exactly as Analyser measured it, so the bound
     // drawn from that measure holds again.
     const double* x[3] = {m->m_x.data(), m->m_y.data(), m->m_z.data()};
-    for (const CSegmentReseau& seg : m_segments) {
+    for (std::size_t s = s0; s < std::min(s1, m_segments.size()); ++s) {
+        const CSegmentReseau& seg = m_segments[s];
         const double di = seg.i;
         for (int t = 0; t < seg.n; ++t) {
             const double dj = seg.j0 + t;

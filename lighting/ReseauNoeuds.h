@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 class CFace;
@@ -36,10 +37,11 @@ public:
     int m_nNoeuds = 0;
 
     void Analyser(const CFace& f);
-    // True when the nodes of f are still those this analysis describes:
-    // as many, each within the same measured distance of its grid point and
-    // inside the box. Several times cheaper than analysing them again.
-    bool Verifier(const CFace& f) const;
+    // True when the nodes of segments s0 .. s1 - 1 of f are still those this
+    // analysis describes (and f has as many nodes): each within the same
+    // measured distance of its grid point and inside the box. Several times
+    // cheaper than analysing them again; a large grid is checked in pieces.
+    bool Verifier(const CFace& f, std::size_t s0, std::size_t s1) const;
 
 private:
     double m_dEcartMesure = 0; // the largest distance as measured, before the bound

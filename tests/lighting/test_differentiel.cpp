@@ -198,7 +198,9 @@ TEST(Differentiel, FastShadingIsBitForBitThePlainOne) {
 }
 
 // A receiver whose nodes left their grid is shaded node by node: under a
-// roof that covers it all, every node, the last one included, is shaded.
+// roof that covers it all, every node, the last one included, is shaded. The
+// grid is large enough to be checked in pieces, and the node that moves lies
+// in the last one.
 TEST(Differentiel, NodesOffTheirGridAreShadedOneByOne) {
     CInteractionScriptee ui;
     auto sol = Face("CFace4",
@@ -207,28 +209,34 @@ TEST(Differentiel, NodesOffTheirGridAreShadedOneByOne) {
         "CFace4", {CVecteur(-2, -2, 3), CVecteur(4, -2, 3), CVecteur(4, 4, 3), CVecteur(-2, 4, 3)});
     sol->m_proprietes.m_bRecepteur = 1;
     sol->m_proprietes.m_dAbsorptivite = 80;
+    sol->m_proprietes.m_dMailleAbsolue = 0.002; // a step of 1 cm
     toit->m_proprietes.m_dTransmittivite = 40;
     std::vector<CFace*> faces = {sol.get(), toit.get()};
     ASSERT_TRUE(CGenerationMaillage().GenererMaillages(faces, 1000, ui));
     std::vector<float>& v = sol->m_pNoeuds->m_valeurs;
-    ASSERT_GT(v.size(), 50u);
-    sol->m_pNoeuds->m_x[1] += 0.01; // a quarter of a step
+    ASSERT_GT(v.size(), 32768u); // more than one piece of rows
     CSoleilCalcul soleil;
     soleil.direction = CVecteur(0.1, 0.2, 1) / CVecteur(0.1, 0.2, 1).Norme();
     soleil.dAltitude = 77;
     soleil.dLigneHorizon = 0;
     CEclairementRecepteurs simple;
     CEclairementRecepteurs rapide;
-    simple.CalculerEclairementSimple(faces, soleil);
-    const std::vector<float> attendu = v;
-    const double dMoyenne = sol->m_dEclairement;
-    std::fill(v.begin(), v.end(), -7.0f);
-    rapide.CalculerEclairement(faces, soleil);
-    EXPECT_EQ(std::memcmp(v.data(), attendu.data(), v.size() * sizeof(float)), 0);
-    EXPECT_EQ(sol->m_dEclairement, dMoyenne);
-    EXPECT_EQ(rapide.TestsEffectues(), static_cast<long long>(v.size()));
-    for (const float x : v) {
-        ASSERT_EQ(x, static_cast<float>(0.4 * static_cast<float>(sol->m_dEclairementDirect)));
+    for (const bool bDeplace : {false, true}) {
+        if (bDeplace) {
+            sol->m_pNoeuds->m_x.back() += 0.0025; // a quarter of a step
+        }
+        simple.CalculerEclairementSimple(faces, soleil);
+        const std::vector<float> attendu = v;
+        const double dMoyenne = sol->m_dEclairement;
+        std::fill(v.begin(), v.end(), -7.0f);
+        rapide.CalculerEclairement(faces, soleil);
+        EXPECT_EQ(std::memcmp(v.data(), attendu.data(), v.size() * sizeof(float)), 0) << bDeplace;
+        EXPECT_EQ(sol->m_dEclairement, dMoyenne) << bDeplace;
+        // On its grid, whole spans; off it, every node tested.
+        EXPECT_EQ(rapide.TestsEffectues() == static_cast<long long>(v.size()), bDeplace);
+        for (const float x : v) {
+            ASSERT_EQ(x, static_cast<float>(0.4 * static_cast<float>(sol->m_dEclairementDirect)));
+        }
     }
 }
 
