@@ -259,10 +259,8 @@ void CMoteurOmbrage::ConstruireGrille() {
         if (r->reseau.m_nNoeuds == 0 || r->pFace->m_dEclairementDirect == 0) {
             continue;
         }
-        double s0, s1, t0, t1;
-        BoiteRecepteur(*r, s0, s1, t0, t1);
-        const double ds = std::min(s1, sMax) - std::max(s0, sMin);
-        const double dt = std::min(t1, tMax) - std::max(t0, tMin);
+        const double ds = std::min(r->sMax, sMax) - std::max(r->sMin, sMin);
+        const double dt = std::min(r->tMax, tMax) - std::max(r->tMin, tMin);
         bUtile = bUtile || !(ds * dt * 8 > largeur * hauteur);
     }
     if (!bUtile) {
@@ -335,28 +333,27 @@ void CMoteurOmbrage::ConstruireGrille() {
     parBandes([&](std::size_t c, int k) { m_listes[static_cast<std::size_t>(comptes[c]++)] = k; });
 }
 
-void CMoteurOmbrage::BoiteRecepteur(const CRecepteur& r, double& sMin, double& sMax, double& tMin,
-                                    double& tMax) const {
+void CMoteurOmbrage::Projeter(CRecepteur& r) const {
     // The nodes' projections on the plane across the sun lie within the
     // projections of their box's corners, widened for rounding.
     const CReseauNoeuds& g = r.reseau;
-    sMin = tMin = kInfini;
-    sMax = tMax = -kInfini;
+    r.sMin = r.tMin = kInfini;
+    r.sMax = r.tMax = -kInfini;
     for (int n = 0; n < 8; ++n) {
         const CVecteur q(n & 1 ? g.m_max[0] : g.m_min[0], n & 2 ? g.m_max[1] : g.m_min[1],
                          n & 4 ? g.m_max[2] : g.m_min[2]);
         const double s = q.Scalaire(m_e1);
         const double t = q.Scalaire(m_e2);
-        sMin = std::min(sMin, s);
-        sMax = std::max(sMax, s);
-        tMin = std::min(tMin, t);
-        tMax = std::max(tMax, t);
+        r.sMin = std::min(r.sMin, s);
+        r.sMax = std::max(r.sMax, s);
+        r.tMin = std::min(r.tMin, t);
+        r.tMax = std::max(r.tMax, t);
     }
     const double w = 1e-9 * (m_dEchelle + 1);
-    sMin -= w;
-    tMin -= w;
-    sMax += w;
-    tMax += w;
+    r.sMin -= w;
+    r.tMin -= w;
+    r.sMax += w;
+    r.tMax += w;
 }
 
 namespace {
@@ -1117,8 +1114,7 @@ void CMoteurOmbrage::Candidats(CRecepteur& r) {
     if (g.m_nNoeuds == 0 || r.pFace->m_dEclairementDirect == 0 || m_occultants.empty()) {
         return;
     }
-    double sMin, sMax, tMin, tMax;
-    BoiteRecepteur(r, sMin, sMax, tMin, tMax);
+    const double sMin = r.sMin, sMax = r.sMax, tMin = r.tMin, tMax = r.tMax;
 
     std::vector<int>& candidats = r.candidats;
     const long long nCellules = static_cast<long long>(m_nColonnes) * m_nLignes;
@@ -1824,6 +1820,11 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
     }
     if (bEclaire) {
         Preparer(faces, dir);
+        for (const auto& r : m_recepteurs) {
+            if (r->reseau.m_nNoeuds != 0 && r->pFace->m_dEclairementDirect != 0) {
+                Projeter(*r);
+            }
+        }
         ConstruireGrille();
     } else {
         m_occultants.clear();

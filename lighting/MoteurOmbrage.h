@@ -136,7 +136,8 @@ private:
         int nIndice = 0;
         CReseauNoeuds reseau;
         std::vector<int> candidats;
-        std::vector<CRefPaire> ordre; // its pairs, in the order they are walked
+        std::vector<CRefPaire> ordre;                  // its pairs, in the order they are walked
+        double sMin = 0, sMax = 0, tMin = 0, tMax = 0; // see Projeter
         // The opaque occluders are walked first (and a span of nodes behind
         // one is set to +0 at once).
         bool bOpaquesDabord = false;
@@ -170,9 +171,9 @@ private:
     void Preparer(const std::vector<CFace*>& faces, const CVecteur& dir);
     void PreparerOccultant(COccultant& o, const CVecteur& dir, double dDiametre);
     void ConstruireGrille();
-    // Bounds of a receiver's nodes' projections on the plane across the sun.
-    void BoiteRecepteur(const CRecepteur& r, double& sMin, double& sMax, double& tMin,
-                        double& tMax) const;
+    // The bounds of a lit receiver's nodes' projections on the plane across
+    // the sun, once per sun for the grid and the candidates.
+    void Projeter(CRecepteur& r) const;
     void Analyser(const std::vector<CFace*>& faces);
     void Candidats(CRecepteur& r);
     void Assembler(CRecepteur& r, int nTranche0, int nTranche1);
