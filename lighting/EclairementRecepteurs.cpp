@@ -3,12 +3,10 @@
 #include "geometry/Arrondi.h"
 #include "geometry/Face.h"
 
-#include <algorithm>
-
 std::vector<CFace*> Occultants(const std::vector<CFace*>& faces, const CFace* pRecepteur) {
     std::vector<CFace*> occultants;
     for (CFace* f : faces) {
-        if (f != pRecepteur && f->m_repere[0].m_fValeur != 0 && f->m_dTransmission != 1.0) {
+        if (f != pRecepteur && CMoteurOmbrage::PeutOmbrer(*f)) {
             occultants.push_back(f);
         }
     }
@@ -29,10 +27,8 @@ void CEclairementRecepteurs::CalculerEclairement(const std::vector<CFace*>& face
     }
     // Every face may shade: all are prepared before any node is shaded. Each
     // face's preparation touches only that face.
-    constexpr int kParTache = 256;
-    const auto n = static_cast<int>(faces.size());
-    m_moteur.Executer((n + kParTache - 1) / kParTache, [&](int t) {
-        for (int k = t * kParTache; k < std::min(n, (t + 1) * kParTache); ++k) {
+    m_moteur.ExecuterParTranches(static_cast<int>(faces.size()), 256, [&](int, int k0, int k1) {
+        for (int k = k0; k < k1; ++k) {
             faces[static_cast<std::size_t>(k)]->CalculerEclairementDirect(
                 soleil.direction, soleil.dAltitude, soleil.dLigneHorizon);
         }

@@ -69,17 +69,23 @@ void LireTest(const CFace& f, double (&p0)[3], double (&r)[N][3], float& k1, flo
     k2 = f.m_repere[2].m_fValeur;
 }
 
-// Whether a face can shade at all: its ray test is usable along the sun and
-// it does not let all the light through.
-bool Ombrage(const CFace& f) {
-    return f.m_repere[0].m_fValeur != 0 && f.m_dTransmission != 1.0;
-}
-
 double Norme3(const double v[3]) {
     return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
 }
 
 } // namespace
+
+bool CMoteurOmbrage::PeutOmbrer(const CFace& f) {
+    return f.m_repere[0].m_fValeur != 0 && f.m_dTransmission != 1.0;
+}
+
+int CMoteurOmbrage::OuverturesUtiles(const CFace& f) {
+    int n = 0;
+    for (const CFace* w : f.m_ouvertures.m_faces) {
+        n += w->m_repere[0].m_fValeur != 0;
+    }
+    return n;
+}
 
 void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& dir) {
     // An orthonormal basis of the plane across the sun.
@@ -99,11 +105,11 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
     const bool bEchelle = !m_bEchelleValide;
     m_comptesTranches.assign(static_cast<std::size_t>(nTranches) * 2 + 2, 0);
     m_echellesTranches.assign(static_cast<std::size_t>(nTranches), 0.0);
-    m_pool.Executer(nTranches, [&](int t) {
+    m_pool.ExecuterParTranches(nFaces, kParTache, [&](int t, int k0, int k1) {
         double dEchelle = 0;
         int nOccultants = 0;
         int nOuvertures = 0;
-        for (int k = t * kParTache; k < std::min(nFaces, (t + 1) * kParTache); ++k) {
+        for (int k = k0; k < k1; ++k) {
             const CFace* f = faces[static_cast<std::size_t>(k)];
             if (bEchelle) {
                 for (const auto& p : f->m_points) {
@@ -114,11 +120,9 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
                     dEchelle = std::max(dEchelle, f->m_pNoeuds->m_dCoordonneeMax);
                 }
             }
-            if (Ombrage(*f)) {
+            if (PeutOmbrer(*f)) {
                 ++nOccultants;
-                for (const CFace* w : f->m_ouvertures.m_faces) {
-                    nOuvertures += w->m_repere[0].m_fValeur != 0;
-                }
+                nOuvertures += OuverturesUtiles(*f);
             }
         }
         m_echellesTranches[static_cast<std::size_t>(t)] = dEchelle;
@@ -143,12 +147,12 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
     m_ouvertures.resize(static_cast<std::size_t>(m_comptesTranches[2 * nTranches + 1]));
     // Largest distance between a node and an occluder's origin.
     const double dDiametre = 2 * std::sqrt(3.0) * (m_dEchelle + 1);
-    m_pool.Executer(nTranches, [&](int t) {
+    m_pool.ExecuterParTranches(nFaces, kParTache, [&](int t, int k0, int k1) {
         int nOccultant = m_comptesTranches[static_cast<std::size_t>(2 * t)];
         int nOuverture = m_comptesTranches[static_cast<std::size_t>(2 * t + 1)];
-        for (int k = t * kParTache; k < std::min(nFaces, (t + 1) * kParTache); ++k) {
+        for (int k = k0; k < k1; ++k) {
             CFace* f = faces[static_cast<std::size_t>(k)];
-            if (!Ombrage(*f)) {
+            if (!PeutOmbrer(*f)) {
                 continue;
             }
             COccultant& o = m_occultants[static_cast<std::size_t>(nOccultant++)];
@@ -156,9 +160,7 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
             o.pFace = f;
             o.nIndice = k;
             o.nDebutOuvertures = nOuverture;
-            for (const CFace* w : f->m_ouvertures.m_faces) {
-                nOuverture += w->m_repere[0].m_fValeur != 0;
-            }
+            nOuverture += OuverturesUtiles(*f);
             o.nFinOuvertures = nOuverture;
             PreparerOccultant(o, dir, dDiametre);
         }
@@ -279,9 +281,8 @@ void CMoteurOmbrage::ConstruireGrille() {
     // simply tested everywhere.
     const auto nOccultants = static_cast<int>(m_occultants.size());
     m_etendues.resize(m_occultants.size());
-    constexpr int kParTache = 512;
-    m_pool.Executer((nOccultants + kParTache - 1) / kParTache, [&](int t) {
-        for (int k = t * kParTache; k < std::min(nOccultants, (t + 1) * kParTache); ++k) {
+    m_pool.ExecuterParTranches(nOccultants, 512, [&](int, int k0, int k1) {
+        for (int k = k0; k < k1; ++k) {
             const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
             CEtendue& e = m_etendues[static_cast<std::size_t>(k)];
             e.bPartout = !o.bBorne;
@@ -1878,10 +1879,8 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
     });
     // Neighbouring blocks of a receiver meet mostly the same pairs: a task
     // takes a few in a row, so that their pairs stay in its core's cache.
-    constexpr int kBlocsParTache = 4;
-    const auto nBlocs = static_cast<int>(m_blocs.size());
-    m_pool.Executer((nBlocs + kBlocsParTache - 1) / kBlocsParTache, [&](int t) {
-        for (int b = t * kBlocsParTache; b < std::min(nBlocs, (t + 1) * kBlocsParTache); ++b) {
+    m_pool.ExecuterParTranches(static_cast<int>(m_blocs.size()), 4, [&](int, int b0, int b1) {
+        for (int b = b0; b < b1; ++b) {
             OmbrerBloc(m_blocs[static_cast<std::size_t>(b)]);
         }
     });

@@ -52,8 +52,19 @@ public:
     // and reads again those that changed.
     void FigerMaillages(bool bFiges);
 
-    // f(0) .. f(n - 1) on the engine's threads (the faces' own preparation).
-    void Executer(int n, const std::function<void(int)>& f) { m_pool.Executer(n, f); }
+    // The slices of 0 .. n - 1 on the engine's threads (the faces' own
+    // preparation); see CPoolTaches::ExecuterParTranches.
+    void ExecuterParTranches(int n, int nTaille, const std::function<void(int, int, int)>& f) {
+        m_pool.ExecuterParTranches(n, nTaille, f);
+    }
+
+    // Whether a face can shade at all: its ray test is usable along the sun
+    // (after its CalculerEclairementDirect) and it does not let all the
+    // light through.
+    static bool PeutOmbrer(const CFace& f);
+    // Its openings that can answer the ray test; the others never let the
+    // light through.
+    static int OuverturesUtiles(const CFace& f);
 
     // Of the last call (benchmarks, tests): nodes given the exact ray test
     // of one occluder, and nodes shaded by a span without a test.

@@ -1,5 +1,7 @@
 #include "lighting/PoolTaches.h"
 
+#include <algorithm>
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #endif
@@ -103,4 +105,10 @@ void CPoolTaches::Executer(int n, const std::function<void(int)>& f) {
     std::unique_lock verrou(m_mutex);
     // Every worker that joined this task must have left it before f dies.
     m_cvFin.wait(verrou, [&] { return m_nActifs == 0; });
+}
+
+void CPoolTaches::ExecuterParTranches(int n, int nTaille,
+                                      const std::function<void(int, int, int)>& f) {
+    Executer((n + nTaille - 1) / nTaille,
+             [&](int t) { f(t, t * nTaille, std::min(n, (t + 1) * nTaille)); });
 }

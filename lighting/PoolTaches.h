@@ -20,6 +20,9 @@ public:
 
     int NombreThreads() const { return static_cast<int>(m_threads.size()) + 1; }
     void Executer(int n, const std::function<void(int)>& f);
+    // f(t, debut, fin) for the slices [debut, fin) of nTaille items that
+    // cover 0 .. n - 1, slice t = debut / nTaille.
+    void ExecuterParTranches(int n, int nTaille, const std::function<void(int, int, int)>& f);
 
 private:
     void Travailler();
