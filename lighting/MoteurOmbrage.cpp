@@ -427,8 +427,8 @@ using CContrainte = CMoteurOmbrage::CContrainte;
 // of the combined coefficients (3 ulps of each term, over the grid) widens
 // both margins; each bound is then enlarged by 1 % and four ulps of h, which
 // covers the rounding of forming it.
-void Ajouter(std::vector<CContrainte>& v, double na, double nb, double nc, double h, double mInt,
-             double mExt, const CAffine& a, const CAffine& b, const CAffine* c) {
+CContrainte Contrainte(double na, double nb, double nc, double h, double mInt, double mExt,
+                       const CAffine& a, const CAffine& b, const CAffine* c) {
     CContrainte g{};
     g.g0 = na * a.c0 + nb * b.c0 + (c ? nc * c->c0 : 0.0);
     g.gu = na * a.cu + nb * b.cu + (c ? nc * c->cu : 0.0);
@@ -438,7 +438,12 @@ void Ajouter(std::vector<CContrainte>& v, double na, double nb, double nc, doubl
         (std::fabs(na) * a.mag + std::fabs(nb) * b.mag + (c ? std::fabs(nc) * c->mag : 0));
     g.hInt = std::isinf(mInt) ? kInfini : h - 1.01 * (mInt + comb) - 4 * kU * std::fabs(h);
     g.hExt = std::isinf(mExt) ? kInfini : h + 1.01 * (mExt + comb) + 4 * kU * std::fabs(h);
-    v.push_back(g);
+    return g;
+}
+
+void Ajouter(std::vector<CContrainte>& v, double na, double nb, double nc, double h, double mInt,
+             double mExt, const CAffine& a, const CAffine& b, const CAffine* c) {
+    v.push_back(Contrainte(na, nb, nc, h, mInt, mExt, a, b, c));
 }
 
 // The constraints of a face's inside region (and, for an occluder, of c < 0)
@@ -578,7 +583,7 @@ inline void Extremes(const CContrainte& g, const CReseauNoeuds& r, double& lo, d
 bool Elaguer(std::vector<CContrainte>& v, std::size_t nDebut, const CReseauNoeuds& g) {
     std::size_t w = nDebut;
     for (std::size_t n = nDebut; n < v.size(); ++n) {
-        const CContrainte c = v[n];
+        const CContrainte& c = v[n];
         if (!std::isfinite(c.g0) || !std::isfinite(c.gu) || !std::isfinite(c.gv) ||
             std::isnan(c.hInt) || std::isnan(c.hExt)) {
             return true; // left to the node tests (see PreparerPaire)
@@ -591,7 +596,10 @@ bool Elaguer(std::vector<CContrainte>& v, std::size_t nDebut, const CReseauNoeud
         if (hiMax <= std::min(c.hInt, c.hExt)) {
             continue;
         }
-        v[w++] = c;
+        if (w != n) {
+            v[w] = c;
+        }
+        ++w;
     }
     v.resize(w);
     return true;
@@ -717,15 +725,24 @@ inline void Resoudre(double g0, double t, double gv, double h, bool bCertain, in
 // g <= h; the other way round when gv < 0.
 using CLimite = CMoteurOmbrage::CLimite;
 
-CLimite Limite(const CContrainte& k, int nContrainte, bool bExt, double iMax,
-               const CReseauNoeuds& g) {
-    CLimite l{0, 0, nContrainte, k.gv > 0, false, false, 0, -1};
+// Written in place: a record built aside and copied whole would be read
+// back across its narrow fields' stores, which the processor cannot forward.
+void Limite(const CContrainte& k, int nContrainte, bool bExt, double iMax, const CReseauNoeuds& g,
+            CLimite& l) {
+    l.J = 0;
+    l.dj = 0;
+    l.nContrainte = nContrainte;
+    l.bHaut = k.gv > 0;
+    l.bRapide = false;
+    l.bLignes = false;
+    l.iLo = 0;
+    l.iHi = -1;
     const double h = bExt ? k.hExt : k.hInt;
     if (k.gv == 0) {
         // The rows where it holds (certainly, or possibly), proven as usual.
         l.bLignes = true;
         Resoudre(k.g0, 0.0, k.gu, h, !bExt, g.m_iMin, g.m_iMax, l.iLo, l.iHi);
-        return l;
+        return;
     }
     const double j0 = (h - k.g0) / k.gv;
     l.dj = -k.gu / k.gv;
@@ -738,7 +755,6 @@ CLimite Limite(const CContrainte& k, int nContrainte, bool bExt, double iMax,
     l.J = (l.bHaut == bExt) ? j0 + e : j0 - e;
     l.bRapide = std::isfinite(l.J) && std::isfinite(l.dj) && e < 0.25 &&
                 std::fabs(l.J) + iMax * std::fabs(l.dj) < 1e9;
-    return l;
 }
 
 // Appends the span ends of the region's constraints: outer, then inner.
@@ -747,14 +763,14 @@ void Limites(const std::vector<CContrainte>& c, CMoteurOmbrage::CRegion& region,
     region.nLimites = static_cast<int>(limites.size());
     for (int n = region.nDebut; n < region.nFin; ++n) {
         if (c[static_cast<std::size_t>(n)].hExt < kInfini) {
-            limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, true, iMax, g));
+            Limite(c[static_cast<std::size_t>(n)], n, true, iMax, g, limites.emplace_back());
         }
     }
     region.nLimitesExt = static_cast<int>(limites.size());
     if (region.bInterieur) {
         for (int n = region.nDebut; n < region.nFin; ++n) {
             if (c[static_cast<std::size_t>(n)].hInt < kInfini) {
-                limites.push_back(Limite(c[static_cast<std::size_t>(n)], n, false, iMax, g));
+                Limite(c[static_cast<std::size_t>(n)], n, false, iMax, g, limites.emplace_back());
             }
         }
     }
@@ -980,24 +996,14 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
 
 bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant) {
     const COccultant& o = m_occultants[static_cast<std::size_t>(nOccultant)];
-    CPaire p{};
-    p.nOccultant = nOccultant;
-    p.iDebut = g.m_iMin;
-    p.iFin = g.m_iMax;
     const std::size_t nDebut = t.contraintes.size();
     const std::size_t nDebutOuvertures = t.regionsOuvertures.size();
-    auto annuler = [&] {
-        t.contraintes.resize(nDebut);
-        t.regionsOuvertures.resize(nDebutOuvertures);
-    };
     const CAffine c = Affine(o.p0, o.r[2], g);
     if (Fini(c)) {
         // The outer bound of the region's c < 0 (see ContraintesRegion),
         // which does not depend on a and b: when it fails on the whole grid
         // no node's test meets the occluder, and nothing more is worked out.
-        Ajouter(t.contraintes, 0, 0, 1, 0, kInfini, c.sigma, c, c, &c);
-        const CContrainte k = t.contraintes.back();
-        t.contraintes.pop_back();
+        const CContrainte k = Contrainte(0, 0, 1, 0, kInfini, c.sigma, c, c, &c);
         if (std::isfinite(k.g0) && std::isfinite(k.gu) && std::isfinite(k.gv) &&
             std::isfinite(k.hExt)) {
             double loMin, hiMax;
@@ -1007,6 +1013,18 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
             }
         }
     }
+    // The pair is written where it stays: a record built aside and copied
+    // whole would be read back across its narrow fields' stores, which the
+    // processor cannot forward.
+    CPaire& p = t.paires.emplace_back();
+    p.nOccultant = nOccultant;
+    p.iDebut = g.m_iMin;
+    p.iFin = g.m_iMax;
+    auto annuler = [&] {
+        t.contraintes.resize(nDebut);
+        t.regionsOuvertures.resize(nDebutOuvertures);
+        t.paires.pop_back();
+    };
     const CAffine a = Affine(o.p0, o.r[0], g);
     const CAffine b = Affine(o.p0, o.r[1], g);
     bool bInterieur = false;
@@ -1077,7 +1095,8 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
         const std::size_t d = t.contraintes.size();
         const CAffine wa = Affine(w.p0, w.r[0], g);
         const CAffine wb = Affine(w.p0, w.r[1], g);
-        CRegion region{static_cast<int>(d), static_cast<int>(d), false};
+        CRegion region;
+        region.nDebut = static_cast<int>(d);
         if (Fini(wa) && Fini(wb)) {
             region.bInterieur =
                 ContraintesRegion(w.nType, w.k1, w.k2, wa, wb, nullptr, t.contraintes);
@@ -1092,8 +1111,10 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
                 return false; // every node sees the sun through it
             }
         }
-        region.nFin = static_cast<int>(t.contraintes.size());
-        t.regionsOuvertures.push_back(region);
+        CRegion& r = t.regionsOuvertures.emplace_back();
+        r.nDebut = region.nDebut;
+        r.nFin = static_cast<int>(t.contraintes.size());
+        r.bInterieur = region.bInterieur;
     }
     p.nFinOuvertures = static_cast<int>(t.regionsOuvertures.size());
     Limites(t.contraintes, p.region, iMax, g, t.limites);
@@ -1101,7 +1122,6 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
         Limites(t.contraintes, t.regionsOuvertures[static_cast<std::size_t>(q)], iMax, g,
                 t.limites);
     }
-    t.paires.push_back(p);
     return true;
 }
 
@@ -1290,6 +1310,35 @@ struct CMoteurOmbrage::CVivants {
             }
         }
         return f(l[wb], Masque(0, y & 63));
+    }
+    // Whether no walk goes on in columns [a, b] of rows i0 .. i1, the same
+    // columns on every row: a word or two per row, no mask worked out again.
+    bool AucunLignes(int i0, int i1, int a, int b) const {
+        if (a > b) {
+            return true;
+        }
+        const int x = a - jBase;
+        const int y = b - jBase;
+        const int wa = x >> 6;
+        const int wb = y >> 6;
+        const std::uint64_t* l = Ligne(i0);
+        std::uint64_t m = 0;
+        if (wa == wb) {
+            const std::uint64_t k = Masque(x & 63, y & 63);
+            for (int i = i0; i <= i1; ++i, l += nMots) {
+                m |= l[wa] & k;
+            }
+            return m == 0;
+        }
+        const std::uint64_t ka = Masque(x & 63, 63);
+        const std::uint64_t kb = Masque(0, y & 63);
+        for (int i = i0; i <= i1; ++i, l += nMots) {
+            m |= (l[wa] & ka) | (l[wb] & kb);
+            for (int w = wa + 1; w < wb; ++w) {
+                m |= l[w];
+            }
+        }
+        return m == 0;
     }
     bool Aucun(int i, int a, int b) const {
         return a > b ||
@@ -1549,6 +1598,32 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
         __m128d s23 = _mm_setzero_pd();
         const __m128i carry = _mm_set1_epi32(0x00800000);
         const __m128 zero = _mm_setzero_ps();
+        const __m128 infini = _mm_set1_ps(kInfiniF);
+        // Eight values a turn in two sets of chains, so that each addition
+        // waits for the one of the turn before only (the order of an exact
+        // sum does not matter).
+        __m128d s45 = _mm_setzero_pd();
+        __m128d s67 = _mm_setzero_pd();
+        for (; k + 8 <= bloc.kFin; k += 8) {
+            const __m128 x = _mm_loadu_ps(v + k);
+            const __m128 y = _mm_loadu_ps(v + k + 4);
+            const __m128i bx = _mm_castps_si128(x);
+            const __m128i by = _mm_castps_si128(y);
+            ou = _mm_or_si128(ou, _mm_or_si128(_mm_or_si128(bx, _mm_add_epi32(bx, carry)),
+                                               _mm_or_si128(by, _mm_add_epi32(by, carry))));
+            grand = _mm_max_ps(grand, _mm_max_ps(x, y));
+            const __m128 px = _mm_cmpgt_ps(x, zero);
+            const __m128 py = _mm_cmpgt_ps(y, zero);
+            petit = _mm_min_ps(petit,
+                               _mm_min_ps(_mm_or_ps(_mm_and_ps(px, x), _mm_andnot_ps(px, infini)),
+                                          _mm_or_ps(_mm_and_ps(py, y), _mm_andnot_ps(py, infini))));
+            s01 = _mm_add_pd(s01, _mm_cvtps_pd(x));
+            s23 = _mm_add_pd(s23, _mm_cvtps_pd(_mm_movehl_ps(x, x)));
+            s45 = _mm_add_pd(s45, _mm_cvtps_pd(y));
+            s67 = _mm_add_pd(s67, _mm_cvtps_pd(_mm_movehl_ps(y, y)));
+        }
+        s01 = _mm_add_pd(s01, s45);
+        s23 = _mm_add_pd(s23, s67);
         for (; k + 4 <= bloc.kFin; k += 4) {
             const __m128 x = _mm_loadu_ps(v + k);
             const __m128i b = _mm_castps_si128(x);
@@ -1652,9 +1727,29 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     double d0[kLignesParBloc], d1[kLignesParBloc];
     const int qDebut = r.debutsPairesBlocs[static_cast<std::size_t>(b)];
     const int qFin = r.debutsPairesBlocs[static_cast<std::size_t>(b) + 1];
+    // The pairs' data were written by other tasks and lie out of the cache:
+    // each pair is fetched ahead, its record first, then its span ends.
+    constexpr int kAvance = 4;
+    auto paire = [&](int q) -> const CRefPaire& {
+        return r.ordre[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
+    };
+    for (int q = qDebut; q < std::min(qFin, qDebut + 2 * kAvance); ++q) {
+        __builtin_prefetch(paire(q).pPaire);
+    }
     for (int q = qDebut; q < qFin; ++q) {
         if ((q - qDebut) % 16 == 0 && vivants.Vide()) {
             break;
+        }
+        if (q + 2 * kAvance < qFin) {
+            __builtin_prefetch(paire(q + 2 * kAvance).pPaire);
+        }
+        if (q + kAvance < qFin) {
+            const CRefPaire& a = paire(q + kAvance);
+            const CLimite* l = a.pTampon->limites.data() + a.pPaire->region.nLimites;
+            __builtin_prefetch(l);
+            __builtin_prefetch(l + 2);
+            __builtin_prefetch(l + 4);
+            __builtin_prefetch(&m_occultants[static_cast<std::size_t>(a.pPaire->nOccultant)]);
         }
         const CRefPaire& ref =
             r.ordre[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
@@ -1669,19 +1764,18 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
         int jHi = g.m_jMax;
         ColonnesLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, i0, i0 + n - 1,
                        jLo, jHi);
-        bool bUtile = false;
+        // Columns without a node hold no walk: the same columns on every row.
+        if (vivants.AucunLignes(i0, i0 + n - 1, jLo, jHi)) {
+            continue;
+        }
         for (int k = 0; k < n; ++k) {
             const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
             e0[k] = std::max(r.jDebutLigne[l], jLo);
             e1[k] = std::min(r.jFinLigne[l], jHi);
-            bUtile = bUtile || !vivants.Aucun(i0 + k, e0[k], e1[k]);
-        }
-        if (!bUtile) {
-            continue;
         }
         BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, t.contraintes, i0,
                      n, true, e0, e1, d0, d1);
-        bUtile = false;
+        bool bUtile = false;
         for (int k = 0; k < n; ++k) {
             if (vivants.Aucun(i0 + k, e0[k], e1[k])) {
                 e0[k] = 1;
