@@ -25,15 +25,7 @@ void CEclairementRecepteurs::CalculerEclairement(const std::vector<CFace*>& face
         CalculerEclairementSimple(faces, soleil);
         return;
     }
-    // Every face may shade: all are prepared before any node is shaded. Each
-    // face's preparation touches only that face.
-    m_moteur.ExecuterParTranches(static_cast<int>(faces.size()), 256, [&](int, int k0, int k1) {
-        for (int k = k0; k < k1; ++k) {
-            faces[static_cast<std::size_t>(k)]->CalculerEclairementDirect(
-                soleil.direction, soleil.dAltitude, soleil.dLigneHorizon);
-        }
-    });
-    m_moteur.Ombrer(faces, soleil.direction);
+    m_moteur.Ombrer(faces, soleil);
     Agreger(faces);
 }
 

@@ -87,30 +87,27 @@ int CMoteurOmbrage::OuverturesUtiles(const CFace& f) {
     return n;
 }
 
-void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& dir) {
-    // An orthonormal basis of the plane across the sun.
-    const CVecteur axe = std::fabs(dir.m_z) < 0.9 ? CVecteur(0, 0, 1) : CVecteur(1, 0, 0);
-    m_e1 = dir.Vectoriel(axe);
-    m_e1 = m_e1 / m_e1.Norme();
-    m_e2 = dir.Vectoriel(m_e1);
-    m_e2 = m_e2 / m_e2.Norme();
+// Faces in slices of this many on every thread.
+constexpr int kFacesParTache = 256;
 
-    // By slices of faces on every thread: each slice counts its occluders
-    // and their usable openings, and the scene's scale (every coordinate of
-    // the faces and the nodes) unless it holds for a frozen series, whose
-    // faces do not change; then the counts place them.
-    constexpr int kParTache = 256;
+void CMoteurOmbrage::Compter(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil) {
+    // By slices of faces on every thread: each face's lighting (which
+    // touches only that face), then each slice counts its occluders and
+    // their usable openings, and the scene's scale (every coordinate of the
+    // faces and the nodes) unless it holds for a frozen series, whose faces
+    // do not change.
     const auto nFaces = static_cast<int>(faces.size());
-    const int nTranches = (nFaces + kParTache - 1) / kParTache;
+    const int nTranches = (nFaces + kFacesParTache - 1) / kFacesParTache;
     const bool bEchelle = !m_bEchelleValide;
     m_comptesTranches.assign(static_cast<std::size_t>(nTranches) * 2 + 2, 0);
     m_echellesTranches.assign(static_cast<std::size_t>(nTranches), 0.0);
-    m_pool.ExecuterParTranches(nFaces, kParTache, [&](int t, int k0, int k1) {
+    m_pool.ExecuterParTranches(nFaces, kFacesParTache, [&](int t, int k0, int k1) {
         double dEchelle = 0;
         int nOccultants = 0;
         int nOuvertures = 0;
         for (int k = k0; k < k1; ++k) {
-            const CFace* f = faces[static_cast<std::size_t>(k)];
+            CFace* f = faces[static_cast<std::size_t>(k)];
+            f->CalculerEclairementDirect(soleil.direction, soleil.dAltitude, soleil.dLigneHorizon);
             if (bEchelle) {
                 for (const auto& p : f->m_points) {
                     dEchelle =
@@ -136,7 +133,19 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
         }
         m_bEchelleValide = true;
     }
+}
+
+void CMoteurOmbrage::Placer(const std::vector<CFace*>& faces, const CVecteur& dir) {
+    // An orthonormal basis of the plane across the sun.
+    const CVecteur axe = std::fabs(dir.m_z) < 0.9 ? CVecteur(0, 0, 1) : CVecteur(1, 0, 0);
+    m_e1 = dir.Vectoriel(axe);
+    m_e1 = m_e1 / m_e1.Norme();
+    m_e2 = dir.Vectoriel(m_e1);
+    m_e2 = m_e2 / m_e2.Norme();
+
     // Where each slice's occluders and openings start.
+    const auto nFaces = static_cast<int>(faces.size());
+    const int nTranches = (nFaces + kFacesParTache - 1) / kFacesParTache;
     for (int t = 0; t < nTranches; ++t) {
         m_comptesTranches[static_cast<std::size_t>(2 * t + 2)] +=
             m_comptesTranches[static_cast<std::size_t>(2 * t)];
@@ -147,7 +156,7 @@ void CMoteurOmbrage::Preparer(const std::vector<CFace*>& faces, const CVecteur& 
     m_ouvertures.resize(static_cast<std::size_t>(m_comptesTranches[2 * nTranches + 1]));
     // Largest distance between a node and an occluder's origin.
     const double dDiametre = 2 * std::sqrt(3.0) * (m_dEchelle + 1);
-    m_pool.ExecuterParTranches(nFaces, kParTache, [&](int t, int k0, int k1) {
+    m_pool.ExecuterParTranches(nFaces, kFacesParTache, [&](int t, int k0, int k1) {
         int nOccultant = m_comptesTranches[static_cast<std::size_t>(2 * t)];
         int nOuverture = m_comptesTranches[static_cast<std::size_t>(2 * t + 1)];
         for (int k = k0; k < k1; ++k) {
@@ -1846,7 +1855,8 @@ void CMoteurOmbrage::Moyenne(const CRecepteur& r) const {
     f.m_dEclairement = dSomme / std::max(n, 1);
 }
 
-void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& dir) {
+void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil) {
+    const CVecteur& dir = soleil.direction;
 
     bool bAnalyser = !m_bAnalyse;
     if (!bAnalyser) {
@@ -1907,6 +1917,7 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
     // Outside a frozen series, or at its start, the faces may have changed.
     m_bEchelleValide = m_bEchelleValide && m_bFiges && !m_bAVerifier;
     m_bAVerifier = false;
+    Compter(faces, soleil);
 
     // With no receiver lit (a night sample) no occluder matters.
     bool bEclaire = false;
@@ -1914,7 +1925,7 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CVecteur& di
         bEclaire = bEclaire || r->pFace->m_dEclairementDirect != 0;
     }
     if (bEclaire) {
-        Preparer(faces, dir);
+        Placer(faces, dir);
         for (const auto& r : m_recepteurs) {
             if (r->reseau.m_nNoeuds != 0 && r->pFace->m_dEclairementDirect != 0) {
                 Projeter(*r);

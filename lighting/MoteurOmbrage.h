@@ -3,6 +3,7 @@
 #include "geometry/Vecteur.h"
 #include "lighting/PoolTaches.h"
 #include "lighting/ReseauNoeuds.h"
+#include "lighting/Soleil.h"
 
 #include <cstdint>
 #include <functional>
@@ -42,21 +43,15 @@ class CMoteurOmbrage {
 public:
     explicit CMoteurOmbrage(int nThreads = 0) : m_pool(nThreads) {}
 
-    // After every face's CalculerEclairementDirect for the sun direction
-    // `dir`: shades every receiver of `faces` (document order).
-    void Ombrer(const std::vector<CFace*>& faces, const CVecteur& dir);
+    // Every face's direct lighting for the sun (CalculerEclairementDirect),
+    // then the shading of every receiver of `faces` (document order).
+    void Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil);
 
     // While set, the receivers' meshes are taken as unchanged from one call
     // to the next (the samples of a day report): their grids are read once.
     // Otherwise each call checks the grids against the nodes (a cheap pass)
     // and reads again those that changed.
     void FigerMaillages(bool bFiges);
-
-    // The slices of 0 .. n - 1 on the engine's threads (the faces' own
-    // preparation); see CPoolTaches::ExecuterParTranches.
-    void ExecuterParTranches(int n, int nTaille, const std::function<void(int, int, int)>& f) {
-        m_pool.ExecuterParTranches(n, nTaille, f);
-    }
 
     // Whether a face can shade at all: its ray test is usable along the sun
     // (after its CalculerEclairementDirect) and it does not let all the
@@ -179,7 +174,10 @@ private:
         int nTampon;
     };
 
-    void Preparer(const std::vector<CFace*>& faces, const CVecteur& dir);
+    // Each face's lighting, while its data are in the cache, and the count
+    // of the occluders; then, when some receiver is lit, their records.
+    void Compter(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil);
+    void Placer(const std::vector<CFace*>& faces, const CVecteur& dir);
     void PreparerOccultant(COccultant& o, const CVecteur& dir, double dDiametre);
     void ConstruireGrille();
     // The bounds of a lit receiver's nodes' projections on the plane across
