@@ -69,6 +69,19 @@ void LireTest(const CFace& f, double (&p0)[3], double (&r)[N][3], float& k1, flo
     k2 = f.m_repere[2].m_fValeur;
 }
 
+// A face's record spans many cache lines, and the faces lie apart in
+// memory: the next ones are fetched while one is worked on.
+constexpr int kFacesDevant = 2;
+void Anticiper(const std::vector<CFace*>& faces, int k, int k1) {
+    if (k + kFacesDevant < k1) {
+        const char* c =
+            reinterpret_cast<const char*>(faces[static_cast<std::size_t>(k + kFacesDevant)]);
+        for (std::size_t n = 0; n < sizeof(CFace); n += 64) {
+            __builtin_prefetch(c + n);
+        }
+    }
+}
+
 double Norme3(const double v[3]) {
     return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
 }
@@ -106,6 +119,7 @@ void CMoteurOmbrage::Compter(const std::vector<CFace*>& faces, const CSoleilCalc
         int nOccultants = 0;
         int nOuvertures = 0;
         for (int k = k0; k < k1; ++k) {
+            Anticiper(faces, k, k1);
             CFace* f = faces[static_cast<std::size_t>(k)];
             f->CalculerEclairementDirect(soleil.direction, soleil.dAltitude, soleil.dLigneHorizon);
             if (bEchelle) {
@@ -160,6 +174,7 @@ void CMoteurOmbrage::Placer(const std::vector<CFace*>& faces, const CVecteur& di
         int nOccultant = m_comptesTranches[static_cast<std::size_t>(2 * t)];
         int nOuverture = m_comptesTranches[static_cast<std::size_t>(2 * t + 1)];
         for (int k = k0; k < k1; ++k) {
+            Anticiper(faces, k, k1);
             CFace* f = faces[static_cast<std::size_t>(k)];
             if (!PeutOmbrer(*f)) {
                 continue;
@@ -1320,34 +1335,35 @@ struct CMoteurOmbrage::CVivants {
         }
         return f(l[wb], Masque(0, y & 63));
     }
-    // Whether no walk goes on in columns [a, b] of rows i0 .. i1, the same
-    // columns on every row: a word or two per row, no mask worked out again.
-    bool AucunLignes(int i0, int i1, int a, int b) const {
+    // Narrows rows i0 .. i1 to the first and the last whose columns [a, b]
+    // hold a walk that goes on, the same columns on every row: a word or two
+    // per row, no mask worked out again. False when there is none.
+    bool LignesVivantes(int& i0, int& i1, int a, int b) const {
         if (a > b) {
-            return true;
+            return false;
         }
         const int x = a - jBase;
         const int y = b - jBase;
         const int wa = x >> 6;
         const int wb = y >> 6;
+        const std::uint64_t ka = wa == wb ? Masque(x & 63, y & 63) : Masque(x & 63, 63);
+        const std::uint64_t kb = wa == wb ? ka : Masque(0, y & 63);
         const std::uint64_t* l = Ligne(i0);
-        std::uint64_t m = 0;
-        if (wa == wb) {
-            const std::uint64_t k = Masque(x & 63, y & 63);
-            for (int i = i0; i <= i1; ++i, l += nMots) {
-                m |= l[wa] & k;
-            }
-            return m == 0;
-        }
-        const std::uint64_t ka = Masque(x & 63, 63);
-        const std::uint64_t kb = Masque(0, y & 63);
+        int premiere = i1 + 1;
+        int derniere = i0 - 1;
         for (int i = i0; i <= i1; ++i, l += nMots) {
-            m |= (l[wa] & ka) | (l[wb] & kb);
+            std::uint64_t m = (l[wa] & ka) | (l[wb] & kb);
             for (int w = wa + 1; w < wb; ++w) {
                 m |= l[w];
             }
+            if (m != 0) {
+                premiere = std::min(premiere, i);
+                derniere = i;
+            }
         }
-        return m == 0;
+        i0 = premiere;
+        i1 = derniere;
+        return premiere <= derniere;
     }
     bool Aucun(int i, int a, int b) const {
         return a > b ||
@@ -1438,55 +1454,68 @@ void CMoteurOmbrage::TesterNoeud(const COccultant& o, const CMaillage& m, float*
     }
 }
 
-void CMoteurOmbrage::OmbrerLigneSimple(CRecepteur& r, const CPaire& p, int i, float* valeurs,
-                                       CBloc& bloc, CVivants& vivants, int e0, int e1, int n0,
-                                       int n1) {
+void CMoteurOmbrage::OmbrerLignesSimples(CRecepteur& r, const CPaire& p, int i0, int k0, int k1,
+                                         const int* e0, const int* e1, const int* n0, const int* n1,
+                                         float* valeurs, CBloc& bloc, CVivants& vivants) {
     const CReseauNoeuds& g = r.reseau;
-    const int s0 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin)];
-    const int s1 = g.m_debutsLignes[static_cast<std::size_t>(i - g.m_iMin + 1)];
+    const int* debuts = g.m_debutsLignes.data() - g.m_iMin;
+    const CSegmentReseau* segments = g.m_segments.data();
     const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
     const CMaillage& maillage = *r.pFace->m_pNoeuds;
     // Behind an opaque occluder the value is +0: a live node's float(0 x)
     // with x > 0 finite, and a stopped node already holds +0 (see
     // PreparerRecepteur), so the span is simply set.
     const bool bZero = r.bOpaquesDabord && o.dTransmission == 0;
-    for (int s = s0; s < s1; ++s) {
-        const CSegmentReseau& seg = g.m_segments[static_cast<std::size_t>(s)];
-        const int a = std::max(seg.j0, e0);
-        const int b = std::min(seg.j0 + seg.n - 1, e1);
-        if (a > b) {
+    long long nDecides = 0;
+    for (int k = k0; k <= k1; ++k) {
+        if (e0[k] > e1[k]) {
             continue;
         }
-        const int c = std::max(a, n0);
-        const int d = std::min(b, n1);
-        auto tester = [&](int j0, int j1) {
-            for (int j = vivants.Suivant(i, j0, j1); j <= j1; j = vivants.Suivant(i, j + 1, j1)) {
-                TesterNoeud(o, maillage, valeurs, bloc, vivants, i, j, seg.k0 + (j - seg.j0));
+        const int i = i0 + k;
+        for (int s = debuts[i]; s < debuts[i + 1]; ++s) {
+            const CSegmentReseau& seg = segments[s];
+            const int a = std::max(seg.j0, e0[k]);
+            const int b = std::min(seg.j0 + seg.n - 1, e1[k]);
+            if (a > b) {
+                continue;
             }
-        };
-        if (c > d) {
-            tester(a, b);
-            continue;
-        }
-        tester(a, c - 1);
-        const int k0 = seg.k0 + (c - seg.j0);
-        const int k1 = seg.k0 + (d - seg.j0);
-        bloc.nDecides += d - c + 1;
-        if (bZero) {
-            std::fill(valeurs + k0, valeurs + k1 + 1, 0.0f);
-            vivants.Effacer(i, c, d);
-        } else {
-            bool bTous = false;
-            if (Multiplier(valeurs, k0, k1, o.dTransmission, bTous) > 0) {
-                for (int j = c; j <= d; ++j) {
-                    if (valeurs[seg.k0 + (j - seg.j0)] <= 0) {
-                        vivants.Tuer(i, j);
+            const int c = std::max(a, n0[k]);
+            const int d = std::min(b, n1[k]);
+            auto tester = [&](int j0, int j1) {
+                for (int j = vivants.Suivant(i, j0, j1); j <= j1;
+                     j = vivants.Suivant(i, j + 1, j1)) {
+                    TesterNoeud(o, maillage, valeurs, bloc, vivants, i, j, seg.k0 + (j - seg.j0));
+                }
+            };
+            if (c > d) {
+                tester(a, b);
+                continue;
+            }
+            if (a < c) {
+                tester(a, c - 1);
+            }
+            const int q0 = seg.k0 + (c - seg.j0);
+            const int q1 = seg.k0 + (d - seg.j0);
+            nDecides += d - c + 1;
+            if (bZero) {
+                std::fill(valeurs + q0, valeurs + q1 + 1, 0.0f);
+                vivants.Effacer(i, c, d);
+            } else {
+                bool bTous = false;
+                if (Multiplier(valeurs, q0, q1, o.dTransmission, bTous) > 0) {
+                    for (int j = c; j <= d; ++j) {
+                        if (valeurs[seg.k0 + (j - seg.j0)] <= 0) {
+                            vivants.Tuer(i, j);
+                        }
                     }
                 }
             }
+            if (d < b) {
+                tester(d + 1, b);
+            }
         }
-        tester(d + 1, b);
     }
+    bloc.nDecides += nDecides;
 }
 
 void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& p, int i,
@@ -1765,8 +1794,8 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
         const CPaire& p = *ref.pPaire;
         const CTampon& t = *ref.pTampon;
         const CLimite* limites = t.limites.data();
-        const int i0 = std::max(p.iDebut, bloc.iDebut);
-        const int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
+        int i0 = std::max(p.iDebut, bloc.iDebut);
+        int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
         // The columns the pair can reach on these rows; nothing to work out
         // when no walk goes on there.
         int jLo = g.m_jMin;
@@ -1774,9 +1803,13 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
         ColonnesLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, i0, i0 + n - 1,
                        jLo, jHi);
         // Columns without a node hold no walk: the same columns on every row.
-        if (vivants.AucunLignes(i0, i0 + n - 1, jLo, jHi)) {
+        int iVif0 = i0;
+        int iVif1 = i0 + n - 1;
+        if (!vivants.LignesVivantes(iVif0, iVif1, jLo, jHi)) {
             continue;
         }
+        i0 = iVif0;
+        n = iVif1 - iVif0 + 1;
         for (int k = 0; k < n; ++k) {
             const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
             e0[k] = std::max(r.jDebutLigne[l], jLo);
@@ -1784,32 +1817,34 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
         }
         BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, t.contraintes, i0,
                      n, true, e0, e1, d0, d1);
-        bool bUtile = false;
+        // The rows left with a walk that goes on, first to last.
+        int k0 = n;
+        int k1 = -1;
         for (int k = 0; k < n; ++k) {
             if (vivants.Aucun(i0 + k, e0[k], e1[k])) {
                 e0[k] = 1;
                 e1[k] = 0;
             } else {
-                bUtile = true;
+                k0 = std::min(k0, k);
+                k1 = k;
             }
             n0[k] = e0[k];
             n1[k] = p.region.bInterieur ? e1[k] : e0[k] - 1;
         }
-        if (!bUtile) {
+        if (k0 > k1) {
             continue;
         }
         if (p.region.bInterieur) {
             BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
-                         t.contraintes, i0, n, false, n0, n1, d0, d1);
+                         t.contraintes, i0 + k0, k1 - k0 + 1, false, n0 + k0, n1 + k0, d0, d1);
         }
         const bool bSimple = p.nFinOuvertures == p.nDebutOuvertures;
-        for (int k = 0; k < n; ++k) {
-            if (e0[k] > e1[k]) {
-                continue;
-            }
-            if (bSimple) {
-                OmbrerLigneSimple(r, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
-            } else {
+        if (bSimple) {
+            OmbrerLignesSimples(r, p, i0, k0, k1, e0, e1, n0, n1, valeurs, bloc, vivants);
+            continue;
+        }
+        for (int k = k0; k <= k1; ++k) {
+            if (e0[k] <= e1[k]) {
                 OmbrerLigne(r, t, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
             }
         }

@@ -190,10 +190,12 @@ private:
     struct CVivants;
     void OmbrerBloc(CBloc& bloc);
     void OmbrerValeurs(CBloc& bloc);
-    // [e0, e1]: the outer span of row i, [n0, n1] its inner span. The first
-    // for an occluder without openings, the second for any.
-    void OmbrerLigneSimple(CRecepteur& r, const CPaire& p, int i, float* valeurs, CBloc& bloc,
-                           CVivants& vivants, int e0, int e1, int n0, int n1);
+    // [e0[k], e1[k]]: the outer span of row i0 + k, [n0[k], n1[k]] its inner
+    // span. The first for the rows k0 .. k1 of an occluder without openings,
+    // the second for one row of any.
+    void OmbrerLignesSimples(CRecepteur& r, const CPaire& p, int i0, int k0, int k1, const int* e0,
+                             const int* e1, const int* n0, const int* n1, float* valeurs,
+                             CBloc& bloc, CVivants& vivants);
     void OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& p, int i, float* valeurs,
                      CBloc& bloc, CVivants& vivants, int e0, int e1, int n0, int n1);
     bool Intercepte(const COccultant& o, const CMaillage& m, int k) const;
