@@ -870,7 +870,25 @@ void BornerLignes(const CLimite* l, const CLimite* fin, const std::vector<CContr
         }
     }
     // |lim| < 1e9 (see Limite), so the conversions cannot overflow.
-    for (int r = 0; r < n; ++r) {
+    int r = 0;
+#ifdef __SSE2__
+    for (; r + 2 <= n; r += 2) {
+        // Truncated, then one less (floor) or one more (ceil) where that
+        // moved the value the wrong way: the compare's 64-bit masks (-1)
+        // packed to the two 32-bit lanes.
+        const __m128d h = _mm_loadu_pd(d1 + r);
+        const __m128i th = _mm_cvttpd_epi32(h);
+        const __m128i mh = _mm_shuffle_epi32(_mm_castpd_si128(_mm_cmplt_pd(h, _mm_cvtepi32_pd(th))),
+                                             _MM_SHUFFLE(2, 0, 2, 0));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(x1 + r), _mm_add_epi32(th, mh));
+        const __m128d b = _mm_loadu_pd(d0 + r);
+        const __m128i tb = _mm_cvttpd_epi32(b);
+        const __m128i mb = _mm_shuffle_epi32(_mm_castpd_si128(_mm_cmpgt_pd(b, _mm_cvtepi32_pd(tb))),
+                                             _MM_SHUFFLE(2, 0, 2, 0));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(x0 + r), _mm_sub_epi32(tb, mb));
+    }
+#endif
+    for (; r < n; ++r) {
         const int t1 = static_cast<int>(d1[r]);
         x1[r] = t1 - (d1[r] < t1); // floor
         const int t0 = static_cast<int>(d0[r]);
@@ -1150,10 +1168,7 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
 }
 
 void CMoteurOmbrage::Candidats(CRecepteur& r) {
-    r.paires.clear();
-    r.contraintes.clear();
-    r.regionsOuvertures.clear();
-    r.limites.clear();
+    r.Vider();
     r.candidats.clear();
     const CReseauNoeuds& g = r.reseau;
     if (g.m_nNoeuds == 0 || r.pFace->m_dEclairementDirect == 0 || m_occultants.empty()) {
@@ -1219,55 +1234,51 @@ void CMoteurOmbrage::Candidats(CRecepteur& r) {
 
 void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
     // The pairs stay where their slice prepared them: the receiver lists
-    // them in the candidates' order.
-    r.ordre.clear();
-    for (int n = nTranche0; n < nTranche1; ++n) {
-        const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
-        const CTampon& t = tranche.nTampon < 0
-                               ? static_cast<const CTampon&>(r)
-                               : m_tampons[static_cast<std::size_t>(tranche.nTampon)];
-        for (const CPaire& p : t.paires) {
-            r.ordre.push_back({&t, &p});
-        }
-    }
-    if (r.ordre.empty()) {
-        return;
-    }
-    const CReseauNoeuds& g = r.reseau;
+    // them in the candidates' order, or by rank (see below).
+    //
     // With a first value x0 > 0 finite and every transmission in [+0, 1], a
     // node's values stay in [+0, x0], and stopped means +0. A node that some
     // opaque occluder intercepts then ends at +0 whatever the order: the
     // plain walk gives float(+0 x) = +0 there, or has stopped at +0 before.
     // A node that none intercepts meets the others' factors in document
     // order. So the opaque occluders may come first, in any order: those
-    // whose normal points to the sun first, which for a closed solid are
-    // the faces whose shadows together cover its whole shadow, so that the
-    // others find their rows already stopped.
+    // whose normal points to the sun first (rank 0), which for a closed
+    // solid are the faces whose shadows together cover its whole shadow, so
+    // that the others (rank 1) find their rows already stopped; the others
+    // (rank 2) keep their order.
+    auto tampon = [&](int n) -> const CTampon& {
+        const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
+        return tranche.nTampon < 0 ? static_cast<const CTampon&>(r)
+                                   : m_tampons[static_cast<std::size_t>(tranche.nTampon)];
+    };
     const float x0 = static_cast<float>(r.pFace->m_dEclairementDirect);
     r.bOpaquesDabord = x0 > 0 && std::isfinite(x0);
-    for (const CRefPaire& ref : r.ordre) {
-        const double t =
-            m_occultants[static_cast<std::size_t>(ref.pPaire->nOccultant)].dTransmission;
-        r.bOpaquesDabord = r.bOpaquesDabord && ((t > 0 && t <= 1) || (t == 0 && !std::signbit(t)));
+    int debuts[3] = {0, 0, 0};
+    for (int n = nTranche0; n < nTranche1; ++n) {
+        const CTampon& t = tampon(n);
+        r.bOpaquesDabord = r.bOpaquesDabord && t.bUnites;
+        debuts[1] += t.comptesRangs[0];
+        debuts[2] += t.comptesRangs[0] + t.comptesRangs[1];
     }
-    if (r.bOpaquesDabord) {
-        // A stable sort on three ranks: counted, then placed.
-        auto rang = [this](const CRefPaire& ref) {
-            const COccultant& o = m_occultants[static_cast<std::size_t>(ref.pPaire->nOccultant)];
-            return o.dTransmission != 0 ? 2 : o.bVersSoleil ? 0 : 1;
-        };
-        int debuts[4] = {0, 0, 0, 0};
-        for (const CRefPaire& ref : r.ordre) {
-            ++debuts[rang(ref) + 1];
-        }
-        debuts[2] += debuts[1];
-        thread_local std::vector<CRefPaire> tries;
-        tries.resize(r.ordre.size());
-        for (const CRefPaire& ref : r.ordre) {
-            tries[static_cast<std::size_t>(debuts[rang(ref)]++)] = ref;
-        }
-        r.ordre.swap(tries);
+    int nPaires = 0;
+    for (int n = nTranche0; n < nTranche1; ++n) {
+        nPaires += static_cast<int>(tampon(n).paires.size());
     }
+    if (!r.bOpaquesDabord) {
+        debuts[1] = debuts[2] = 0; // one rank: the candidates' order
+    }
+    r.ordre.resize(static_cast<std::size_t>(nPaires));
+    for (int n = nTranche0; n < nTranche1; ++n) {
+        const CTampon& t = tampon(n);
+        for (const CPaire& p : t.paires) {
+            const int q = r.bOpaquesDabord ? p.nRang : 0;
+            r.ordre[static_cast<std::size_t>(debuts[q]++)] = {&t, &p};
+        }
+    }
+    if (r.ordre.empty()) {
+        return;
+    }
+    const CReseauNoeuds& g = r.reseau;
     if (!g.m_bValide) {
         return;
     }
@@ -1559,6 +1570,8 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& 
 
     const COccultant& o = m_occultants[static_cast<std::size_t>(p.nOccultant)];
     const CMaillage& maillage = *r.pFace->m_pNoeuds;
+    // As in OmbrerLignesSimples: behind an opaque occluder, +0 at once.
+    const bool bZero = r.bOpaquesDabord && o.dTransmission == 0;
     for (int s = s0; s < s1; ++s) {
         const CSegmentReseau& seg = segments[s];
         const int jFin = std::min(seg.j0 + seg.n - 1, e1);
@@ -1588,8 +1601,12 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& 
                 }
                 if (bLibre) {
                     bool bTous = false;
-                    if (Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
-                                   o.dTransmission, bTous) > 0) {
+                    if (bZero) {
+                        std::fill(valeurs + seg.k0 + (j - seg.j0),
+                                  valeurs + seg.k0 + (fin2 - seg.j0) + 1, 0.0f);
+                        vivants.Effacer(i, j, fin2);
+                    } else if (Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
+                                          o.dTransmission, bTous) > 0) {
                         for (int t = j; t <= fin2; ++t) {
                             if (valeurs[seg.k0 + (t - seg.j0)] <= 0) {
                                 vivants.Tuer(i, t);
@@ -1996,20 +2013,25 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcu
         CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(tranche.nRecepteur)];
         CTampon& t = tranche.nTampon < 0 ? r : m_tampons[static_cast<std::size_t>(tranche.nTampon)];
         if (tranche.nTampon >= 0) {
-            t.paires.clear();
-            t.contraintes.clear();
-            t.limites.clear();
-            t.regionsOuvertures.clear();
+            t.Vider();
         }
         for (int c = tranche.nDebut; c < tranche.nFin; ++c) {
             const int k = r.candidats[static_cast<std::size_t>(c)];
             if (r.reseau.m_bValide) {
-                PreparerPaire(r.reseau, t, k);
+                if (!PreparerPaire(r.reseau, t, k)) {
+                    continue;
+                }
             } else {
-                CPaire p{};
-                p.nOccultant = k;
-                t.paires.push_back(p);
+                t.paires.emplace_back().nOccultant = k;
             }
+            // While its occluder is in the cache: the rank that Assembler
+            // sorts on.
+            const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
+            const double d = o.dTransmission;
+            CPaire& p = t.paires.back();
+            p.nRang = d != 0 ? 2 : o.bVersSoleil ? 0 : 1;
+            ++t.comptesRangs[p.nRang];
+            t.bUnites = t.bUnites && ((d > 0 && d <= 1) || (d == 0 && !std::signbit(d)));
         }
     });
     m_pool.Executer(nRecepteurs, [this](int r) {

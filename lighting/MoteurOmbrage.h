@@ -123,6 +123,7 @@ private:
         int iDebut, iFin; // rows that may be shaded
         CRegion region;
         int nDebutOuvertures, nFinOuvertures; // regions in m_regionsOuvertures
+        int nRang;                            // see Assembler
     };
     // Where pairs are prepared: a receiver's own, or a slice of its
     // occluders' (the indices are then its own, moved on when appended).
@@ -131,6 +132,18 @@ private:
         std::vector<CContrainte> contraintes;
         std::vector<CLimite> limites;
         std::vector<CRegion> regionsOuvertures;
+        // Of its pairs, for Assembler: how many of each rank, and whether
+        // every transmission lies in [+0, 1].
+        int comptesRangs[3] = {0, 0, 0};
+        bool bUnites = true;
+        void Vider() {
+            paires.clear();
+            contraintes.clear();
+            limites.clear();
+            regionsOuvertures.clear();
+            comptesRangs[0] = comptesRangs[1] = comptesRangs[2] = 0;
+            bUnites = true;
+        }
     };
     // A prepared pair, where its slice left it.
     struct CRefPaire {
