@@ -59,7 +59,11 @@ public:
         CProprietes& p = f->m_proprietes;
         p.m_bRecepteur = Entier(0, 2) == 0;
         p.m_bCoteInverse = Entier(0, 3) == 0;
-        p.m_dTransmittivite = Entier(0, 3) == 0 ? 100 : Uniforme(0, 100);
+        // Clear, opaque (whose spans are set to +0 at once) or in between.
+        const int nTransmittivite = Entier(0, 3);
+        p.m_dTransmittivite = nTransmittivite == 0   ? 100
+                              : nTransmittivite == 1 ? 0
+                                                     : Uniforme(0, 100);
         p.m_dAbsorptivite = Uniforme(0, 100);
         p.m_dMailleRelative = 10;
         p.m_dMailleAbsolue = 0.2;
