@@ -1359,22 +1359,26 @@ struct CMoteurOmbrage::CVivants {
         const int wb = y >> 6;
         const std::uint64_t ka = wa == wb ? Masque(x & 63, y & 63) : Masque(x & 63, 63);
         const std::uint64_t kb = wa == wb ? ka : Masque(0, y & 63);
-        const std::uint64_t* l = Ligne(i0);
-        int premiere = i1 + 1;
-        int derniere = i0 - 1;
-        for (int i = i0; i <= i1; ++i, l += nMots) {
+        auto vive = [&](int i) {
+            const std::uint64_t* l = Ligne(i);
             std::uint64_t m = (l[wa] & ka) | (l[wb] & kb);
             for (int w = wa + 1; w < wb; ++w) {
                 m |= l[w];
             }
-            if (m != 0) {
-                premiere = std::min(premiere, i);
-                derniere = i;
-            }
+            return m != 0;
+        };
+        int premiere = i0;
+        while (premiere <= i1 && !vive(premiere)) {
+            ++premiere;
+        }
+        if (premiere > i1) {
+            return false;
+        }
+        while (!vive(i1)) {
+            --i1;
         }
         i0 = premiere;
-        i1 = derniere;
-        return premiere <= derniere;
+        return true;
     }
     bool Aucun(int i, int a, int b) const {
         return a > b ||
@@ -1399,11 +1403,12 @@ struct CMoteurOmbrage::CVivants {
     }
     // Whether every walk of the block has stopped.
     bool Vide() const {
-        std::uint64_t m = 0;
         for (std::ptrdiff_t w = 0; w < static_cast<std::ptrdiff_t>(nLignes) * nMots; ++w) {
-            m |= mots[w];
+            if (mots[w] != 0) {
+                return false;
+            }
         }
-        return m == 0;
+        return true;
     }
     // The first column >= j of row i whose walk goes on, or b + 1 when none
     // up to b.
