@@ -405,6 +405,26 @@ struct CAffine {
     double c0, cu, cv, sigma, mag;
 };
 
+// What the affine coordinates of one origin p0 over a grid share.
+struct COrigine {
+    double op[3];                // o - p0
+    double d[3];                 // the largest |x - p0| over the grid box
+    double aop[3], au[3], av[3]; // |op|, |u|, |v|
+    double iMax, jMax;
+
+    COrigine(const double p0[3], const CReseauNoeuds& g) {
+        for (int c = 0; c < 3; ++c) {
+            op[c] = g.m_o[c] - p0[c];
+            d[c] = std::max(std::fabs(g.m_min[c] - p0[c]), std::fabs(g.m_max[c] - p0[c]));
+            aop[c] = std::fabs(op[c]);
+            au[c] = std::fabs(g.m_u[c]);
+            av[c] = std::fabs(g.m_v[c]);
+        }
+        iMax = std::max(std::abs(g.m_iMin), std::abs(g.m_iMax));
+        jMax = std::max(std::abs(g.m_jMin), std::abs(g.m_jMax));
+    }
+};
+
 // The bound sigma adds up, each term doubled:
 // - the test itself, fl((r2 dz + r1 dy) + r0 dx) with dx = fl(x - x0):
 //   within 4 ulps of sum |r_k| |x_k - x0_k|, the node box bounding |x - x0|;
@@ -412,29 +432,23 @@ struct CAffine {
 //   on each coordinate: sum |r_k| ecart;
 // - the rounding of c0, cu, cv (4, 3 and 3 ulps of their terms), cu and cv
 //   multiplied by the largest |i| and |j|.
-CAffine Affine(const double p0[3], const double r[3], const CReseauNoeuds& g) {
+CAffine Affine(const COrigine& q, const double r[3], const CReseauNoeuds& g) {
     CAffine a{};
-    double op[3];
-    for (int c = 0; c < 3; ++c) {
-        op[c] = g.m_o[c] - p0[c];
-    }
-    a.c0 = r[0] * op[0] + r[1] * op[1] + r[2] * op[2];
+    a.c0 = r[0] * q.op[0] + r[1] * q.op[1] + r[2] * q.op[2];
     a.cu = r[0] * g.m_u[0] + r[1] * g.m_u[1] + r[2] * g.m_u[2];
     a.cv = r[0] * g.m_v[0] + r[1] * g.m_v[1] + r[2] * g.m_v[2];
-    const double iMax = std::max(std::abs(g.m_iMin), std::abs(g.m_iMax));
-    const double jMax = std::max(std::abs(g.m_jMin), std::abs(g.m_jMax));
     double sR = 0, sD = 0, sO = 0, sU = 0, sV = 0;
     for (int c = 0; c < 3; ++c) {
         const double ar = std::fabs(r[c]);
         sR += ar;
-        sD += ar * std::max(std::fabs(g.m_min[c] - p0[c]), std::fabs(g.m_max[c] - p0[c]));
-        sO += ar * std::fabs(op[c]);
-        sU += ar * std::fabs(g.m_u[c]);
-        sV += ar * std::fabs(g.m_v[c]);
+        sD += ar * q.d[c];
+        sO += ar * q.aop[c];
+        sU += ar * q.au[c];
+        sV += ar * q.av[c];
     }
-    a.sigma = 2 * (4.01 * kU * sD + g.m_dEcart * sR + 4.01 * kU * sO + iMax * 3.01 * kU * sU +
-                   jMax * 3.01 * kU * sV);
-    a.mag = std::fabs(a.c0) + iMax * std::fabs(a.cu) + jMax * std::fabs(a.cv);
+    a.sigma = 2 * (4.01 * kU * sD + g.m_dEcart * sR + 4.01 * kU * sO + q.iMax * 3.01 * kU * sU +
+                   q.jMax * 3.01 * kU * sV);
+    a.mag = std::fabs(a.c0) + q.iMax * std::fabs(a.cu) + q.jMax * std::fabs(a.cv);
     return a;
 }
 
@@ -1040,7 +1054,8 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
     const COccultant& o = m_occultants[static_cast<std::size_t>(nOccultant)];
     const std::size_t nDebut = t.contraintes.size();
     const std::size_t nDebutOuvertures = t.regionsOuvertures.size();
-    const CAffine c = Affine(o.p0, o.r[2], g);
+    const COrigine origine(o.p0, g);
+    const CAffine c = Affine(origine, o.r[2], g);
     if (Fini(c)) {
         // The outer bound of the region's c < 0 (see ContraintesRegion),
         // which does not depend on a and b: when it fails on the whole grid
@@ -1067,8 +1082,8 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
         t.regionsOuvertures.resize(nDebutOuvertures);
         t.paires.pop_back();
     };
-    const CAffine a = Affine(o.p0, o.r[0], g);
-    const CAffine b = Affine(o.p0, o.r[1], g);
+    const CAffine a = Affine(origine, o.r[0], g);
+    const CAffine b = Affine(origine, o.r[1], g);
     bool bInterieur = false;
     if (Fini(a) && Fini(b) && Fini(c)) {
         bInterieur = ContraintesRegion(o.nType, o.k1, o.k2, a, b, &c, t.contraintes);
@@ -1135,8 +1150,9 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
     for (int q = o.nDebutOuvertures; q < o.nFinOuvertures; ++q) {
         const COuverture& w = m_ouvertures[static_cast<std::size_t>(q)];
         const std::size_t d = t.contraintes.size();
-        const CAffine wa = Affine(w.p0, w.r[0], g);
-        const CAffine wb = Affine(w.p0, w.r[1], g);
+        const COrigine origineOuverture(w.p0, g);
+        const CAffine wa = Affine(origineOuverture, w.r[0], g);
+        const CAffine wb = Affine(origineOuverture, w.r[1], g);
         CRegion region;
         region.nDebut = static_cast<int>(d);
         if (Fini(wa) && Fini(wb)) {
