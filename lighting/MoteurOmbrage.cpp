@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr int kNoeudsParBloc = 32768; // 128 KB of values
+constexpr int kNoeudsParBloc = 65536;         // 256 KB of values
+constexpr int kNoeudsParVerification = 32768; // a piece of a grid's check
 constexpr int kLignesParBloc = 64;
 constexpr int kOccultantsParTranche = 64;
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
@@ -1963,7 +1964,7 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcu
             int nNoeuds = 0;
             for (std::size_t s = 0; s < g.m_segments.size(); ++s) {
                 nNoeuds += g.m_segments[s].n;
-                if (nNoeuds >= kNoeudsParBloc || s + 1 == g.m_segments.size()) {
+                if (nNoeuds >= kNoeudsParVerification || s + 1 == g.m_segments.size()) {
                     pieces.push_back({static_cast<int>(r), s0, s + 1});
                     s0 = s + 1;
                     nNoeuds = 0;
