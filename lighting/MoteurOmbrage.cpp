@@ -1650,11 +1650,16 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
     OmbrerValeurs(bloc);
     // The block's share of the face's mean (see Moyenne), while its values
     // are in the cache; none when the face is not lit.
-    const CFace& f = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)]->pFace;
+    const CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)];
+    const CFace& f = *r.pFace;
     if (f.m_dEclairementDirect == 0) {
         return;
     }
     const float* v = f.m_pNoeuds->m_valeurs.data();
+    // With the opaque occluders first, every value lies in [+0, x0] (see
+    // Assembler): no sign bit, infinity or NaN, and x0 bounds the largest,
+    // which is all that the mean needs of it.
+    const bool bBorne = r.bOpaquesDabord;
     // A sign bit, an infinity or a NaN anywhere makes the sum the plain one:
     // b + 2^23 carries into the sign bit exactly when the exponent of a
     // non-negative b is all ones. Otherwise the largest pattern is the
@@ -1684,11 +1689,13 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
         for (; k + 8 <= bloc.kFin; k += 8) {
             const __m128 x = _mm_loadu_ps(v + k);
             const __m128 y = _mm_loadu_ps(v + k + 4);
-            const __m128i bx = _mm_castps_si128(x);
-            const __m128i by = _mm_castps_si128(y);
-            ou = _mm_or_si128(ou, _mm_or_si128(_mm_or_si128(bx, _mm_add_epi32(bx, carry)),
-                                               _mm_or_si128(by, _mm_add_epi32(by, carry))));
-            grand = _mm_max_ps(grand, _mm_max_ps(x, y));
+            if (!bBorne) {
+                const __m128i bx = _mm_castps_si128(x);
+                const __m128i by = _mm_castps_si128(y);
+                ou = _mm_or_si128(ou, _mm_or_si128(_mm_or_si128(bx, _mm_add_epi32(bx, carry)),
+                                                   _mm_or_si128(by, _mm_add_epi32(by, carry))));
+                grand = _mm_max_ps(grand, _mm_max_ps(x, y));
+            }
             const __m128 px = _mm_cmpgt_ps(x, zero);
             const __m128 py = _mm_cmpgt_ps(y, zero);
             petit = _mm_min_ps(petit,
@@ -1734,6 +1741,10 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
         fMax = std::max(fMax, x);
         fMin = x > 0 ? std::min(fMin, x) : fMin;
         s[0] += x;
+    }
+    if (bBorne) {
+        nOu = 0;
+        fMax = static_cast<float>(f.m_dEclairementDirect);
     }
     if ((nOu & 0x80000000u) != 0) {
         bloc.nMax = 0xffffffffu;
