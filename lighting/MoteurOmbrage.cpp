@@ -83,6 +83,18 @@ void Anticiper(const std::vector<CFace*>& faces, int k, int k1) {
     }
 }
 
+// Widens [sMin, sMax] x [tMin, tMax] to the projection of c on the plane
+// spanned by e1 and e2.
+void Englober(const CVecteur& c, const CVecteur& e1, const CVecteur& e2, double& sMin, double& sMax,
+              double& tMin, double& tMax) {
+    const double s = c.Scalaire(e1);
+    const double t = c.Scalaire(e2);
+    sMin = std::min(sMin, s);
+    sMax = std::max(sMax, s);
+    tMin = std::min(tMin, t);
+    tMax = std::max(tMax, t);
+}
+
 double Norme3(const double v[3]) {
     return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
 }
@@ -237,13 +249,7 @@ void CMoteurOmbrage::PreparerOccultant(COccultant& o, const CVecteur& dir, doubl
             o.sMax = o.tMax = -kInfini;
             for (double a : aa) {
                 for (double b : bb) {
-                    const CVecteur c = p0 + e0 * a + l * b;
-                    const double s = c.Scalaire(m_e1);
-                    const double t = c.Scalaire(m_e2);
-                    o.sMin = std::min(o.sMin, s);
-                    o.sMax = std::max(o.sMax, s);
-                    o.tMin = std::min(o.tMin, t);
-                    o.tMax = std::max(o.tMax, t);
+                    Englober(p0 + e0 * a + l * b, m_e1, m_e2, o.sMin, o.sMax, o.tMin, o.tMax);
                 }
             }
             // Rounding of the projections themselves.
@@ -368,12 +374,7 @@ void CMoteurOmbrage::Projeter(CRecepteur& r) const {
     for (int n = 0; n < 8; ++n) {
         const CVecteur q(n & 1 ? g.m_max[0] : g.m_min[0], n & 2 ? g.m_max[1] : g.m_min[1],
                          n & 4 ? g.m_max[2] : g.m_min[2]);
-        const double s = q.Scalaire(m_e1);
-        const double t = q.Scalaire(m_e2);
-        r.sMin = std::min(r.sMin, s);
-        r.sMax = std::max(r.sMax, s);
-        r.tMin = std::min(r.tMin, t);
-        r.tMax = std::max(r.tMax, t);
+        Englober(q, m_e1, m_e2, r.sMin, r.sMax, r.tMin, r.tMax);
     }
     const double w = 1e-9 * (m_dEchelle + 1);
     r.sMin -= w;
