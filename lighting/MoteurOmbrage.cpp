@@ -841,6 +841,38 @@ inline bool Borner(const CLimite* l, const CLimite* fin, const std::vector<CCont
     return true;
 }
 
+// Sets valeurs[k0 .. k1] to +0. The spans are short: a few plain stores
+// (the last four overlapping), not a call to the library's fill.
+inline void Annuler(float* valeurs, int k0, int k1) {
+    float* v = valeurs + k0;
+    const int n = k1 - k0 + 1;
+#ifdef __SSE2__
+    if (n >= 4) {
+        const __m128 zero = _mm_setzero_ps();
+        for (int m = 0; m + 4 <= n; m += 4) {
+            _mm_storeu_ps(v + m, zero);
+        }
+        _mm_storeu_ps(v + n - 4, zero);
+        return;
+    }
+    switch (n) {
+    case 3:
+        v[2] = 0.0f;
+        [[fallthrough]];
+    case 2:
+        v[1] = 0.0f;
+        [[fallthrough]];
+    case 1:
+        v[0] = 0.0f;
+        break;
+    default:
+        break;
+    }
+#else
+    std::fill(v, v + std::max(n, 0), 0.0f);
+#endif
+}
+
 // node value *= transmission, unless the walk has already stopped (<= 0);
 // returns how many walks this stops, and whether all have stopped now.
 inline int Multiplier(float* valeurs, int k0, int k1, double dTransmission, bool& bTous) {
@@ -1532,7 +1564,7 @@ void CMoteurOmbrage::OmbrerLignesSimples(CRecepteur& r, const CPaire& p, int i0,
             const int q1 = seg.k0 + (d - seg.j0);
             nDecides += d - c + 1;
             if (bZero) {
-                std::fill(valeurs + q0, valeurs + q1 + 1, 0.0f);
+                Annuler(valeurs, q0, q1);
                 vivants.Effacer(i, c, d);
             } else {
                 bool bTous = false;
@@ -1625,8 +1657,7 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& 
                 if (bLibre) {
                     bool bTous = false;
                     if (bZero) {
-                        std::fill(valeurs + seg.k0 + (j - seg.j0),
-                                  valeurs + seg.k0 + (fin2 - seg.j0) + 1, 0.0f);
+                        Annuler(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0));
                         vivants.Effacer(i, j, fin2);
                     } else if (Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
                                           o.dTransmission, bTous) > 0) {
