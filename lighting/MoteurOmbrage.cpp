@@ -1014,6 +1014,7 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
         ++n;
     }
     m_recepteurs.resize(n);
+    m_nFacesAnalysees = faces.size();
     m_pool.Executer(static_cast<int>(n), [this](int r) {
         CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(r)];
         recepteur.reseau.Analyser(*recepteur.pFace);
@@ -1972,11 +1973,73 @@ void CMoteurOmbrage::Moyenne(const CRecepteur& r) const {
     f.m_dEclairement = dSomme / std::max(n, 1);
 }
 
+void CMoteurOmbrage::Apparier() {
+    const int nRecepteurs = static_cast<int>(m_recepteurs.size());
+    m_pool.Executer(nRecepteurs,
+                    [this](int r) { Candidats(*m_recepteurs[static_cast<std::size_t>(r)]); });
+    // A receiver's occluders are prepared in slices, so that one receiver
+    // under many occluders (a ground) keeps every thread busy.
+    m_tranches.clear();
+    m_premieresTranches.assign(static_cast<std::size_t>(nRecepteurs) + 1, 0);
+    int nTampons = 0;
+    for (int r = 0; r < nRecepteurs; ++r) {
+        m_premieresTranches[static_cast<std::size_t>(r)] = static_cast<int>(m_tranches.size());
+        const auto n =
+            static_cast<int>(m_recepteurs[static_cast<std::size_t>(r)]->candidats.size());
+        for (int c = 0; c < n; c += kOccultantsParTranche) {
+            m_tranches.push_back(
+                {r, c, std::min(n, c + kOccultantsParTranche), c == 0 ? -1 : nTampons++});
+        }
+    }
+    m_premieresTranches.back() = static_cast<int>(m_tranches.size());
+    if (static_cast<int>(m_tampons.size()) < nTampons) {
+        m_tampons.resize(static_cast<std::size_t>(nTampons));
+    }
+    m_pool.Executer(static_cast<int>(m_tranches.size()), [this](int n) {
+        const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
+        CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(tranche.nRecepteur)];
+        CTampon& t = tranche.nTampon < 0 ? r : m_tampons[static_cast<std::size_t>(tranche.nTampon)];
+        if (tranche.nTampon >= 0) {
+            t.Vider();
+        }
+        for (int c = tranche.nDebut; c < tranche.nFin; ++c) {
+            const int k = r.candidats[static_cast<std::size_t>(c)];
+            if (r.reseau.m_bValide) {
+                if (!PreparerPaire(r.reseau, t, k)) {
+                    continue;
+                }
+            } else {
+                t.paires.emplace_back().nOccultant = k;
+            }
+            // While its occluder is in the cache: the rank that Assembler
+            // sorts on.
+            const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
+            const double d = o.dTransmission;
+            CPaire& p = t.paires.back();
+            p.nRang = d != 0 ? 2 : o.bVersSoleil ? 0 : 1;
+            ++t.comptesRangs[p.nRang];
+            t.bUnites = t.bUnites && ((d > 0 && d <= 1) || (d == 0 && !std::signbit(d)));
+        }
+    });
+    m_pool.Executer(nRecepteurs, [this](int r) {
+        Assembler(*m_recepteurs[static_cast<std::size_t>(r)],
+                  m_premieresTranches[static_cast<std::size_t>(r)],
+                  m_premieresTranches[static_cast<std::size_t>(r) + 1]);
+    });
+}
+
 void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil) {
     const CVecteur& dir = soleil.direction;
 
     bool bAnalyser = !m_bAnalyse;
-    if (!bAnalyser) {
+    if (!bAnalyser && m_bFiges && !m_bAVerifier) {
+        // Within a frozen series the faces do not change: each receiver need
+        // only be where it was, which reads no face.
+        bAnalyser = faces.size() != m_nFacesAnalysees;
+        for (const auto& r : m_recepteurs) {
+            bAnalyser = bAnalyser || faces[static_cast<std::size_t>(r->nIndice)] != r->pFace;
+        }
+    } else if (!bAnalyser) {
         // The list of receivers must still be the analysed one.
         std::size_t n = 0;
         for (std::size_t i = 0; i < faces.size() && !bAnalyser; ++i) {
@@ -2049,61 +2112,12 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcu
             }
         }
         ConstruireGrille();
+        Apparier();
     } else {
+        // Every receiver's values are then its unlit value, and its mean
+        // too (see OmbrerValeurs, Moyenne): no pair is needed.
         m_occultants.clear();
     }
-    const int nRecepteurs = static_cast<int>(m_recepteurs.size());
-    m_pool.Executer(nRecepteurs,
-                    [this](int r) { Candidats(*m_recepteurs[static_cast<std::size_t>(r)]); });
-    // A receiver's occluders are prepared in slices, so that one receiver
-    // under many occluders (a ground) keeps every thread busy.
-    m_tranches.clear();
-    m_premieresTranches.assign(static_cast<std::size_t>(nRecepteurs) + 1, 0);
-    int nTampons = 0;
-    for (int r = 0; r < nRecepteurs; ++r) {
-        m_premieresTranches[static_cast<std::size_t>(r)] = static_cast<int>(m_tranches.size());
-        const auto n =
-            static_cast<int>(m_recepteurs[static_cast<std::size_t>(r)]->candidats.size());
-        for (int c = 0; c < n; c += kOccultantsParTranche) {
-            m_tranches.push_back(
-                {r, c, std::min(n, c + kOccultantsParTranche), c == 0 ? -1 : nTampons++});
-        }
-    }
-    m_premieresTranches.back() = static_cast<int>(m_tranches.size());
-    if (static_cast<int>(m_tampons.size()) < nTampons) {
-        m_tampons.resize(static_cast<std::size_t>(nTampons));
-    }
-    m_pool.Executer(static_cast<int>(m_tranches.size()), [this](int n) {
-        const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
-        CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(tranche.nRecepteur)];
-        CTampon& t = tranche.nTampon < 0 ? r : m_tampons[static_cast<std::size_t>(tranche.nTampon)];
-        if (tranche.nTampon >= 0) {
-            t.Vider();
-        }
-        for (int c = tranche.nDebut; c < tranche.nFin; ++c) {
-            const int k = r.candidats[static_cast<std::size_t>(c)];
-            if (r.reseau.m_bValide) {
-                if (!PreparerPaire(r.reseau, t, k)) {
-                    continue;
-                }
-            } else {
-                t.paires.emplace_back().nOccultant = k;
-            }
-            // While its occluder is in the cache: the rank that Assembler
-            // sorts on.
-            const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
-            const double d = o.dTransmission;
-            CPaire& p = t.paires.back();
-            p.nRang = d != 0 ? 2 : o.bVersSoleil ? 0 : 1;
-            ++t.comptesRangs[p.nRang];
-            t.bUnites = t.bUnites && ((d > 0 && d <= 1) || (d == 0 && !std::signbit(d)));
-        }
-    });
-    m_pool.Executer(nRecepteurs, [this](int r) {
-        Assembler(*m_recepteurs[static_cast<std::size_t>(r)],
-                  m_premieresTranches[static_cast<std::size_t>(r)],
-                  m_premieresTranches[static_cast<std::size_t>(r) + 1]);
-    });
     // Neighbouring blocks of a receiver meet mostly the same pairs: a task
     // takes a few in a row, so that their pairs stay in its core's cache.
     m_pool.ExecuterParTranches(static_cast<int>(m_blocs.size()), 4, [&](int, int b0, int b1) {
@@ -2111,8 +2125,14 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcu
             OmbrerBloc(m_blocs[static_cast<std::size_t>(b)]);
         }
     });
-    m_pool.Executer(nRecepteurs,
-                    [this](int r) { Moyenne(*m_recepteurs[static_cast<std::size_t>(r)]); });
+    if (bEclaire) {
+        m_pool.Executer(static_cast<int>(m_recepteurs.size()),
+                        [this](int r) { Moyenne(*m_recepteurs[static_cast<std::size_t>(r)]); });
+    } else {
+        for (const auto& r : m_recepteurs) {
+            Moyenne(*r);
+        }
+    }
 
     m_nTests = 0;
     m_nDecides = 0;

@@ -47,8 +47,9 @@ public:
     // then the shading of every receiver of `faces` (document order).
     void Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil);
 
-    // While set, the receivers' meshes are taken as unchanged from one call
-    // to the next (the samples of a day report): their grids are read once.
+    // While set, the faces, their receiver flags and the receivers' meshes
+    // are taken as unchanged from one call to the next (the samples of a day
+    // report): the grids are read once.
     // Otherwise each call checks the grids against the nodes (a cheap pass)
     // and reads again those that changed.
     void FigerMaillages(bool bFiges);
@@ -197,6 +198,9 @@ private:
     // the sun, once per sun for the grid and the candidates.
     void Projeter(CRecepteur& r) const;
     void Analyser(const std::vector<CFace*>& faces);
+    // Each receiver's candidates, their pairs prepared in slices, and the
+    // receiver's walking order.
+    void Apparier();
     void Candidats(CRecepteur& r);
     void Assembler(CRecepteur& r, int nTranche0, int nTranche1);
     bool PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant);
@@ -221,6 +225,7 @@ private:
     bool m_bFiges = false;
     bool m_bAVerifier = true;
     bool m_bAnalyse = false;
+    std::size_t m_nFacesAnalysees = 0;
     std::vector<std::unique_ptr<CRecepteur>> m_recepteurs;
     std::vector<CBloc> m_blocs;
     std::vector<CTranche> m_tranches;
