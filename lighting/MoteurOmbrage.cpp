@@ -1305,15 +1305,13 @@ void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
     const float x0 = static_cast<float>(r.pFace->m_dEclairementDirect);
     r.bOpaquesDabord = x0 > 0 && std::isfinite(x0);
     int debuts[3] = {0, 0, 0};
+    int nPaires = 0;
     for (int n = nTranche0; n < nTranche1; ++n) {
         const CTampon& t = tampon(n);
         r.bOpaquesDabord = r.bOpaquesDabord && t.bUnites;
         debuts[1] += t.comptesRangs[0];
         debuts[2] += t.comptesRangs[0] + t.comptesRangs[1];
-    }
-    int nPaires = 0;
-    for (int n = nTranche0; n < nTranche1; ++n) {
-        nPaires += static_cast<int>(tampon(n).paires.size());
+        nPaires += static_cast<int>(t.paires.size());
     }
     if (!r.bOpaquesDabord) {
         debuts[1] = debuts[2] = 0; // one rank: the candidates' order
@@ -1531,7 +1529,7 @@ void CMoteurOmbrage::OmbrerLignesSimples(CRecepteur& r, const CPaire& p, int i0,
     const CMaillage& maillage = *r.pFace->m_pNoeuds;
     // Behind an opaque occluder the value is +0: a live node's float(0 x)
     // with x > 0 finite, and a stopped node already holds +0 (see
-    // PreparerRecepteur), so the span is simply set.
+    // Assembler), so the span is simply set.
     const bool bZero = r.bOpaquesDabord && o.dTransmission == 0;
     long long nDecides = 0;
     for (int k = k0; k <= k1; ++k) {
@@ -1872,8 +1870,7 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
             __builtin_prefetch(l + 4);
             __builtin_prefetch(&m_occultants[static_cast<std::size_t>(a.pPaire->nOccultant)]);
         }
-        const CRefPaire& ref =
-            r.ordre[static_cast<std::size_t>(r.pairesBlocs[static_cast<std::size_t>(q)])];
+        const CRefPaire& ref = paire(q);
         const CPaire& p = *ref.pPaire;
         const CTampon& t = *ref.pTampon;
         const CLimite* limites = t.limites.data();
