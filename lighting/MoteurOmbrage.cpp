@@ -1992,7 +1992,20 @@ void CMoteurOmbrage::Apparier() {
     if (static_cast<int>(m_tampons.size()) < nTampons) {
         m_tampons.resize(static_cast<std::size_t>(nTampons));
     }
-    m_pool.Executer(static_cast<int>(m_tranches.size()), [this](int n) {
+    auto assembler = [this](int r) {
+        Assembler(*m_recepteurs[static_cast<std::size_t>(r)],
+                  m_premieresTranches[static_cast<std::size_t>(r)],
+                  m_premieresTranches[static_cast<std::size_t>(r) + 1]);
+    };
+    for (int r = 0; r < nRecepteurs; ++r) {
+        const int n = m_premieresTranches[static_cast<std::size_t>(r) + 1] -
+                      m_premieresTranches[static_cast<std::size_t>(r)];
+        m_recepteurs[static_cast<std::size_t>(r)]->nRestants.store(n, std::memory_order_relaxed);
+        if (n == 0) {
+            assembler(r);
+        }
+    }
+    m_pool.Executer(static_cast<int>(m_tranches.size()), [this, &assembler](int n) {
         const CTranche& tranche = m_tranches[static_cast<std::size_t>(n)];
         CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(tranche.nRecepteur)];
         CTampon& t = tranche.nTampon < 0 ? r : m_tampons[static_cast<std::size_t>(tranche.nTampon)];
@@ -2017,11 +2030,10 @@ void CMoteurOmbrage::Apparier() {
             ++t.comptesRangs[p.nRang];
             t.bUnites = t.bUnites && ((d > 0 && d <= 1) || (d == 0 && !std::signbit(d)));
         }
-    });
-    m_pool.Executer(nRecepteurs, [this](int r) {
-        Assembler(*m_recepteurs[static_cast<std::size_t>(r)],
-                  m_premieresTranches[static_cast<std::size_t>(r)],
-                  m_premieresTranches[static_cast<std::size_t>(r) + 1]);
+        // The last slice of its receiver sees the others' pairs (acquire).
+        if (r.nRestants.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+            assembler(tranche.nRecepteur);
+        }
     });
 }
 
@@ -2115,21 +2127,26 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcu
         // too (see OmbrerValeurs, Moyenne): no pair is needed.
         m_occultants.clear();
     }
+    // A lit receiver's mean is worked out by the task that ends its last
+    // block; the others' at once.
+    for (const auto& r : m_recepteurs) {
+        r->nRestants.store(bEclaire ? r->nBlocs : 0, std::memory_order_relaxed);
+        if (!bEclaire || r->nBlocs == 0) {
+            Moyenne(*r);
+        }
+    }
     // Neighbouring blocks of a receiver meet mostly the same pairs: a task
     // takes a few in a row, so that their pairs stay in its core's cache.
     m_pool.ExecuterParTranches(static_cast<int>(m_blocs.size()), 4, [&](int, int b0, int b1) {
         for (int b = b0; b < b1; ++b) {
-            OmbrerBloc(m_blocs[static_cast<std::size_t>(b)]);
+            CBloc& bloc = m_blocs[static_cast<std::size_t>(b)];
+            OmbrerBloc(bloc);
+            CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)];
+            if (bEclaire && r.nRestants.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+                Moyenne(r);
+            }
         }
     });
-    if (bEclaire) {
-        m_pool.Executer(static_cast<int>(m_recepteurs.size()),
-                        [this](int r) { Moyenne(*m_recepteurs[static_cast<std::size_t>(r)]); });
-    } else {
-        for (const auto& r : m_recepteurs) {
-            Moyenne(*r);
-        }
-    }
 
     m_nTests = 0;
     m_nDecides = 0;

@@ -5,6 +5,7 @@
 #include "lighting/ReseauNoeuds.h"
 #include "lighting/Soleil.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -167,6 +168,10 @@ private:
         std::vector<int> blocDeLigne;
         std::vector<int> debutsPairesBlocs;
         std::vector<int> pairesBlocs;
+        // Its slices, then its blocks, still at work: the task that ends the
+        // last one assembles its pairs, then works out its mean, with no
+        // phase of the pool of their own.
+        std::atomic<int> nRestants{0};
     };
     struct CBloc {
         int nRecepteur;
