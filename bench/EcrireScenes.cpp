@@ -1,5 +1,5 @@
 // Writes the benchmark scenes as scene files, for timing the command-line
-// tool on them:
+// tool on them (city10k.vtl: the city of the face scaling at 10,000 faces):
 //
 //   ./build/release/bench/vantrel-scenes-banc DIR
 //   /usr/bin/time -v ./build/release/cli/vantrel-cli day-report DIR/block.vtl --date "21 june"
@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
         {"street.vtl", ConstruireRueBanc},
         {"block.vtl", ConstruireIlot},
         {"ground5M.vtl", [](CVantrelDoc& doc) { ConstruireSolEtMur(doc, 4900000); }},
+        {"city10k.vtl", [](CVantrelDoc& doc) { ConstruireVille(doc, 1681, 1000000); }},
     };
     for (const auto& [szNom, construire] : scenes) {
         CInteractionScriptee ui;
