@@ -1347,13 +1347,16 @@ void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
     }
     r.pairesBlocs.resize(static_cast<std::size_t>(r.debutsPairesBlocs.back()));
     std::vector<int> positions(r.debutsPairesBlocs.begin(), r.debutsPairesBlocs.end() - 1);
+    r.blocsOpaques.assign(static_cast<std::size_t>(r.nBlocs), r.bOpaquesDabord);
     for (std::size_t n = 0; n < r.ordre.size(); ++n) {
         const CPaire& p = *r.ordre[n].pPaire;
         const int b0 = r.blocDeLigne[static_cast<std::size_t>(p.iDebut - g.m_iMin)];
         const int b1 = r.blocDeLigne[static_cast<std::size_t>(p.iFin - g.m_iMin)];
+        const bool bOpaque = p.nRang != 2 && p.nFinOuvertures == p.nDebutOuvertures;
         for (int b = b0; b <= b1; ++b) {
             r.pairesBlocs[static_cast<std::size_t>(positions[static_cast<std::size_t>(b)]++)] =
                 static_cast<int>(n);
+            r.blocsOpaques[static_cast<std::size_t>(b)] &= static_cast<char>(bOpaque);
         }
     }
 }
@@ -1366,6 +1369,11 @@ struct CMoteurOmbrage::CVivants {
     int iBase = 0;
     int jBase = 0;
     int nLignes = 0;
+    // Every pair of the block is opaque without openings and the walk
+    // starts from a lit value x0 > 0: a node ends at x0 while its walk goes
+    // on and at +0 once stopped, so the values are written from the bits
+    // once the walk is over, not node by node.
+    bool bDifferees = false;
 
     std::uint64_t* Ligne(int i) const {
         return mots + static_cast<std::ptrdiff_t>(i - iBase) * nMots;
@@ -1483,6 +1491,41 @@ struct CMoteurOmbrage::CVivants {
 
 namespace {
 
+// v[0 .. n - 1] = x0 where the bits x .. x + n - 1 of l are set, +0
+// elsewhere; returns how many are set.
+int Deposer(const std::uint64_t* l, int x, int n, float x0, float* v) {
+    int nUns = 0;
+    for (int t = 0; t < n; t += 64) {
+        const int y = x + t;
+        const int w = y >> 6;
+        const int sh = y & 63;
+        const int c = std::min(64, n - t);
+        std::uint64_t bits = l[w] >> sh;
+        if (sh != 0 && sh + c > 64) {
+            bits |= l[w + 1] << (64 - sh);
+        }
+        if (c < 64) {
+            bits &= (1ULL << c) - 1;
+        }
+        nUns += std::popcount(bits);
+        float* u = v + t;
+        int k = 0;
+#ifdef __SSE2__
+        const __m128 vx0 = _mm_set1_ps(x0);
+        const __m128i rangs = _mm_setr_epi32(1, 2, 4, 8);
+        for (; k + 4 <= c; k += 4) {
+            const __m128i b =
+                _mm_and_si128(_mm_set1_epi32(static_cast<int>((bits >> k) & 15)), rangs);
+            _mm_storeu_ps(u + k, _mm_and_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(b, rangs)), vx0));
+        }
+#endif
+        for (; k < c; ++k) {
+            u[k] = ((bits >> k) & 1) != 0 ? x0 : 0.0f;
+        }
+    }
+    return nUns;
+}
+
 // The columns the fast outer ends l .. fin leave to rows i0 .. i1 at most:
 // each end is computed on a row as fl(J + fl(i dj)), monotone in i, so on
 // every row it lies between its values on the first and the last.
@@ -1512,6 +1555,10 @@ void CMoteurOmbrage::TesterNoeud(const COccultant& o, const CMaillage& m, float*
                                  CBloc& bloc, CVivants& vivants, int i, int j, int k) const {
     ++bloc.nTests;
     if (Intercepte(o, m, k)) {
+        if (vivants.bDifferees) {
+            vivants.Tuer(i, j); // float(+0 x0) = +0
+            return;
+        }
         valeurs[k] = static_cast<float>(o.dTransmission * valeurs[k]);
         if (valeurs[k] <= 0) {
             vivants.Tuer(i, j);
@@ -1563,7 +1610,9 @@ void CMoteurOmbrage::OmbrerLignesSimples(CRecepteur& r, const CPaire& p, int i0,
             const int q1 = seg.k0 + (d - seg.j0);
             nDecides += d - c + 1;
             if (bZero) {
-                Annuler(valeurs, q0, q1);
+                if (!vivants.bDifferees) {
+                    Annuler(valeurs, q0, q1);
+                }
                 vivants.Effacer(i, c, d);
             } else {
                 bool bTous = false;
@@ -1678,7 +1727,9 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& 
 }
 
 void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
-    OmbrerValeurs(bloc);
+    if (OmbrerValeurs(bloc)) {
+        return;
+    }
     // The block's share of the face's mean (see Moyenne), while its values
     // are in the cache; none when the face is not lit.
     const CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)];
@@ -1787,16 +1838,23 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
     bloc.dSomme = (s[0] + s[1]) + (s[2] + s[3]);
 }
 
-void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
+bool CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     bloc.nTests = 0;
     bloc.nDecides = 0;
     CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)];
     CMaillage& m = *r.pFace->m_pNoeuds;
     float* valeurs = m.m_valeurs.data();
     const double dDirect = r.pFace->m_dEclairementDirect;
-    std::fill(valeurs + bloc.kDebut, valeurs + bloc.kFin, static_cast<float>(dDirect));
+    const auto x0 = static_cast<float>(dDirect);
+    const bool bDifferees =
+        dDirect != 0 && !r.ordre.empty() && r.reseau.m_bValide && x0 > 0 &&
+        r.blocsOpaques[static_cast<std::size_t>(
+            r.blocDeLigne[static_cast<std::size_t>(bloc.iDebut - r.reseau.m_iMin)])];
+    if (!bDifferees) {
+        std::fill(valeurs + bloc.kDebut, valeurs + bloc.kFin, x0);
+    }
     if (dDirect == 0 || r.ordre.empty()) {
-        return;
+        return false;
     }
     if (!r.reseau.m_bValide) {
         for (int k = bloc.kDebut; k < bloc.kFin; ++k) {
@@ -1814,10 +1872,10 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
             }
             valeurs[k] = valeur;
         }
-        return;
+        return false;
     }
-    if (static_cast<float>(dDirect) <= 0) {
-        return; // every walk stops before the first occluder
+    if (x0 <= 0) {
+        return false; // every walk stops before the first occluder
     }
     // Occluder after occluder in the receiver's order: each node meets the
     // same multiplications in the same order as in the plain walk, but for
@@ -1830,6 +1888,7 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     vivants.iBase = bloc.iDebut;
     vivants.jBase = g.m_jMin;
     vivants.nLignes = bloc.iFin - bloc.iDebut + 1;
+    vivants.bDifferees = bDifferees;
     mots.assign(static_cast<std::size_t>(bloc.iFin - bloc.iDebut + 1) *
                     static_cast<std::size_t>(vivants.nMots),
                 0);
@@ -1929,6 +1988,24 @@ void CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
             }
         }
     }
+    if (!bDifferees) {
+        return false;
+    }
+    // The values from the bits; the block's share of the mean is then n x0,
+    // exactly (see OmbrerBloc).
+    long long nVivants = 0;
+    for (int i = bloc.iDebut; i <= bloc.iFin; ++i) {
+        const auto l = static_cast<std::size_t>(i - g.m_iMin);
+        for (int s = g.m_debutsLignes[l]; s < g.m_debutsLignes[l + 1]; ++s) {
+            const CSegmentReseau& seg = g.m_segments[static_cast<std::size_t>(s)];
+            nVivants +=
+                Deposer(vivants.Ligne(i), seg.j0 - vivants.jBase, seg.n, x0, valeurs + seg.k0);
+        }
+    }
+    bloc.nMax = std::bit_cast<std::uint32_t>(x0);
+    bloc.nExpMin = nVivants > 0 ? (bloc.nMax >> 23) & 0xffu : 255u;
+    bloc.dSomme = static_cast<double>(nVivants) * x0;
+    return true;
 }
 
 // The mean of the node values, the same double as the plain sum in node

@@ -168,6 +168,8 @@ private:
         std::vector<int> blocDeLigne;
         std::vector<int> debutsPairesBlocs;
         std::vector<int> pairesBlocs;
+        // Of each block: whether all its pairs are opaque without openings.
+        std::vector<char> blocsOpaques;
         // Its slices, then its blocks, still at work: the task that ends the
         // last one assembles its pairs, then works out its mean, with no
         // phase of the pool of their own.
@@ -211,7 +213,8 @@ private:
     bool PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant);
     struct CVivants;
     void OmbrerBloc(CBloc& bloc);
-    void OmbrerValeurs(CBloc& bloc);
+    // True when it has also worked out the block's share of the mean.
+    bool OmbrerValeurs(CBloc& bloc);
     // [e0[k], e1[k]]: the outer span of row i0 + k, [n0[k], n1[k]] its inner
     // span. The first for the rows k0 .. k1 of an occluder without openings,
     // the second for one row of any.

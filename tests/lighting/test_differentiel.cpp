@@ -5,6 +5,7 @@
 #include "lighting/GenerationMaillage.h"
 #include "platform/InteractionScriptee.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -242,6 +243,45 @@ TEST(Differentiel, NodesOffTheirGridAreShadedOneByOne) {
             ASSERT_EQ(x, static_cast<float>(0.4 * static_cast<float>(sol->m_dEclairementDirect)));
         }
     }
+}
+
+// Under opaque occluders only, a block's values are written from its bits
+// at the end: with a hole in the receiver, a row has two pieces of nodes a
+// few columns apart, and neither may take the other's bits.
+TEST(Differentiel, OpaqueOnlyBlocksAroundAHole) {
+    CInteractionScriptee ui;
+    auto sol = Face("CFace4",
+                    {CVecteur(0, 0, 0), CVecteur(1, 0, 0), CVecteur(1, 1, 0), CVecteur(0, 1, 0)});
+    auto trou = Face("CFace4", {CVecteur(0.3, 0.25, 0), CVecteur(0.4, 0.25, 0),
+                                CVecteur(0.4, 0.35, 0), CVecteur(0.3, 0.35, 0)});
+    sol->m_ouvertures.m_faces.push_back(trou.get());
+    sol->m_proprietes.m_bRecepteur = 1;
+    sol->m_proprietes.m_dMailleAbsolue = 0.002; // a step of 1 cm
+    auto a = Face("CFace4", {CVecteur(0.1, 0.1, 1), CVecteur(0.2, 0.1, 1), CVecteur(0.2, 0.5, 1),
+                             CVecteur(0.1, 0.5, 1)});
+    auto b = Face("CFace3", {CVecteur(0.5, 0.4, 2), CVecteur(0.9, 0.5, 2), CVecteur(0.6, 0.9, 1)});
+    a->m_proprietes.m_dTransmittivite = 0;
+    b->m_proprietes.m_dTransmittivite = 0;
+    trou->m_proprietes.m_dTransmittivite = 100;
+    std::vector<CFace*> faces = {sol.get(), trou.get(), a.get(), b.get()};
+    ASSERT_TRUE(CGenerationMaillage().GenererMaillages(faces, 1000, ui));
+    std::vector<float>& v = sol->m_pNoeuds->m_valeurs;
+    CSoleilCalcul soleil;
+    soleil.direction = CVecteur(0.1, -0.2, 1) / CVecteur(0.1, -0.2, 1).Norme();
+    soleil.dAltitude = 77;
+    soleil.dLigneHorizon = 0;
+    CEclairementRecepteurs simple;
+    CEclairementRecepteurs rapide;
+    simple.CalculerEclairementSimple(faces, soleil);
+    const std::vector<float> attendu = v;
+    const double dMoyenne = sol->m_dEclairement;
+    std::fill(v.begin(), v.end(), -7.0f);
+    rapide.CalculerEclairement(faces, soleil);
+    EXPECT_EQ(std::memcmp(v.data(), attendu.data(), v.size() * sizeof(float)), 0);
+    EXPECT_EQ(sol->m_dEclairement, dMoyenne);
+    // Both shades fall on the ground: some nodes lit, some not.
+    EXPECT_NE(std::count(attendu.begin(), attendu.end(), 0.0f), 0);
+    EXPECT_LT(dMoyenne, sol->m_dEclairementDirect);
 }
 
 } // namespace
