@@ -695,8 +695,11 @@ inline void Resoudre(double g0, double t, double gv, double h, bool bCertain, in
         return;
     }
     xs = std::clamp(xs, static_cast<double>(x0) - 2, static_cast<double>(x1) + 2);
+    // Within the span's int bounds: truncated, then corrected by one (the
+    // library's floor and ceil are calls on this target).
+    const int tr = static_cast<int>(xs);
     if (gv > 0) {
-        int c = static_cast<int>(std::floor(xs));
+        int c = tr - (xs < tr); // floor
         if (bCertain) {
             c = std::min(c, x1);
             for (int n = 0;; ++n) {
@@ -725,7 +728,7 @@ inline void Resoudre(double g0, double t, double gv, double h, bool bCertain, in
         }
         hi = c;
     } else {
-        int c = static_cast<int>(std::ceil(xs));
+        int c = tr + (xs > tr); // ceil
         if (bCertain) {
             c = std::max(c, x0);
             for (int n = 0;; ++n) {

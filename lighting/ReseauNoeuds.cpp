@@ -84,8 +84,16 @@ void CReseauNoeuds::Analyser(const CFace& f) {
         const double w[3] = {m.m_x[n] - m_o[0], m.m_y[n] - m_o[1], m.m_z[n] - m_o[2]};
         const double wu = w[0] * m_u[0] + w[1] * m_u[1] + w[2] * m_u[2];
         const double wv = w[0] * m_v[0] + w[1] * m_v[1] + w[2] * m_v[2];
-        const double di = std::floor((gvv * wu - guv * wv) / det + 0.5);
-        const double dj = std::floor((guu * wv - guv * wu) / det + 0.5);
+        const double ti = (gvv * wu - guv * wv) / det + 0.5;
+        const double tj = (guu * wv - guv * wu) / det + 0.5;
+        if (!(std::fabs(ti) < 1e9 && std::fabs(tj) < 1e9)) {
+            return; // and a NaN
+        }
+        // floor, truncated then corrected (the library's is a call here)
+        const int ni = static_cast<int>(ti);
+        const int nj = static_cast<int>(tj);
+        const double di = ni - (ti < ni);
+        const double dj = nj - (tj < nj);
         if (!(std::fabs(di) < 1e8 && std::fabs(dj) < 1e8)) {
             return;
         }
