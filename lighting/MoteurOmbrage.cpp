@@ -619,15 +619,12 @@ inline void Extremes(const CContrainte& g, const CReseauNoeuds& r, double& lo, d
 
 // Drops the constraints from nDebut on that hold on the whole grid box
 // (an affine function takes its extremes at the corners); false when one
-// fails on the whole box: the region misses every node.
+// fails on the whole box: the region misses every node. Every coefficient
+// is finite and no bound NaN (see ToutesFinies, checked before).
 bool Elaguer(std::vector<CContrainte>& v, std::size_t nDebut, const CReseauNoeuds& g) {
     std::size_t w = nDebut;
     for (std::size_t n = nDebut; n < v.size(); ++n) {
         const CContrainte& c = v[n];
-        if (!std::isfinite(c.g0) || !std::isfinite(c.gu) || !std::isfinite(c.gv) ||
-            std::isnan(c.hInt) || std::isnan(c.hExt)) {
-            return true; // left to the node tests (see PreparerPaire)
-        }
         double loMin, hiMax;
         Extremes(c, g, loMin, hiMax);
         if (loMin > c.hExt) {
