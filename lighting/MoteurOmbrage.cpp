@@ -1085,7 +1085,8 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
     m_bAnalyse = true;
 }
 
-bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant) {
+bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant,
+                                   bool bSonde) {
     const COccultant& o = m_occultants[static_cast<std::size_t>(nOccultant)];
     const std::size_t nDebut = t.contraintes.size();
     const std::size_t nDebutOuvertures = t.regionsOuvertures.size();
@@ -1110,6 +1111,7 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
     // processor cannot forward.
     CPaire& p = t.paires.emplace_back();
     p.nOccultant = nOccultant;
+    p.bSonde = bSonde;
     p.iDebut = g.m_iMin;
     p.iFin = g.m_iMax;
     auto annuler = [&] {
@@ -1121,11 +1123,13 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
     const CAffine b = Affine(origine, o.r[1], g);
     bool bInterieur = false;
     if (Fini(a) && Fini(b) && Fini(c)) {
-        bInterieur = ContraintesRegion(o.nType, o.k1, o.k2, a, b, &c, t.contraintes);
+        // A probe keeps its outer bounds only, and all of them: dropping
+        // those that hold everywhere would take longer than it saves.
+        bInterieur = ContraintesRegion(o.nType, o.k1, o.k2, a, b, &c, t.contraintes) && !bSonde;
         if (!ToutesFinies(t.contraintes, nDebut)) {
             t.contraintes.resize(nDebut);
             bInterieur = false;
-        } else if (!Elaguer(t.contraintes, nDebut, g)) {
+        } else if (!bSonde && !Elaguer(t.contraintes, nDebut, g)) {
             annuler();
             return false;
         }
@@ -1883,6 +1887,7 @@ bool CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     // walk has stopped.
     const CReseauNoeuds& g = r.reseau;
     thread_local std::vector<std::uint64_t> mots;
+    thread_local CTampon sonde; // a probe's pair, prepared in full
     CVivants vivants;
     vivants.nMots = (g.m_jMax - g.m_jMin) / 64 + 1;
     vivants.iBase = bloc.iDebut;
@@ -1930,62 +1935,79 @@ bool CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
             __builtin_prefetch(&m_occultants[static_cast<std::size_t>(a.pPaire->nOccultant)]);
         }
         const CRefPaire& ref = paire(q);
-        const CPaire& p = *ref.pPaire;
-        const CTampon& t = *ref.pTampon;
-        const CLimite* limites = t.limites.data();
-        int i0 = std::max(p.iDebut, bloc.iDebut);
-        int n = std::min(p.iFin, bloc.iFin) - i0 + 1;
-        // The columns the pair can reach on these rows; nothing to work out
-        // when no walk goes on there.
-        int jLo = g.m_jMin;
-        int jHi = g.m_jMax;
-        ColonnesLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, i0, i0 + n - 1,
-                       jLo, jHi);
-        // Columns without a node hold no walk: the same columns on every row.
-        int iVif0 = i0;
-        int iVif1 = i0 + n - 1;
-        if (!vivants.LignesVivantes(iVif0, iVif1, jLo, jHi)) {
-            continue;
-        }
-        i0 = iVif0;
-        n = iVif1 - iVif0 + 1;
-        for (int k = 0; k < n; ++k) {
-            const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
-            e0[k] = std::max(r.jDebutLigne[l], jLo);
-            e1[k] = std::min(r.jFinLigne[l], jHi);
-        }
-        BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, t.contraintes, i0,
-                     n, true, e0, e1, d0, d1);
-        // The rows left with a walk that goes on, first to last.
-        int k0 = n;
-        int k1 = -1;
-        for (int k = 0; k < n; ++k) {
-            if (vivants.Aucun(i0 + k, e0[k], e1[k])) {
-                e0[k] = 1;
-                e1[k] = 0;
-            } else {
-                k0 = std::min(k0, k);
-                k1 = k;
+        const CPaire* pp = ref.pPaire;
+        const CTampon* pt = ref.pTampon;
+        // Once for the pair, twice for a probe in whose reach a walk goes on:
+        // then with the pair prepared in full.
+        for (;;) {
+            const CPaire& p = *pp;
+            const CTampon& t = *pt;
+            const CLimite* limites = t.limites.data();
+            int i0 = std::max(p.iDebut, bloc.iDebut);
+            int n = std::min(p.iFin, bloc.iFin) - i0 + 1; // a full pair's may be <= 0
+            // The columns the pair can reach on these rows; nothing to work out
+            // when no walk goes on there.
+            int jLo = g.m_jMin;
+            int jHi = g.m_jMax;
+            ColonnesLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, i0,
+                           i0 + n - 1, jLo, jHi);
+            // Columns without a node hold no walk: the same columns on every row.
+            int iVif0 = i0;
+            int iVif1 = i0 + n - 1;
+            if (!vivants.LignesVivantes(iVif0, iVif1, jLo, jHi)) {
+                break;
             }
-            n0[k] = e0[k];
-            n1[k] = p.region.bInterieur ? e1[k] : e0[k] - 1;
-        }
-        if (k0 > k1) {
-            continue;
-        }
-        if (p.region.bInterieur) {
-            BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
-                         t.contraintes, i0 + k0, k1 - k0 + 1, false, n0 + k0, n1 + k0, d0, d1);
-        }
-        const bool bSimple = p.nFinOuvertures == p.nDebutOuvertures;
-        if (bSimple) {
-            OmbrerLignesSimples(r, p, i0, k0, k1, e0, e1, n0, n1, valeurs, bloc, vivants);
-            continue;
-        }
-        for (int k = k0; k <= k1; ++k) {
-            if (e0[k] <= e1[k]) {
-                OmbrerLigne(r, t, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k], n1[k]);
+            i0 = iVif0;
+            n = iVif1 - iVif0 + 1;
+            for (int k = 0; k < n; ++k) {
+                const auto l = static_cast<std::size_t>(i0 + k - g.m_iMin);
+                e0[k] = std::max(r.jDebutLigne[l], jLo);
+                e1[k] = std::min(r.jFinLigne[l], jHi);
             }
+            BornerLignes(limites + p.region.nLimites, limites + p.region.nLimitesExt, t.contraintes,
+                         i0, n, true, e0, e1, d0, d1);
+            // The rows left with a walk that goes on, first to last.
+            int k0 = n;
+            int k1 = -1;
+            for (int k = 0; k < n; ++k) {
+                if (vivants.Aucun(i0 + k, e0[k], e1[k])) {
+                    e0[k] = 1;
+                    e1[k] = 0;
+                } else {
+                    k0 = std::min(k0, k);
+                    k1 = k;
+                }
+                n0[k] = e0[k];
+                n1[k] = p.region.bInterieur ? e1[k] : e0[k] - 1;
+            }
+            if (k0 > k1) {
+                break;
+            }
+            if (p.bSonde) {
+                sonde.Vider();
+                if (!PreparerPaire(g, sonde, p.nOccultant, false)) {
+                    break;
+                }
+                pp = &sonde.paires.back();
+                pt = &sonde;
+                continue;
+            }
+            if (p.region.bInterieur) {
+                BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
+                             t.contraintes, i0 + k0, k1 - k0 + 1, false, n0 + k0, n1 + k0, d0, d1);
+            }
+            const bool bSimple = p.nFinOuvertures == p.nDebutOuvertures;
+            if (bSimple) {
+                OmbrerLignesSimples(r, p, i0, k0, k1, e0, e1, n0, n1, valeurs, bloc, vivants);
+                break;
+            }
+            for (int k = k0; k <= k1; ++k) {
+                if (e0[k] <= e1[k]) {
+                    OmbrerLigne(r, t, p, i0 + k, valeurs, bloc, vivants, e0[k], e1[k], n0[k],
+                                n1[k]);
+                }
+            }
+            break;
         }
     }
     if (!bDifferees) {
@@ -2092,7 +2114,10 @@ void CMoteurOmbrage::Apparier() {
         for (int c = tranche.nDebut; c < tranche.nFin; ++c) {
             const int k = r.candidats[static_cast<std::size_t>(c)];
             if (r.reseau.m_bValide) {
-                if (!PreparerPaire(r.reseau, t, k)) {
+                const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
+                const bool bSonde = o.dTransmission == 0 && !o.bVersSoleil &&
+                                    o.nDebutOuvertures == o.nFinOuvertures;
+                if (!PreparerPaire(r.reseau, t, k, bSonde)) {
                     continue;
                 }
             } else {

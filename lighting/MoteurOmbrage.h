@@ -126,6 +126,10 @@ private:
         CRegion region;
         int nDebutOuvertures, nFinOuvertures; // regions in m_regionsOuvertures
         int nRang;                            // see Assembler
+        // Only the outer bounds of the region (an opaque occluder facing
+        // away from the sun, whose reach is mostly stopped already by then):
+        // a block prepares the pair in full where a walk goes on in it.
+        bool bSonde;
     };
     // Where pairs are prepared: a receiver's own, or a slice of its
     // occluders' (the indices are then its own, moved on when appended).
@@ -210,7 +214,7 @@ private:
     void Apparier();
     void Candidats(CRecepteur& r);
     void Assembler(CRecepteur& r, int nTranche0, int nTranche1);
-    bool PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant);
+    bool PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant, bool bSonde);
     struct CVivants;
     void OmbrerBloc(CBloc& bloc);
     // True when it has also worked out the block's share of the mean.
