@@ -26,7 +26,8 @@ void CEclairementRecepteurs::CalculerEclairement(const std::vector<CFace*>& face
         return;
     }
     m_moteur.Ombrer(faces, soleil);
-    Agreger(faces);
+    // Its receivers, not every face: a scene's faces lie apart in memory.
+    Agreger(m_moteur.Recepteurs());
 }
 
 void CEclairementRecepteurs::CalculerEclairementSimple(const std::vector<CFace*>& faces,

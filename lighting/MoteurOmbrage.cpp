@@ -1014,6 +1014,10 @@ void CMoteurOmbrage::Analyser(const std::vector<CFace*>& faces) {
         ++n;
     }
     m_recepteurs.resize(n);
+    m_facesRecepteurs.clear();
+    for (const auto& r : m_recepteurs) {
+        m_facesRecepteurs.push_back(r->pFace);
+    }
     m_nFacesAnalysees = faces.size();
     m_pool.Executer(static_cast<int>(n), [this](int r) {
         CRecepteur& recepteur = *m_recepteurs[static_cast<std::size_t>(r)];

@@ -63,6 +63,9 @@ public:
     // light through.
     static int OuverturesUtiles(const CFace& f);
 
+    // The receivers of the last call, in document order.
+    const std::vector<CFace*>& Recepteurs() const { return m_facesRecepteurs; }
+
     // Of the last call (benchmarks, tests): nodes given the exact ray test
     // of one occluder, and nodes shaded by a span without a test.
     long long TestsEffectues() const { return m_nTests; }
@@ -239,6 +242,7 @@ private:
     bool m_bAnalyse = false;
     std::size_t m_nFacesAnalysees = 0;
     std::vector<std::unique_ptr<CRecepteur>> m_recepteurs;
+    std::vector<CFace*> m_facesRecepteurs; // theirs
     std::vector<CBloc> m_blocs;
     std::vector<CTranche> m_tranches;
     std::vector<int> m_premieresTranches; // of each receiver, and the end
