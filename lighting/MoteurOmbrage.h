@@ -36,9 +36,11 @@ class CMaillage;
 // on, and an occluder's rows, or the whole occluder, where no such node
 // lies in its reach are skipped. When every transmission lies in [+0, 1],
 // the opaque occluders come first (see Assembler): the result does
-// not depend on their order, and they stop most walks early. Openings are
-// regions of their own, through which the ray certainly passes or
-// certainly does not. The work is split into blocks of whole rows that
+// not depend on their order, and they stop most walks early; those facing
+// away from the sun then mostly find their reach stopped already, so they
+// are prepared at first only as far as a block needs to see that (a probe).
+// Openings are regions of their own, through which the ray certainly passes
+// or certainly does not. The work is split into blocks of whole rows that
 // stay in the cache, one task each.
 class CMoteurOmbrage {
 public:
