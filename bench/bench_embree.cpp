@@ -262,5 +262,18 @@ void ComparaisonIlot(benchmark::State& state) {
 
 } // namespace
 
+// The face scaling's city (bench_ombrage): how each grows with the faces.
+void ComparaisonVille(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    Comparer(state, [n](CVantrelDoc& doc) { ConstruireVille(doc, n, 1000000); });
+}
+
 BENCHMARK(ComparaisonRue)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(ComparaisonIlot)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(ComparaisonVille)
+    ->Arg(16)
+    ->Arg(169)
+    ->Arg(1681)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
