@@ -1735,14 +1735,21 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& 
 }
 
 void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
-    if (OmbrerValeurs(bloc)) {
-        return;
-    }
+    const long long nVivants = OmbrerValeurs(bloc);
     // The block's share of the face's mean (see Moyenne), while its values
     // are in the cache; none when the face is not lit.
     const CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)];
     const CFace& f = *r.pFace;
     if (f.m_dEclairementDirect == 0) {
+        return;
+    }
+    if (nVivants >= 0) {
+        // Written from the bits: n values x0, the others +0; their sum n x0
+        // is exact (a float times n < 2^31).
+        const auto x0 = static_cast<float>(f.m_dEclairementDirect);
+        bloc.nMax = std::bit_cast<std::uint32_t>(x0);
+        bloc.nExpMin = nVivants > 0 ? (bloc.nMax >> 23) & 0xffu : 255u;
+        bloc.dSomme = static_cast<double>(nVivants) * x0;
         return;
     }
     const float* v = f.m_pNoeuds->m_valeurs.data();
@@ -1846,7 +1853,7 @@ void CMoteurOmbrage::OmbrerBloc(CBloc& bloc) {
     bloc.dSomme = (s[0] + s[1]) + (s[2] + s[3]);
 }
 
-bool CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
+long long CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     bloc.nTests = 0;
     bloc.nDecides = 0;
     CRecepteur& r = *m_recepteurs[static_cast<std::size_t>(bloc.nRecepteur)];
@@ -1862,7 +1869,7 @@ bool CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
         std::fill(valeurs + bloc.kDebut, valeurs + bloc.kFin, x0);
     }
     if (dDirect == 0 || r.ordre.empty()) {
-        return false;
+        return -1;
     }
     if (!r.reseau.m_bValide) {
         for (int k = bloc.kDebut; k < bloc.kFin; ++k) {
@@ -1880,10 +1887,10 @@ bool CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
             }
             valeurs[k] = valeur;
         }
-        return false;
+        return -1;
     }
     if (x0 <= 0) {
-        return false; // every walk stops before the first occluder
+        return -1; // every walk stops before the first occluder
     }
     // Occluder after occluder in the receiver's order: each node meets the
     // same multiplications in the same order as in the plain walk, but for
@@ -2015,10 +2022,9 @@ bool CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
         }
     }
     if (!bDifferees) {
-        return false;
+        return -1;
     }
-    // The values from the bits; the block's share of the mean is then n x0,
-    // exactly (see OmbrerBloc).
+    // The values from the bits.
     long long nVivants = 0;
     for (int i = bloc.iDebut; i <= bloc.iFin; ++i) {
         const auto l = static_cast<std::size_t>(i - g.m_iMin);
@@ -2028,10 +2034,7 @@ bool CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
                 Deposer(vivants.Ligne(i), seg.j0 - vivants.jBase, seg.n, x0, valeurs + seg.k0);
         }
     }
-    bloc.nMax = std::bit_cast<std::uint32_t>(x0);
-    bloc.nExpMin = nVivants > 0 ? (bloc.nMax >> 23) & 0xffu : 255u;
-    bloc.dSomme = static_cast<double>(nVivants) * x0;
-    return true;
+    return nVivants;
 }
 
 // The mean of the node values, the same double as the plain sum in node

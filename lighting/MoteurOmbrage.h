@@ -222,8 +222,9 @@ private:
     bool PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccultant, bool bSonde);
     struct CVivants;
     void OmbrerBloc(CBloc& bloc);
-    // True when it has also worked out the block's share of the mean.
-    bool OmbrerValeurs(CBloc& bloc);
+    // How many of its nodes' walks go on when its values were written from
+    // the bits (every pair opaque without openings), else -1.
+    long long OmbrerValeurs(CBloc& bloc);
     // [e0[k], e1[k]]: the outer span of row i0 + k, [n0[k], n1[k]] its inner
     // span. The first for the rows k0 .. k1 of an occluder without openings,
     // the second for one row of any.
