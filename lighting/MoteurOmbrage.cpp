@@ -105,32 +105,40 @@ bool CMoteurOmbrage::PeutOmbrer(const CFace& f) {
     return f.m_repere[0].m_fValeur != 0 && f.m_dTransmission != 1.0;
 }
 
-int CMoteurOmbrage::OuverturesUtiles(const CFace& f) {
-    int n = 0;
-    for (const CFace* w : f.m_ouvertures.m_faces) {
-        n += w->m_repere[0].m_fValeur != 0;
-    }
-    return n;
-}
-
 // Faces in slices of this many on every thread.
 constexpr int kFacesParTache = 256;
 
-void CMoteurOmbrage::Compter(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil) {
+bool CMoteurOmbrage::Compter(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil) {
     // By slices of faces on every thread: each face's lighting (which
-    // touches only that face), then each slice counts its occluders and
-    // their usable openings, and the scene's scale (every coordinate of the
-    // faces and the nodes) unless it holds for a frozen series, whose faces
-    // do not change.
+    // touches only that face), then each slice counts its occluders, and
+    // the scene's scale (every coordinate of the faces and the nodes) unless
+    // it holds for a frozen series, whose faces do not change.
+    //
+    // Within such a series each slice mostly keeps its count of occluders
+    // from one sun to the next: when the last sun placed them, this pass
+    // places them too where the last counts put them, while each face is
+    // still in the cache. Should a count change, Placer does it again.
+    // Openings are faces of their own, lit by whichever slice holds them:
+    // they are read once every face is lit (PlacerOuvertures).
     const auto nFaces = static_cast<int>(faces.size());
     const int nTranches = (nFaces + kFacesParTache - 1) / kFacesParTache;
     const bool bEchelle = !m_bEchelleValide;
-    m_comptesTranches.assign(static_cast<std::size_t>(nTranches) * 2 + 2, 0);
+    const auto nPlaces = static_cast<std::size_t>(nTranches) + 1;
+    const bool bPlacer = !bEchelle && m_placesTranches.size() == nPlaces;
+    Repere(soleil.direction);
+    if (bPlacer) {
+        m_occultants.resize(static_cast<std::size_t>(m_placesTranches.back()));
+    }
+    const double dDiametre = Diametre();
+    m_comptesTranches.assign(nPlaces, 0);
+    m_hotesTranches.assign(static_cast<std::size_t>(nTranches), 0);
     m_echellesTranches.assign(static_cast<std::size_t>(nTranches), 0.0);
     m_pool.ExecuterParTranches(nFaces, kFacesParTache, [&](int t, int k0, int k1) {
         double dEchelle = 0;
         int nOccultants = 0;
-        int nOuvertures = 0;
+        const auto d = static_cast<std::size_t>(t);
+        const int nOccultant0 = bPlacer ? m_placesTranches[d] : 0;
+        const int nOccultantFin = bPlacer ? m_placesTranches[d + 1] : 0;
         for (int k = k0; k < k1; ++k) {
             Anticiper(faces, k, k1);
             CFace* f = faces[static_cast<std::size_t>(k)];
@@ -145,63 +153,93 @@ void CMoteurOmbrage::Compter(const std::vector<CFace*>& faces, const CSoleilCalc
                 }
             }
             if (PeutOmbrer(*f)) {
-                ++nOccultants;
-                nOuvertures += OuverturesUtiles(*f);
+                const int n = nOccultant0 + nOccultants++;
+                if (n < nOccultantFin) {
+                    Placer(m_occultants[static_cast<std::size_t>(n)], f, k, dDiametre);
+                    m_hotesTranches[d] |= static_cast<char>(!f->m_ouvertures.m_faces.empty());
+                }
             }
         }
-        m_echellesTranches[static_cast<std::size_t>(t)] = dEchelle;
-        m_comptesTranches[static_cast<std::size_t>(2 * t + 2)] = nOccultants;
-        m_comptesTranches[static_cast<std::size_t>(2 * t + 3)] = nOuvertures;
+        m_echellesTranches[d] = dEchelle;
+        m_comptesTranches[d + 1] = nOccultants;
     });
     if (bEchelle) {
         m_dEchelle = 0;
-        for (const double d : m_echellesTranches) {
-            m_dEchelle = std::max(m_dEchelle, d);
+        for (const double e : m_echellesTranches) {
+            m_dEchelle = std::max(m_dEchelle, e);
         }
         m_bEchelleValide = true;
     }
+    // Where each slice's occluders start.
+    for (std::size_t t = 1; t < nPlaces; ++t) {
+        m_comptesTranches[t] += m_comptesTranches[t - 1];
+    }
+    const bool bPlaces = bPlacer && m_comptesTranches == m_placesTranches;
+    m_placesTranches.clear();
+    return bPlaces;
 }
 
-void CMoteurOmbrage::Placer(const std::vector<CFace*>& faces, const CVecteur& dir) {
+void CMoteurOmbrage::Repere(const CVecteur& dir) {
     // An orthonormal basis of the plane across the sun.
     const CVecteur axe = std::fabs(dir.m_z) < 0.9 ? CVecteur(0, 0, 1) : CVecteur(1, 0, 0);
     m_e1 = dir.Vectoriel(axe);
     m_e1 = m_e1 / m_e1.Norme();
     m_e2 = dir.Vectoriel(m_e1);
     m_e2 = m_e2 / m_e2.Norme();
+    m_direction = dir;
+}
 
-    // Where each slice's occluders and openings start.
-    const auto nFaces = static_cast<int>(faces.size());
-    const int nTranches = (nFaces + kFacesParTache - 1) / kFacesParTache;
-    for (int t = 0; t < nTranches; ++t) {
-        m_comptesTranches[static_cast<std::size_t>(2 * t + 2)] +=
-            m_comptesTranches[static_cast<std::size_t>(2 * t)];
-        m_comptesTranches[static_cast<std::size_t>(2 * t + 3)] +=
-            m_comptesTranches[static_cast<std::size_t>(2 * t + 1)];
-    }
-    m_occultants.resize(static_cast<std::size_t>(m_comptesTranches[2 * nTranches]));
-    m_ouvertures.resize(static_cast<std::size_t>(m_comptesTranches[2 * nTranches + 1]));
+double CMoteurOmbrage::Diametre() const {
     // Largest distance between a node and an occluder's origin.
-    const double dDiametre = 2 * std::sqrt(3.0) * (m_dEchelle + 1);
+    return 2 * std::sqrt(3.0) * (m_dEchelle + 1);
+}
+
+void CMoteurOmbrage::Placer(COccultant& o, CFace* f, int nIndice, double dDiametre) {
+    o = COccultant{};
+    o.pFace = f;
+    o.nIndice = nIndice;
+    PreparerOccultant(o, m_direction, dDiametre);
+}
+
+void CMoteurOmbrage::Placer(const std::vector<CFace*>& faces) {
+    const auto nFaces = static_cast<int>(faces.size());
+    m_occultants.resize(static_cast<std::size_t>(m_comptesTranches.back()));
+    const double dDiametre = Diametre();
     m_pool.ExecuterParTranches(nFaces, kFacesParTache, [&](int t, int k0, int k1) {
-        int nOccultant = m_comptesTranches[static_cast<std::size_t>(2 * t)];
-        int nOuverture = m_comptesTranches[static_cast<std::size_t>(2 * t + 1)];
+        int nOccultant = m_comptesTranches[static_cast<std::size_t>(t)];
         for (int k = k0; k < k1; ++k) {
             Anticiper(faces, k, k1);
             CFace* f = faces[static_cast<std::size_t>(k)];
-            if (!PeutOmbrer(*f)) {
-                continue;
+            if (PeutOmbrer(*f)) {
+                Placer(m_occultants[static_cast<std::size_t>(nOccultant++)], f, k, dDiametre);
+                m_hotesTranches[static_cast<std::size_t>(t)] |=
+                    static_cast<char>(!f->m_ouvertures.m_faces.empty());
             }
-            COccultant& o = m_occultants[static_cast<std::size_t>(nOccultant++)];
-            o = COccultant{};
-            o.pFace = f;
-            o.nIndice = k;
-            o.nDebutOuvertures = nOuverture;
-            nOuverture += OuverturesUtiles(*f);
-            o.nFinOuvertures = nOuverture;
-            PreparerOccultant(o, dir, dDiametre);
         }
     });
+}
+
+void CMoteurOmbrage::PlacerOuvertures() {
+    // Openings whose ray test is usable along the sun: the others never
+    // let the light through. Only the slices that hold a host are read.
+    m_ouvertures.clear();
+    for (std::size_t t = 0; t < m_hotesTranches.size(); ++t) {
+        if (m_hotesTranches[t] == 0) {
+            continue;
+        }
+        for (int n = m_comptesTranches[t]; n < m_comptesTranches[t + 1]; ++n) {
+            COccultant& o = m_occultants[static_cast<std::size_t>(n)];
+            o.nDebutOuvertures = static_cast<int>(m_ouvertures.size());
+            for (const CFace* w : o.pFace->m_ouvertures.m_faces) {
+                if (w->m_repere[0].m_fValeur != 0) {
+                    COuverture& ouverture = m_ouvertures.emplace_back();
+                    ouverture.nType = w->TypeFace();
+                    LireTest(*w, ouverture.p0, ouverture.r, ouverture.k1, ouverture.k2);
+                }
+            }
+            o.nFinOuvertures = static_cast<int>(m_ouvertures.size());
+        }
+    }
 }
 
 void CMoteurOmbrage::PreparerOccultant(COccultant& o, const CVecteur& dir, double dDiametre) {
@@ -213,17 +251,6 @@ void CMoteurOmbrage::PreparerOccultant(COccultant& o, const CVecteur& dir, doubl
     o.dTransmission = f->m_dTransmission;
     o.bOuvertures = !f->m_ouvertures.m_faces.empty();
     o.bVersSoleil = f->m_normale.Scalaire(dir) > 0;
-    // Openings whose ray test is usable along the sun: the others never
-    // let the light through.
-    int q = o.nDebutOuvertures;
-    for (const CFace* w : f->m_ouvertures.m_faces) {
-        if (w->m_repere[0].m_fValeur == 0) {
-            continue;
-        }
-        COuverture& ouverture = m_ouvertures[static_cast<std::size_t>(q++)];
-        ouverture.nType = w->TypeFace();
-        LireTest(*w, ouverture.p0, ouverture.r, ouverture.k1, ouverture.k2);
-    }
 
     double dA = 1;
     double dB = 1;
@@ -2147,8 +2174,6 @@ void CMoteurOmbrage::Apparier() {
 }
 
 void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil) {
-    const CVecteur& dir = soleil.direction;
-
     bool bAnalyser = !m_bAnalyse;
     if (!bAnalyser && m_bFiges && !m_bAVerifier) {
         // Within a frozen series the faces do not change: each receiver need
@@ -2215,7 +2240,7 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcu
     // Outside a frozen series, or at its start, the faces may have changed.
     m_bEchelleValide = m_bEchelleValide && m_bFiges && !m_bAVerifier;
     m_bAVerifier = false;
-    Compter(faces, soleil);
+    const bool bPlaces = Compter(faces, soleil);
 
     // With no receiver lit (a night sample) no occluder matters.
     bool bEclaire = false;
@@ -2223,7 +2248,11 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcu
         bEclaire = bEclaire || r->pFace->m_dEclairementDirect != 0;
     }
     if (bEclaire) {
-        Placer(faces, dir);
+        if (!bPlaces) {
+            Placer(faces);
+        }
+        PlacerOuvertures();
+        m_placesTranches = m_comptesTranches; // for the next sun
         for (const auto& r : m_recepteurs) {
             if (r->reseau.m_nNoeuds != 0 && r->pFace->m_dEclairementDirect != 0) {
                 Projeter(*r);

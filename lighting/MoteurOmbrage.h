@@ -61,9 +61,6 @@ public:
     // (after its CalculerEclairementDirect) and it does not let all the
     // light through.
     static bool PeutOmbrer(const CFace& f);
-    // Its openings that can answer the ray test; the others never let the
-    // light through.
-    static int OuverturesUtiles(const CFace& f);
 
     // The receivers of the last call, in document order.
     const std::vector<CFace*>& Recepteurs() const { return m_facesRecepteurs; }
@@ -205,9 +202,15 @@ private:
     };
 
     // Each face's lighting, while its data are in the cache, and the count
-    // of the occluders; then, when some receiver is lit, their records.
-    void Compter(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil);
-    void Placer(const std::vector<CFace*>& faces, const CVecteur& dir);
+    // of the occluders, whose records it also writes when the last sun's
+    // counts still hold (true then); else, when some receiver is lit,
+    // Placer writes them. Then PlacerOuvertures, once every face is lit.
+    bool Compter(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil);
+    void Placer(const std::vector<CFace*>& faces);
+    void Placer(COccultant& o, CFace* f, int nIndice, double dDiametre);
+    void PlacerOuvertures();
+    void Repere(const CVecteur& dir);
+    double Diametre() const;
     void PreparerOccultant(COccultant& o, const CVecteur& dir, double dDiametre);
     void ConstruireGrille();
     // The bounds of a lit receiver's nodes' projections on the plane across
@@ -255,10 +258,14 @@ private:
     std::vector<int> m_toujours; // occluders that are never skipped
     double m_dEchelle = 0;
     bool m_bEchelleValide = false;
-    std::vector<int> m_comptesTranches; // Preparer's, by slice of faces
+    // By slice of faces, and their end: where its occluders start (after
+    // Compter), and where the last lit sun placed them.
+    std::vector<int> m_comptesTranches;
+    std::vector<int> m_placesTranches;
+    std::vector<char> m_hotesTranches; // whether it holds an occluder with openings
     std::vector<double> m_echellesTranches;
-    // Plane across the sun.
-    CVecteur m_e1, m_e2;
+    // The sun's direction, and the plane across it.
+    CVecteur m_direction, m_e1, m_e2;
     // Grid over that plane: cell (i, j) lists occluders (indices into
     // m_occultants, ascending) in m_listes[m_debuts[c] .. m_debuts[c + 1]).
     double m_s0 = 0, m_t0 = 0, m_dCellule = 1;

@@ -285,3 +285,57 @@ TEST(Differentiel, OpaqueOnlyBlocksAroundAHole) {
 }
 
 } // namespace
+
+// Openings are faces of their own, lit after their host when they come
+// after it: whether one can answer the ray test is read once every face is
+// lit. Over a day's series the occluders' places are kept from the last
+// sun while their count holds: a sun in the wall's plane drops the wall,
+// and the next one brings it back. A sun a hair off that plane leaves the
+// wall an occluder but not its small window.
+TEST(Differentiel, OpeningsAndOccludersFollowEachSun) {
+    CInteractionScriptee ui;
+    auto sol = Face(
+        "CFace4", {CVecteur(0, 0, 0), CVecteur(10, 0, 0), CVecteur(10, 10, 0), CVecteur(0, 10, 0)});
+    auto mur = Face("CFace4",
+                    {CVecteur(2, 5, 0), CVecteur(8, 5, 0), CVecteur(8, 5, 4), CVecteur(2, 5, 4)});
+    auto fenetre = Face("CFace4", {CVecteur(4, 5, 1), CVecteur(4.02, 5, 1), CVecteur(4.02, 5, 1.02),
+                                   CVecteur(4, 5, 1.02)});
+    mur->m_ouvertures.m_faces.push_back(fenetre.get());
+    mur->m_proprietes.m_dTransmittivite = 0;
+    fenetre->m_proprietes.m_dTransmittivite = 100;
+    sol->m_proprietes.m_bRecepteur = 1;
+    sol->m_proprietes.m_dMailleAbsolue = 0.1;
+    std::vector<CFace*> faces = {sol.get(), mur.get(), fenetre.get()};
+    ASSERT_TRUE(CGenerationMaillage().GenererMaillages(faces, 1000, ui));
+    std::vector<float>& v = sol->m_pNoeuds->m_valeurs;
+    const CVecteur normal = CVecteur(0.3, -0.5, 0.8) / CVecteur(0.3, -0.5, 0.8).Norme();
+    const CVecteur frole = CVecteur(1, -1e-3, 0.5) / CVecteur(1, -1e-3, 0.5).Norme();
+    const CVecteur dansLePlan = CVecteur(0.6, 0, 0.8);
+    CEclairementRecepteurs simple;
+    CEclairementRecepteurs rapide;
+    rapide.FigerMaillages(true);
+    int n = 0;
+    for (const CVecteur& d : {normal, frole, normal, dansLePlan, normal, frole}) {
+        CSoleilCalcul soleil;
+        soleil.direction = d;
+        soleil.dAltitude = 30;
+        soleil.dLigneHorizon = 0;
+        // The fast one first: the faces hold the last sun's state.
+        rapide.CalculerEclairement(faces, soleil);
+        const std::vector<float> obtenu = v;
+        const double dObtenue = sol->m_dEclairement;
+        std::fill(v.begin(), v.end(), -7.0f);
+        simple.CalculerEclairementSimple(faces, soleil);
+        const std::vector<float>& attendu = v;
+        EXPECT_EQ(std::memcmp(obtenu.data(), attendu.data(), v.size() * sizeof(float)), 0) << n;
+        EXPECT_EQ(dObtenue, sol->m_dEclairement) << n;
+        // Each sun's own case: the window's light, the wall's sliver of
+        // shade, no wall at all.
+        const bool bMur = d.m_y != 0;
+        EXPECT_EQ(CMoteurOmbrage::PeutOmbrer(*mur), bMur) << n;
+        EXPECT_EQ(fenetre->m_repere[0].m_fValeur != 0, d.m_y == normal.m_y) << n;
+        EXPECT_EQ(std::count(attendu.begin(), attendu.end(), 0.0f) != 0, bMur) << n;
+        ++n;
+    }
+    rapide.FigerMaillages(false);
+}
