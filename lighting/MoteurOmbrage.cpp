@@ -1216,8 +1216,9 @@ bool CMoteurOmbrage::PreparerPaire(const CReseauNoeuds& g, CTampon& t, int nOccu
     }
     p.region = {static_cast<int>(nDebut), static_cast<int>(t.contraintes.size()), bInterieur};
 
+    // A probe keeps no opening: its reach is the whole region's.
     p.nDebutOuvertures = static_cast<int>(nDebutOuvertures);
-    for (int q = o.nDebutOuvertures; q < o.nFinOuvertures; ++q) {
+    for (int q = o.nDebutOuvertures; q < (bSonde ? o.nDebutOuvertures : o.nFinOuvertures); ++q) {
         const COuverture& w = m_ouvertures[static_cast<std::size_t>(q)];
         const std::size_t d = t.contraintes.size();
         const COrigine origineOuverture(w.p0, g);
@@ -1387,7 +1388,7 @@ void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
         const CPaire& p = *r.ordre[n].pPaire;
         const int b0 = r.blocDeLigne[static_cast<std::size_t>(p.iDebut - g.m_iMin)];
         const int b1 = r.blocDeLigne[static_cast<std::size_t>(p.iFin - g.m_iMin)];
-        const bool bOpaque = p.nRang != 2 && p.nFinOuvertures == p.nDebutOuvertures;
+        const bool bOpaque = p.nRang != 2;
         for (int b = b0; b <= b1; ++b) {
             r.pairesBlocs[static_cast<std::size_t>(positions[static_cast<std::size_t>(b)]++)] =
                 static_cast<int>(n);
@@ -1404,10 +1405,10 @@ struct CMoteurOmbrage::CVivants {
     int iBase = 0;
     int jBase = 0;
     int nLignes = 0;
-    // Every pair of the block is opaque without openings and the walk
-    // starts from a lit value x0 > 0: a node ends at x0 while its walk goes
-    // on and at +0 once stopped, so the values are written from the bits
-    // once the walk is over, not node by node.
+    // Every pair of the block is opaque and the walk starts from a lit
+    // value x0 > 0: a node ends at x0 while its walk goes on (missed, or
+    // through an opening) and at +0 once stopped, so the values are written
+    // from the bits once the walk is over, not node by node.
     bool bDifferees = false;
 
     std::uint64_t* Ligne(int i) const {
@@ -1740,7 +1741,9 @@ void CMoteurOmbrage::OmbrerLigne(CRecepteur& r, const CTampon& t, const CPaire& 
                 if (bLibre) {
                     bool bTous = false;
                     if (bZero) {
-                        Annuler(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0));
+                        if (!vivants.bDifferees) {
+                            Annuler(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0));
+                        }
                         vivants.Effacer(i, j, fin2);
                     } else if (Multiplier(valeurs, seg.k0 + (j - seg.j0), seg.k0 + (fin2 - seg.j0),
                                           o.dTransmission, bTous) > 0) {
@@ -2149,8 +2152,7 @@ void CMoteurOmbrage::Apparier() {
             const int k = r.candidats[static_cast<std::size_t>(c)];
             if (r.reseau.m_bValide) {
                 const COccultant& o = m_occultants[static_cast<std::size_t>(k)];
-                const bool bSonde = o.dTransmission == 0 && !o.bVersSoleil &&
-                                    o.nDebutOuvertures == o.nFinOuvertures;
+                const bool bSonde = o.dTransmission == 0 && !o.bVersSoleil;
                 if (!PreparerPaire(r.reseau, t, k, bSonde)) {
                     continue;
                 }

@@ -129,8 +129,9 @@ private:
         int nDebutOuvertures, nFinOuvertures; // regions in m_regionsOuvertures
         int nRang;                            // see Assembler
         // Only the outer bounds of the region (an opaque occluder facing
-        // away from the sun, whose reach is mostly stopped already by then):
-        // a block prepares the pair in full where a walk goes on in it.
+        // away from the sun, whose reach is mostly stopped already by then),
+        // none of its openings: a block prepares the pair in full where a
+        // walk goes on in it.
         bool bSonde;
     };
     // Where pairs are prepared: a receiver's own, or a slice of its
@@ -174,7 +175,7 @@ private:
         std::vector<int> blocDeLigne;
         std::vector<int> debutsPairesBlocs;
         std::vector<int> pairesBlocs;
-        // Of each block: whether all its pairs are opaque without openings.
+        // Of each block: whether all its pairs are opaque.
         std::vector<char> blocsOpaques;
         // Its slices, then its blocks, still at work: the task that ends the
         // last one assembles its pairs, then works out its mean, with no
@@ -226,7 +227,7 @@ private:
     struct CVivants;
     void OmbrerBloc(CBloc& bloc);
     // How many of its nodes' walks go on when its values were written from
-    // the bits (every pair opaque without openings), else -1.
+    // the bits (every pair opaque), else -1.
     long long OmbrerValeurs(CBloc& bloc);
     // [e0[k], e1[k]]: the outer span of row i0 + k, [n0[k], n1[k]] its inner
     // span. The first for the rows k0 .. k1 of an occluder without openings,

@@ -291,15 +291,15 @@ TEST(Differentiel, OpaqueOnlyBlocksAroundAHole) {
 // lit. Over a day's series the occluders' places are kept from the last
 // sun while their count holds: a sun in the wall's plane drops the wall,
 // and the next one brings it back. A sun a hair off that plane leaves the
-// wall an occluder but not its small window.
+// wall an occluder but not its window, which is smaller.
 TEST(Differentiel, OpeningsAndOccludersFollowEachSun) {
     CInteractionScriptee ui;
     auto sol = Face(
         "CFace4", {CVecteur(0, 0, 0), CVecteur(10, 0, 0), CVecteur(10, 10, 0), CVecteur(0, 10, 0)});
     auto mur = Face("CFace4",
                     {CVecteur(2, 5, 0), CVecteur(8, 5, 0), CVecteur(8, 5, 4), CVecteur(2, 5, 4)});
-    auto fenetre = Face("CFace4", {CVecteur(4, 5, 1), CVecteur(4.02, 5, 1), CVecteur(4.02, 5, 1.02),
-                                   CVecteur(4, 5, 1.02)});
+    auto fenetre = Face(
+        "CFace4", {CVecteur(4, 5, 1), CVecteur(5, 5, 1), CVecteur(5, 5, 2), CVecteur(4, 5, 2)});
     mur->m_ouvertures.m_faces.push_back(fenetre.get());
     mur->m_proprietes.m_dTransmittivite = 0;
     fenetre->m_proprietes.m_dTransmittivite = 100;
@@ -309,7 +309,7 @@ TEST(Differentiel, OpeningsAndOccludersFollowEachSun) {
     ASSERT_TRUE(CGenerationMaillage().GenererMaillages(faces, 1000, ui));
     std::vector<float>& v = sol->m_pNoeuds->m_valeurs;
     const CVecteur normal = CVecteur(0.3, -0.5, 0.8) / CVecteur(0.3, -0.5, 0.8).Norme();
-    const CVecteur frole = CVecteur(1, -1e-3, 0.5) / CVecteur(1, -1e-3, 0.5).Norme();
+    const CVecteur frole = CVecteur(1, -2e-6, 0.5) / CVecteur(1, -2e-6, 0.5).Norme();
     const CVecteur dansLePlan = CVecteur(0.6, 0, 0.8);
     CEclairementRecepteurs simple;
     CEclairementRecepteurs rapide;
