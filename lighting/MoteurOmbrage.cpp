@@ -229,6 +229,9 @@ void CMoteurOmbrage::PlacerOuvertures() {
         }
         for (int n = m_comptesTranches[t]; n < m_comptesTranches[t + 1]; ++n) {
             COccultant& o = m_occultants[static_cast<std::size_t>(n)];
+            if (!o.bOuvertures) {
+                continue; // its face need not be read
+            }
             o.nDebutOuvertures = static_cast<int>(m_ouvertures.size());
             for (const CFace* w : o.pFace->m_ouvertures.m_faces) {
                 if (w->m_repere[0].m_fValeur != 0) {
