@@ -139,6 +139,7 @@ bool CMoteurOmbrage::Compter(const std::vector<CFace*>& faces, const CSoleilCalc
         const auto d = static_cast<std::size_t>(t);
         const int nOccultant0 = bPlacer ? m_placesTranches[d] : 0;
         const int nOccultantFin = bPlacer ? m_placesTranches[d + 1] : 0;
+        bool bHotes = false;
         for (int k = k0; k < k1; ++k) {
             Anticiper(faces, k, k1);
             CFace* f = faces[static_cast<std::size_t>(k)];
@@ -156,12 +157,14 @@ bool CMoteurOmbrage::Compter(const std::vector<CFace*>& faces, const CSoleilCalc
                 const int n = nOccultant0 + nOccultants++;
                 if (n < nOccultantFin) {
                     Placer(m_occultants[static_cast<std::size_t>(n)], f, k, dDiametre);
-                    m_hotesTranches[d] |= static_cast<char>(!f->m_ouvertures.m_faces.empty());
+                    bHotes = bHotes || !f->m_ouvertures.m_faces.empty();
                 }
             }
         }
+        // Written once: the slices' entries share cache lines.
         m_echellesTranches[d] = dEchelle;
         m_comptesTranches[d + 1] = nOccultants;
+        m_hotesTranches[d] = static_cast<char>(bHotes);
     });
     if (bEchelle) {
         m_dEchelle = 0;
@@ -207,15 +210,16 @@ void CMoteurOmbrage::Placer(const std::vector<CFace*>& faces) {
     const double dDiametre = Diametre();
     m_pool.ExecuterParTranches(nFaces, kFacesParTache, [&](int t, int k0, int k1) {
         int nOccultant = m_comptesTranches[static_cast<std::size_t>(t)];
+        bool bHotes = false;
         for (int k = k0; k < k1; ++k) {
             Anticiper(faces, k, k1);
             CFace* f = faces[static_cast<std::size_t>(k)];
             if (PeutOmbrer(*f)) {
                 Placer(m_occultants[static_cast<std::size_t>(nOccultant++)], f, k, dDiametre);
-                m_hotesTranches[static_cast<std::size_t>(t)] |=
-                    static_cast<char>(!f->m_ouvertures.m_faces.empty());
+                bHotes = bHotes || !f->m_ouvertures.m_faces.empty();
             }
         }
+        m_hotesTranches[static_cast<std::size_t>(t)] = static_cast<char>(bHotes);
     });
 }
 
