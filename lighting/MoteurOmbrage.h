@@ -136,7 +136,9 @@ private:
     };
     // Where pairs are prepared: a receiver's own, or a slice of its
     // occluders' (the indices are then its own, moved on when appended).
-    struct CTampon {
+    // Two threads fill neighbouring ones, and each pair moves the ends of
+    // its vectors: each has cache lines of its own (fetched in pairs).
+    struct alignas(128) CTampon {
         std::vector<CPaire> paires;
         std::vector<CContrainte> contraintes;
         std::vector<CLimite> limites;
