@@ -1390,16 +1390,13 @@ void CMoteurOmbrage::Assembler(CRecepteur& r, int nTranche0, int nTranche1) {
     }
     r.pairesBlocs.resize(static_cast<std::size_t>(r.debutsPairesBlocs.back()));
     std::vector<int> positions(r.debutsPairesBlocs.begin(), r.debutsPairesBlocs.end() - 1);
-    r.blocsOpaques.assign(static_cast<std::size_t>(r.nBlocs), r.bOpaquesDabord);
     for (std::size_t n = 0; n < r.ordre.size(); ++n) {
         const CPaire& p = *r.ordre[n].pPaire;
         const int b0 = r.blocDeLigne[static_cast<std::size_t>(p.iDebut - g.m_iMin)];
         const int b1 = r.blocDeLigne[static_cast<std::size_t>(p.iFin - g.m_iMin)];
-        const bool bOpaque = p.nRang != 2;
         for (int b = b0; b <= b1; ++b) {
             r.pairesBlocs[static_cast<std::size_t>(positions[static_cast<std::size_t>(b)]++)] =
                 static_cast<int>(n);
-            r.blocsOpaques[static_cast<std::size_t>(b)] &= static_cast<char>(bOpaque);
         }
     }
 }
@@ -1412,10 +1409,10 @@ struct CMoteurOmbrage::CVivants {
     int iBase = 0;
     int jBase = 0;
     int nLignes = 0;
-    // Every pair of the block is opaque and the walk starts from a lit
-    // value x0 > 0: a node ends at x0 while its walk goes on (missed, or
-    // through an opening) and at +0 once stopped, so the values are written
-    // from the bits once the walk is over, not node by node.
+    // The opaque occluders come first and the walk starts from a lit value
+    // x0 > 0: while they are walked, a node is at x0 while its walk goes on
+    // (missed, or through an opening) and at +0 once stopped, so the values
+    // are written from the bits once they are needed, not node by node.
     bool bDifferees = false;
 
     std::uint64_t* Ligne(int i) const {
@@ -1898,10 +1895,11 @@ long long CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     float* valeurs = m.m_valeurs.data();
     const double dDirect = r.pFace->m_dEclairementDirect;
     const auto x0 = static_cast<float>(dDirect);
+    // With the opaque occluders first, the values are written from the bits
+    // until a pair whose factor is not 0 meets a walk that goes on (never,
+    // in most blocks).
     const bool bDifferees =
-        dDirect != 0 && !r.ordre.empty() && r.reseau.m_bValide && x0 > 0 &&
-        r.blocsOpaques[static_cast<std::size_t>(
-            r.blocDeLigne[static_cast<std::size_t>(bloc.iDebut - r.reseau.m_iMin)])];
+        dDirect != 0 && !r.ordre.empty() && r.reseau.m_bValide && x0 > 0 && r.bOpaquesDabord;
     if (!bDifferees) {
         std::fill(valeurs + bloc.kDebut, valeurs + bloc.kFin, x0);
     }
@@ -1942,6 +1940,18 @@ long long CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
     vivants.jBase = g.m_jMin;
     vivants.nLignes = bloc.iFin - bloc.iDebut + 1;
     vivants.bDifferees = bDifferees;
+    auto deposer = [&] {
+        long long nVivants = 0;
+        for (int i = bloc.iDebut; i <= bloc.iFin; ++i) {
+            const auto l = static_cast<std::size_t>(i - g.m_iMin);
+            for (int s = g.m_debutsLignes[l]; s < g.m_debutsLignes[l + 1]; ++s) {
+                const CSegmentReseau& seg = g.m_segments[static_cast<std::size_t>(s)];
+                nVivants +=
+                    Deposer(vivants.Ligne(i), seg.j0 - vivants.jBase, seg.n, x0, valeurs + seg.k0);
+            }
+        }
+        return nVivants;
+    };
     mots.assign(static_cast<std::size_t>(bloc.iFin - bloc.iDebut + 1) *
                     static_cast<std::size_t>(vivants.nMots),
                 0);
@@ -2040,6 +2050,11 @@ long long CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
                 pt = &sonde;
                 continue;
             }
+            if (vivants.bDifferees &&
+                m_occultants[static_cast<std::size_t>(p.nOccultant)].dTransmission != 0) {
+                deposer(); // its factors need the values
+                vivants.bDifferees = false;
+            }
             if (p.region.bInterieur) {
                 BornerLignes(limites + p.region.nLimitesExt, limites + p.region.nLimitesFin,
                              t.contraintes, i0 + k0, k1 - k0 + 1, false, n0 + k0, n1 + k0, d0, d1);
@@ -2058,20 +2073,7 @@ long long CMoteurOmbrage::OmbrerValeurs(CBloc& bloc) {
             break;
         }
     }
-    if (!bDifferees) {
-        return -1;
-    }
-    // The values from the bits.
-    long long nVivants = 0;
-    for (int i = bloc.iDebut; i <= bloc.iFin; ++i) {
-        const auto l = static_cast<std::size_t>(i - g.m_iMin);
-        for (int s = g.m_debutsLignes[l]; s < g.m_debutsLignes[l + 1]; ++s) {
-            const CSegmentReseau& seg = g.m_segments[static_cast<std::size_t>(s)];
-            nVivants +=
-                Deposer(vivants.Ligne(i), seg.j0 - vivants.jBase, seg.n, x0, valeurs + seg.k0);
-        }
-    }
-    return nVivants;
+    return vivants.bDifferees ? deposer() : -1;
 }
 
 // The mean of the node values, the same double as the plain sum in node

@@ -177,8 +177,6 @@ private:
         std::vector<int> blocDeLigne;
         std::vector<int> debutsPairesBlocs;
         std::vector<int> pairesBlocs;
-        // Of each block: whether all its pairs are opaque.
-        std::vector<char> blocsOpaques;
         // Its slices, then its blocks, still at work: the task that ends the
         // last one assembles its pairs, then works out its mean, with no
         // phase of the pool of their own.
@@ -229,7 +227,7 @@ private:
     struct CVivants;
     void OmbrerBloc(CBloc& bloc);
     // How many of its nodes' walks go on when its values were written from
-    // the bits (every pair opaque), else -1.
+    // the bits at the end (every pair that met a walk opaque), else -1.
     long long OmbrerValeurs(CBloc& bloc);
     // [e0[k], e1[k]]: the outer span of row i0 + k, [n0[k], n1[k]] its inner
     // span. The first for the rows k0 .. k1 of an occluder without openings,
