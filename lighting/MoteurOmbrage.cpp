@@ -156,7 +156,8 @@ bool CMoteurOmbrage::Compter(const std::vector<CFace*>& faces, const CSoleilCalc
             if (PeutOmbrer(*f)) {
                 const int n = nOccultant0 + nOccultants++;
                 if (n < nOccultantFin) {
-                    Placer(m_occultants[static_cast<std::size_t>(n)], f, k, dDiametre);
+                    PreparerOccultant(m_occultants[static_cast<std::size_t>(n)], f, k,
+                                      soleil.direction, dDiametre);
                     bHotes = bHotes || !f->m_ouvertures.m_faces.empty();
                 }
             }
@@ -189,7 +190,6 @@ void CMoteurOmbrage::Repere(const CVecteur& dir) {
     m_e1 = m_e1 / m_e1.Norme();
     m_e2 = dir.Vectoriel(m_e1);
     m_e2 = m_e2 / m_e2.Norme();
-    m_direction = dir;
 }
 
 double CMoteurOmbrage::Diametre() const {
@@ -197,14 +197,7 @@ double CMoteurOmbrage::Diametre() const {
     return 2 * std::sqrt(3.0) * (m_dEchelle + 1);
 }
 
-void CMoteurOmbrage::Placer(COccultant& o, CFace* f, int nIndice, double dDiametre) {
-    o = COccultant{};
-    o.pFace = f;
-    o.nIndice = nIndice;
-    PreparerOccultant(o, m_direction, dDiametre);
-}
-
-void CMoteurOmbrage::Placer(const std::vector<CFace*>& faces) {
+void CMoteurOmbrage::Placer(const std::vector<CFace*>& faces, const CVecteur& dir) {
     const auto nFaces = static_cast<int>(faces.size());
     m_occultants.resize(static_cast<std::size_t>(m_comptesTranches.back()));
     const double dDiametre = Diametre();
@@ -215,7 +208,8 @@ void CMoteurOmbrage::Placer(const std::vector<CFace*>& faces) {
             Anticiper(faces, k, k1);
             CFace* f = faces[static_cast<std::size_t>(k)];
             if (PeutOmbrer(*f)) {
-                Placer(m_occultants[static_cast<std::size_t>(nOccultant++)], f, k, dDiametre);
+                PreparerOccultant(m_occultants[static_cast<std::size_t>(nOccultant++)], f, k, dir,
+                                  dDiametre);
                 bHotes = bHotes || !f->m_ouvertures.m_faces.empty();
             }
         }
@@ -249,8 +243,11 @@ void CMoteurOmbrage::PlacerOuvertures() {
     }
 }
 
-void CMoteurOmbrage::PreparerOccultant(COccultant& o, const CVecteur& dir, double dDiametre) {
-    const CFace* f = o.pFace;
+void CMoteurOmbrage::PreparerOccultant(COccultant& o, CFace* f, int nIndice, const CVecteur& dir,
+                                       double dDiametre) {
+    o = COccultant{};
+    o.pFace = f;
+    o.nIndice = nIndice;
     const double dEchelle = m_dEchelle;
     o.nType = f->TypeFace();
     const CVecteur& p0 = f->m_points[0];
@@ -2260,7 +2257,7 @@ void CMoteurOmbrage::Ombrer(const std::vector<CFace*>& faces, const CSoleilCalcu
     }
     if (bEclaire) {
         if (!bPlaces) {
-            Placer(faces);
+            Placer(faces, soleil.direction);
         }
         PlacerOuvertures();
         m_placesTranches = m_comptesTranches; // for the next sun

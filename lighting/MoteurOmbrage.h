@@ -207,12 +207,13 @@ private:
     // counts still hold (true then); else, when some receiver is lit,
     // Placer writes them. Then PlacerOuvertures, once every face is lit.
     bool Compter(const std::vector<CFace*>& faces, const CSoleilCalcul& soleil);
-    void Placer(const std::vector<CFace*>& faces);
-    void Placer(COccultant& o, CFace* f, int nIndice, double dDiametre);
+    void Placer(const std::vector<CFace*>& faces, const CVecteur& dir);
     void PlacerOuvertures();
     void Repere(const CVecteur& dir);
     double Diametre() const;
-    void PreparerOccultant(COccultant& o, const CVecteur& dir, double dDiametre);
+    // The record of face f (index nIndice), an occluder.
+    void PreparerOccultant(COccultant& o, CFace* f, int nIndice, const CVecteur& dir,
+                           double dDiametre);
     void ConstruireGrille();
     // The bounds of a lit receiver's nodes' projections on the plane across
     // the sun, once per sun for the grid and the candidates.
@@ -265,8 +266,8 @@ private:
     std::vector<int> m_placesTranches;
     std::vector<char> m_hotesTranches; // whether it holds an occluder with openings
     std::vector<double> m_echellesTranches;
-    // The sun's direction, and the plane across it.
-    CVecteur m_direction, m_e1, m_e2;
+    // Plane across the sun.
+    CVecteur m_e1, m_e2;
     // Grid over that plane: cell (i, j) lists occluders (indices into
     // m_occultants, ascending) in m_listes[m_debuts[c] .. m_debuts[c + 1]).
     double m_s0 = 0, m_t0 = 0, m_dCellule = 1;
