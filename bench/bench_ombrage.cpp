@@ -1,13 +1,15 @@
 // The shading kernel on the benchmark scenes: a whole day report (21 june,
 // 10-minute step, meshes built) on the street and the city block, one tick
 // of the sun window on the city block, and how the cost per node and sun
-// grows with the nodes and with the occluders.
+// grows with the nodes and with the occluders, beside the part that no
+// shading avoids: every face's own lighting at every sample.
 //
 //   cmake --preset release && cmake --build --preset release
 //   ./build/release/bench/bench_ombrage
 #include "bench/ScenesBanc.h"
 #include "document/VantrelDoc.h"
 #include "platform/InteractionScriptee.h"
+#include "solar/PositionSoleil.h"
 
 #include <benchmark/benchmark.h>
 
@@ -131,6 +133,40 @@ void EchelleFaces(benchmark::State& state) {
                       [n](CVantrelDoc& doc) { ConstruireVille(doc, n, 1000000); }));
 }
 
+// The faces' own lighting alone, at every sample of the same day, on one
+// thread: each face's ray test and transmission depend on the sun, so this
+// part of any evaluation grows with the faces, whatever the shading. Given
+// per node and sun up, as the day report is: its floor.
+void LumiereFaces(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    CScene& s = Scene("faces " + std::to_string(n),
+                      [n](CVantrelDoc& doc) { ConstruireVille(doc, n, 1000000); });
+    CPositionSoleil& soleil = s.doc->m_positionSoleil;
+    const double dHorizon = s.doc->m_configurationGeographique.m_dLigneHorizon;
+    const int nPas = s.doc->m_bilanJournalier.PasMinutes();
+    int nSoleils = 0;
+    const double t0 = TempsProcesseur();
+    for (auto _ : state) {
+        CSauvegardeDateHeure sauvegarde(soleil);
+        sauvegarde.Debuter(s.doc->m_bilanJournalier.m_nIndexDate);
+        nSoleils = 0;
+        for (int k = 0; k < 1440 / nPas; ++k) {
+            soleil.CalculerPosition();
+            soleil.CalculerDirection();
+            nSoleils += soleil.m_dAltitude >= dHorizon;
+            for (CFace* f : s.doc->Faces()) {
+                f->CalculerEclairementDirect(soleil.m_direction, soleil.m_dAltitude, dHorizon);
+            }
+            soleil.AvancerMinutes(nPas);
+        }
+    }
+    const double dCpu = (TempsProcesseur() - t0) / static_cast<double>(state.iterations());
+    state.counters["faces"] = g_nFaces;
+    state.counters["suns up"] = nSoleils;
+    state.counters["cpu ms"] = dCpu * 1e3;
+    state.counters["cpu ns/(node*sun)"] = dCpu * 1e9 / (static_cast<double>(s.nNoeuds) * nSoleils);
+}
+
 void JourSolEtMur(benchmark::State& state) {
     Jour(state,
          Scene("ground and wall", [](CVantrelDoc& doc) { ConstruireSolEtMur(doc, 4900000); }));
@@ -151,6 +187,13 @@ BENCHMARK(EchelleNoeuds)
     ->UseRealTime();
 // About 100, 1,000 and 10,000 faces over a million nodes.
 BENCHMARK(EchelleFaces)
+    ->Arg(16)
+    ->Arg(169)
+    ->Arg(1681)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
+BENCHMARK(LumiereFaces)
     ->Arg(16)
     ->Arg(169)
     ->Arg(1681)
