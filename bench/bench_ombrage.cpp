@@ -172,6 +172,11 @@ void JourSolEtMur(benchmark::State& state) {
          Scene("ground and wall", [](CVantrelDoc& doc) { ConstruireSolEtMur(doc, 4900000); }));
 }
 
+// About 100, 1,000 and 10,000 faces over a million nodes.
+void Faces(benchmark::internal::Benchmark* b) {
+    b->Arg(16)->Arg(169)->Arg(1681)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+}
+
 } // namespace
 
 BENCHMARK(JourRue)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
@@ -185,19 +190,6 @@ BENCHMARK(EchelleNoeuds)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3)
     ->UseRealTime();
-// About 100, 1,000 and 10,000 faces over a million nodes.
-BENCHMARK(EchelleFaces)
-    ->Arg(16)
-    ->Arg(169)
-    ->Arg(1681)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseRealTime();
-BENCHMARK(LumiereFaces)
-    ->Arg(16)
-    ->Arg(169)
-    ->Arg(1681)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseRealTime();
+BENCHMARK(EchelleFaces)->Apply(Faces);
+BENCHMARK(LumiereFaces)->Apply(Faces);
 BENCHMARK(JourSolEtMur)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
